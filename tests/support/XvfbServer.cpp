@@ -1,0 +1,79 @@
+#include "XvfbServer.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+bool displayInUse(int n)
+{
+    const std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
+    const std::string sock = "/tmp/.X11-unix/X" + std::to_string(n);
+    return std::filesystem::exists(lock) || std::filesystem::exists(sock);
+}
+
+} // namespace
+
+XvfbServer::~XvfbServer()
+{
+    stop();
+}
+
+bool XvfbServer::start(int width, int height)
+{
+    // Tests run in parallel: pick a display from the process id so that
+    // neighbours rarely collide, then walk on to the next free one.
+    int n = 100 + static_cast<int>(getpid() % 400);
+    for (int tries = 0; tries < 200 && displayInUse(n); ++tries)
+        n = 100 + (n - 99) % 500;
+
+    const std::string display = ":" + std::to_string(n);
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    _pid = fork();
+    if (_pid < 0) {
+        _error = "fork failed";
+        return false;
+    }
+    if (_pid == 0) {
+        execlp("Xvfb", "Xvfb", display.c_str(), "-screen", "0", screen.c_str(),
+               "-nolisten", "tcp", "-noreset", "+extension", "GLX", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+
+    const std::string sock = "/tmp/.X11-unix/X" + std::to_string(n);
+    for (int i = 0; i < 200; ++i) {
+        if (std::filesystem::exists(sock)) {
+            _display = display;
+            setenv("DISPLAY", display.c_str(), 1);
+            setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
+            return true;
+        }
+        int status = 0;
+        if (waitpid(_pid, &status, WNOHANG) == _pid) {
+            _pid = -1;
+            _error = "Xvfb exited at start (is the xvfb package installed?)";
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    _error = "Xvfb did not open its socket in time";
+    stop();
+    return false;
+}
+
+void XvfbServer::stop()
+{
+    if (_pid <= 0)
+        return;
+    kill(_pid, SIGTERM);
+    int status = 0;
+    waitpid(_pid, &status, 0);
+    _pid = -1;
+    _display.clear();
+}
