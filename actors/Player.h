@@ -1,0 +1,14 @@
+#pragma once
+#include "actors/GameMob.h"
+
+class ObjectDef;
+
+// The player's character.
+class Player : public GameMob
+{
+public:
+    explicit Player(int definitionId);
+    // A player of a definition at hand, as for any mob.
+    Player(ObjectDef* definition, bool buildSpritesNow);
+    ~Player() override;
+};

@@ -1,0 +1,159 @@
+#include "app/DisplaySettings.h"
+
+#include "app/FileHelpers.h"
+#include "app/GameFolders.h"
+#include "app/StringHelpers.h"
+#include "platform/DisplayModes.h"
+#include "platform/GamePaths.h"
+
+std::vector<DisplayMode> displayModes;
+DisplayMode currentDisplayMode;
+bool fullScreen = false;
+
+namespace {
+
+constexpr int kMinimumWidth = 1024;
+constexpr int kMinimumHeight = 768;
+
+// Width and height from a "WIDTHxHEIGHT" text. Only the automatic -1x-1 or a
+// positive size is accepted, so a damaged file can never ask for an empty window.
+bool parseResolution(const std::string& text, int& width, int& height)
+{
+    const std::vector<std::string> parts = splitString(text, 'x');
+    if (parts.size() < 2)
+        return false;
+    int w = 0;
+    int h = 0;
+    if (!parseLeadingInt(parts[0], w) || !parseLeadingInt(parts[1], h))
+        return false;
+    const bool automatic = (w == -1 && h == -1);
+    if (!automatic && (w <= 0 || h <= 0))
+        return false;
+    width = w;
+    height = h;
+    return true;
+}
+
+int indexOfMode(int width, int height)
+{
+    for (const DisplayMode& mode : displayModes)
+    {
+        if (mode.width == width && mode.height == height)
+            return mode.index;
+    }
+    return -1;
+}
+
+DisplayMode smallestListedMode()
+{
+    if (displayModes.empty())
+        return DisplayMode{-1, -1, -1, false};
+    return displayModes.front();
+}
+
+// A first start (or an unreadable file): windowed at the smallest mode,
+// trusted without a check, and written at once.
+void useDefaultSettings()
+{
+    DisplayMode mode = smallestListedMode();
+    mode.verified = true;
+    saveSettings(mode, false, true);
+}
+
+}
+
+void enumerateDisplayModes()
+{
+    std::vector<std::pair<int, int>> sizes;
+    for (const DisplayModeRecord& record : DisplayModes::primaryMonitorModes())
+        sizes.emplace_back(record.width, record.height);
+    buildDisplayModeList(sizes);
+    loadSettings();
+}
+
+void buildDisplayModeList(const std::vector<std::pair<int, int>>& sizes)
+{
+    displayModes.clear();
+    for (const auto& size : sizes)
+        insertDisplayMode(size.first, size.second);
+    insertDisplayMode(-1, -1);
+    for (size_t i = 0; i < displayModes.size(); ++i)
+        displayModes[i].index = static_cast<int>(i);
+}
+
+void insertDisplayMode(int width, int height)
+{
+    const bool automaticSide = (width == -1 || height == -1);
+    if (!automaticSide && (width < kMinimumWidth || height < kMinimumHeight))
+        return;
+    for (const DisplayMode& mode : displayModes)
+    {
+        if (mode.width == width && mode.height == height)
+            return;
+    }
+
+    const DisplayMode entry{-1, width, height, false};
+    if (width == -1 && height == -1)
+    {
+        displayModes.push_back(entry);
+        return;
+    }
+    const long long area = static_cast<long long>(width) * height;
+    for (auto it = displayModes.begin(); it != displayModes.end(); ++it)
+    {
+        const long long entryArea = static_cast<long long>(it->width) * it->height;
+        if (it->isAutomatic() || entryArea > area || it->height > height)
+        {
+            displayModes.insert(it, entry);
+            return;
+        }
+    }
+    displayModes.push_back(entry);
+}
+
+std::string settingsFilePath()
+{
+    return GamePaths::normalise(savesFolder() + "/settings.cfg");
+}
+
+void loadSettings()
+{
+    const std::vector<std::string> lines = readLines(settingsFilePath());
+
+    int width = 0;
+    int height = 0;
+    if (lines.empty() || !parseResolution(lines[0], width, height))
+    {
+        useDefaultSettings();
+        return;
+    }
+
+    currentDisplayMode.width = width;
+    currentDisplayMode.height = height;
+    currentDisplayMode.index = indexOfMode(width, height);
+    fullScreen = lines.size() > 1 && (lines[1] == "fullscreen" || lines[1] == "fullscreen\r");
+    currentDisplayMode.verified = (lines.size() > 2 && lines[2] == "verified") ||
+                                  (lines.size() > 3 && lines[3] == "verified");
+}
+
+void saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified)
+{
+    fullScreen = fullScreenFlag;
+    currentDisplayMode = mode;
+
+    std::string text = formatString("%dx%d\n%s", mode.width, mode.height, fullScreenFlag ? "fullscreen" : "windowed");
+    if (verified)
+        text += "\nverified";
+    // A settings file that cannot be written is skipped: the choice in memory
+    // still holds for this run.
+    writeFileAtomically(settingsFilePath(), text);
+}
+
+void applyDisplayOption(bool fullScreenFlag, bool verified, const std::string& label)
+{
+    int width = 0;
+    int height = 0;
+    if (!parseResolution(label, width, height))
+        return;
+    saveSettings(DisplayMode{-1, width, height, false}, fullScreenFlag, verified);
+}

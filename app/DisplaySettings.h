@@ -1,0 +1,26 @@
+#pragma once
+#include "app/DisplayMode.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// The primary display's modes, smallest first, the automatic entry last.
+extern std::vector<DisplayMode> displayModes;
+// The resolution the window opens at; read from the settings file at start.
+extern DisplayMode currentDisplayMode;
+extern bool fullScreen;
+
+// Lists the display's modes, then reads the settings file.
+void enumerateDisplayModes();
+// Rebuilds displayModes from the given pixel sizes (duplicates and small modes
+// dropped, the automatic entry appended) and numbers the entries.
+void buildDisplayModeList(const std::vector<std::pair<int, int>>& sizes);
+void insertDisplayMode(int width, int height);
+
+// The settings file "settings.cfg" in the saves folder.
+std::string settingsFilePath();
+void loadSettings();
+void saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified);
+// Stores a resolution given as the options page shows it ("1280x720").
+void applyDisplayOption(bool fullScreenFlag, bool verified, const std::string& label);

@@ -1,0 +1,46 @@
+#include "app/Game.h"
+
+#include "app/DisplaySettings.h"
+#include "app/GameInterface.h"
+#include "app/ResolutionVerify.h"
+
+#include <cstdlib>
+#include <ctime>
+
+Game::~Game() = default;
+
+bool Game::init()
+{
+    if (!Layer::init())
+        return false;
+
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    GameInterface::getInstance()->gameLayer = this;
+
+    if (currentDisplayMode.verified)
+    {
+        startGame();
+        return true;
+    }
+
+    // An untried resolution: the game starts only once the player confirms it.
+    ResolutionVerify* check = ResolutionVerify::getInstance();
+    check->onConfirmed = std::bind(&Game::startGame, this);
+    check->showText();
+    addChild(check);
+    check->scheduleUpdate();
+    return true;
+}
+
+void Game::startGame()
+{
+    GameInterface* driver = GameInterface::getInstance();
+    driver->init();
+    driver->loadLevel();
+    scheduleUpdate();
+}
+
+void Game::update(float dt)
+{
+    GameInterface::getInstance()->update(dt);
+}

@@ -1,0 +1,338 @@
+#include "app/GameInterface.h"
+
+#include "actors/Player.h"
+#include "app/Achievements.h"
+#include "app/ControllerInterface.h"
+#include "app/Game.h"
+#include "app/GameFolders.h"
+#include "app/GameServices.h"
+#include "app/SoundEngine.h"
+#include "app/StatEngine.h"
+#include "app/WeatherEngine.h"
+#include "platform/StatsStore.h"
+#include "ui/CharSelectScreen.h"
+#include "ui/ComicEngine.h"
+#include "ui/CreditScreen.h"
+#include "ui/InterfaceElement.h"
+#include "ui/InterfaceManager.h"
+#include "ui/UICopHUD.h"
+#include "ui/UIMainHUD.h"
+#include "ui/UIObjectDescriptor.h"
+#include "ui/UITextConsole.h"
+#include "ui/UIUnlockBar.h"
+
+#include <algorithm>
+
+USING_NS_CC;
+
+namespace {
+
+// The shortest step the game ever takes: a very fast frame still advances 10 ms.
+constexpr float kMinimumFrameSeconds = 0.01f;
+// Seconds of play without a dealer visit before the dealer hint may show again.
+constexpr float kDealerHintSeconds = 120.0f;
+// The unlock notice given to everybody at the first start.
+constexpr int32_t kStartingUnlock = 2000;
+// The contract dealer's window; contracts stand still while it is open.
+constexpr int kDealerWindow = 2;
+
+// Scene order under the game layer.
+constexpr int kWeatherDarkZ = 900;
+constexpr int kWeatherFlashZ = 901;
+constexpr int kHudZ = 1200;
+constexpr int kHudOverlayZ = 1201;
+constexpr int kDimLayerZ = 1850;
+constexpr int kComicZ = 1875;
+constexpr int kFlashOverlayZ = 2000;
+constexpr int kCreditsZ = 2600;
+
+// Interface elements of the two HUD panels.
+constexpr int kMainHudElement = 1;
+constexpr int kCopHudElement = 2;
+
+constexpr int kConsoleWidth = 256;
+constexpr float kConsoleMargin = 4.0f;
+
+}
+
+GameInterface::GameInterface()
+    : services(std::make_unique<GameServices>())
+{
+    FileUtils::getInstance()->addSearchPath(assetsFolder());
+    charSelect = CharSelectScreen::getInstance();
+}
+
+GameInterface::~GameInterface()
+{
+    StatsStore::getInstance()->shutdown();
+}
+
+void GameInterface::setServices(std::unique_ptr<GameServices> newServices)
+{
+    if (newServices)
+        services = std::move(newServices);
+}
+
+void GameInterface::init()
+{
+    SoundEngine::getInstance()->stopAll();
+
+    Achievements* achievements = Achievements::getInstance();
+    StatEngine::getInstance()->loadGameState();
+    achievements->unlock(kStartingUnlock, true, true);
+
+    addOverlayLayers();
+    controller = new ControllerInterface(true);
+    visibleSize = Director::getInstance()->getVisibleSize();
+    InterfaceManager::getInstance()->hostNode = gameLayer;
+    InterfaceManager::getInstance()->screenSize = &visibleSize;
+    bindController();
+
+    unlockBar = new UIUnlockBar();
+    unlockBar->setAnchorPoint(Vec2(0.5f, 0.0f));
+    gameLayer->addChild(unlockBar, kHudOverlayZ);
+
+    WeatherEngine* weather = WeatherEngine::getInstance();
+    weather->parent = gameLayer;
+    if (weather->darkLayer)
+        gameLayer->addChild(weather->darkLayer, kWeatherDarkZ);
+    if (weather->flashLayer)
+        gameLayer->addChild(weather->flashLayer, kWeatherFlashZ);
+    // The map editor singleton is made here once the editor exists.
+
+    registerStates();
+    gameLayer->addChild(ComicEngine::getInstance(), kComicZ);
+    buildHud();
+    registerHudPanels();
+
+    setState(GameState::Intro);
+
+    targetMarker = new UIObjectDescriptor("target", 1);
+    gameLayer->addChild(targetMarker, kHudOverlayZ);
+    gameLayer->addChild(CreditScreen::getInstance(), kCreditsZ);
+}
+
+void GameInterface::addOverlayLayers()
+{
+    dimLayer = LayerColor::create(Color4B(0, 0, 0, 0));
+    gameLayer->addChild(dimLayer, kDimLayerZ);
+    flashOverlay = LayerColor::create(Color4B(255, 255, 255, 0));
+    gameLayer->addChild(flashOverlay, kFlashOverlayZ);
+}
+
+void GameInterface::bindController()
+{
+    using namespace std::placeholders;
+    controller->onMouseMoveCallback = std::bind(&GameInterface::onMouseMove, this, _1);
+    controller->onMouseUpCallback = std::bind(&GameInterface::onMouseClick, this, _1, _2);
+    controller->onMouseDownCallback = std::bind(&GameInterface::onMouseAction, this, _1, _2);
+    refreshCursor();
+}
+
+void GameInterface::registerStates()
+{
+    InterfaceManager* manager = InterfaceManager::getInstance();
+    manager->registerMode(GameState::Intro, "Intro");
+    manager->registerMode(GameState::NotSpawned, "Not Spawned");
+    manager->registerMode(GameState::Playing, "Playing");
+    manager->registerMode(GameState::Paused, "Paused");
+    manager->registerMode(GameState::Dead, "Dead");
+    manager->registerMode(GameState::Menu, "Menu");
+    manager->registerMode(GameState::Edit, "Edit");
+}
+
+void GameInterface::buildHud()
+{
+    mainHUD = new UIMainHUD();
+    mainHUD->setAnchorPoint(Vec2(0.0f, 1.0f));
+    mainHUD->setPosition(Vec2(0.0f, visibleSize.height));
+    mainHUD->setVisible(false);
+    gameLayer->addChild(mainHUD, kHudZ);
+
+    copHUD = new UICopHUD();
+    copHUD->setAnchorPoint(Vec2(1.0f, 1.0f));
+    copHUD->setPosition(Vec2(visibleSize.width, visibleSize.height));
+    copHUD->setVisible(false);
+    gameLayer->addChild(copHUD, kHudZ);
+
+    console = new UITextConsole(kConsoleWidth, -1);
+    console->setAnchorPoint(Vec2(1.0f, 1.0f));
+    console->setPosition(Vec2(visibleSize.width - kConsoleMargin,
+                              visibleSize.height - copHUD->getContentSize().height - kConsoleMargin));
+    gameLayer->addChild(console, kHudZ);
+}
+
+void GameInterface::registerHudPanels()
+{
+    registerHudPanel(kMainHudElement, mainHUD, InterfaceManager::kTopLeft);
+    registerHudPanel(kCopHudElement, copHUD, InterfaceManager::kTopRight);
+}
+
+void GameInterface::registerHudPanel(int id, UIInterface* panel, int anchorCode)
+{
+    InterfaceManager* manager = InterfaceManager::getInstance();
+    manager->registerElement(id, panel, anchorCode);
+    if (InterfaceElement* element = manager->element(id))
+    {
+        // The HUD slides in for a run and stays while it is paused.
+        element->transitionKind = InterfaceElement::kMove;
+        element->visibleInMode[GameState::Playing] = true;
+        element->visibleInMode[GameState::Paused] = true;
+    }
+    manager->layoutElement(panel, anchorCode);
+}
+
+void GameInterface::setState(int newState)
+{
+    if (newState == state)
+        return;
+
+    if (state == GameState::Menu)
+        services->closeMainMenu();
+    if (state == GameState::Edit)
+        services->leaveEditor();
+    if (state == GameState::Intro)
+        services->showRain();
+
+    state = newState;
+
+    if (newState == GameState::Edit)
+        services->enterEditor();
+    services->setInterfaceMode(newState);
+    if (newState == GameState::Intro)
+    {
+        services->hideRain();
+        services->playIntro();
+    }
+}
+
+void GameInterface::update(float dt)
+{
+    services->deliverStatsCallbacks();
+    dt = std::max(dt, kMinimumFrameSeconds);
+    services->pollInput(controller);
+    services->updateWorldMap(dt);
+    services->updateSound();
+    services->updatePather();
+
+    if (simulationRuns())
+        runSimulation(dt);
+
+    services->updateTargetMarker(targetMarker, dt);
+    if (runEndDue())
+        services->checkRunEnd();
+}
+
+bool GameInterface::simulationRuns() const
+{
+    switch (state)
+    {
+    case GameState::Paused:
+    case GameState::Edit:
+    case GameState::Intro:
+    case GameState::TutorialPanes:
+    case GameState::InfoPages:
+        return false;
+    case GameState::Menu:
+        // Behind the menu the city lives on, but a paused run stands still.
+        return player == nullptr;
+    default:
+        return true;
+    }
+}
+
+void GameInterface::runSimulation(float dt)
+{
+    if (player)
+    {
+        services->updateMovement(controller);
+        services->updatePlayer(player, dt);
+        services->updateTutorials(dt);
+        advanceDealerHint(dt);
+    }
+    else
+    {
+        services->updateHoverInfo(dt);
+    }
+    services->updateUnlockBar(unlockBar, dt);
+    services->updateConsole(console, dt);
+    services->updatePopulation();
+    services->updateMobs(dt);
+    services->updateWeather(dt);
+    services->updatePolice(dt);
+    services->updateCamera(dt);
+    advanceTrain(dt);
+    if (windowMode != kDealerWindow)
+        services->updateMissions(dt);
+    services->updateHudOverlay(dt);
+}
+
+void GameInterface::advanceDealerHint(float dt)
+{
+    if (dealerVisited)
+        return;
+    dealerHintTimer += dt;
+    if (dealerHintTimer > kDealerHintSeconds)
+    {
+        services->rearmDealerHint();
+        dealerHintTimer = 0.0f;
+    }
+}
+
+void GameInterface::advanceTrain(float dt)
+{
+    if (trainlocation == -1)
+        return;
+    if (!train)
+    {
+        services->spawnTrain();
+        return;
+    }
+    if (services->updateTrain(train, dt))
+        train = nullptr;
+}
+
+bool GameInterface::runEndDue() const
+{
+    if (!messages.empty() || popupShowing || state != GameState::Dead)
+        return false;
+    const bool playerDown = player && player->health <= 0 && !runSummaryShown;
+    return playerDown || runOver;
+}
+
+// The intro steps come with the intro sequence's own work.
+void GameInterface::playIntro()
+{
+}
+
+// The cursor pictures and the mouse commands come with the mouse's own work.
+void GameInterface::refreshCursor()
+{
+}
+
+Vec2 GameInterface::onMouseMove(Vec2 position)
+{
+    // Until the cursor work is done the controller keeps the position as given.
+    return position;
+}
+
+void GameInterface::onMouseAction(int button, Vec2 position)
+{
+    (void)button;
+    (void)position;
+}
+
+void GameInterface::onMouseClick(int button, Vec2 position)
+{
+    (void)button;
+    (void)position;
+}
+
+// Trains and the end-of-run screens come with the player interactions' own work.
+void GameInterface::spawnTrain()
+{
+}
+
+void GameInterface::checkRunEnd()
+{
+}

@@ -1,0 +1,161 @@
+#pragma once
+#include "app/GameState.h"
+#include "app/Message.h"
+#include "app/Singleton.h"
+#include "cocos2d.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CharSelectScreen;
+class ControllerInterface;
+class Game;
+class GameServices;
+class Player;
+class Train;
+class UICopHUD;
+class UIInteractWindow;
+class UIInterface;
+class UIMainHUD;
+class UIMenu;
+class UIObjectDescriptor;
+class UIText;
+class UITextConsole;
+class UIUnlockBar;
+
+// The game driver: the game state, the run's mode and difficulty, the player,
+// the HUD panels and overlays. It runs every manager once a frame in a fixed
+// order.
+class GameInterface : public cocos2d::Ref, public Singleton<GameInterface>
+{
+public:
+    ~GameInterface() override;
+
+    // One-time set-up; ends in the Intro state.
+    void init();
+    void setState(int newState);
+    // The frame.
+    void update(float dt);
+
+    // Level and run flow (GameInterfaceLevel.cpp).
+    void loadLevel();
+    void startRun();
+    void restart();
+    void reloadLevelAndStart();
+    void playerDied(int cause);
+    void grantRunUnlocks();
+    void completeZone();
+    bool isRunOver() const;
+    void leaveRunToMenu();
+    void addConsoleLine(const std::string& text);
+    void shakeScreen(int repeats, float stepSeconds);
+    void showWeaponIcon();
+    void saveMap();
+    // Message pop-ups (MessagePopups.cpp).
+    void queueMessage(const std::string& text, bool centred);
+    void showNextMessage();
+    void showPopup(const std::string& text, bool centred);
+    void endPopup();
+    void onPopupDone();
+    void showCaption(bool middle, bool onTop, const std::string& text);
+    void showTutorialPopup(const std::string& image);
+    void closePopups();
+    void clearMessages();
+    void backToMenu();
+    // The intro sequence.
+    void playIntro();
+    // Cursor and mouse.
+    void refreshCursor();
+    cocos2d::Vec2 onMouseMove(cocos2d::Vec2 position);
+    void onMouseAction(int button, cocos2d::Vec2 position);
+    void onMouseClick(int button, cocos2d::Vec2 position);
+    // Player interactions.
+    void spawnTrain();
+    void checkRunEnd();
+
+    // Replaces the calls into the other managers (tests record them).
+    void setServices(std::unique_ptr<GameServices> services);
+
+    int playerCharacter = -1;
+    int introStep = 0;
+    int runEndStep = 0;
+    bool runSummaryShown = false;
+    bool alternateMovement = false;
+    int comicPart = -1;
+    float scanCountdown = -1.0f;
+    int cityLoopSound = -1;
+    int rainLoopSound = -1;
+    bool levelUsed = false;
+    int windowMode = 0;
+    int scoreRank = -1;
+    bool newHighScore = false;
+    cocos2d::Node* rankTableNode = nullptr;
+    bool restarting = false;
+    bool popupShowing = false;
+    std::vector<Message> messages;
+    bool aiming = false;
+    cocos2d::Size visibleSize;
+    std::array<cocos2d::Node*, 3> tutorialNodes{};
+    cocos2d::Sprite* weaponIcon = nullptr;
+    cocos2d::LayerColor* flashOverlay = nullptr;
+    cocos2d::Sprite* logoSprite = nullptr;
+    cocos2d::Sprite* presentsSprite = nullptr;
+    UIText* popupText = nullptr;
+    int armedCitizenPercent = 25;
+    int firstWeaponPercent = 0;
+    int secondWeaponPercent = 35;
+    int contactcount = 1;
+    int travelPapersPrice = 2500;
+    int creditsEarned = 0;
+    int difficulty = 0;
+    UIInteractWindow* interactWindow = nullptr;
+    UIMenu* menu = nullptr;
+    CharSelectScreen* charSelect = nullptr;
+    UIMainHUD* mainHUD = nullptr;
+    UICopHUD* copHUD = nullptr;
+    UITextConsole* console = nullptr;
+    UIUnlockBar* unlockBar = nullptr;
+    UIObjectDescriptor* targetMarker = nullptr;
+    bool runOver = false;
+    bool papersBought = false;
+    Player* player = nullptr;
+    int maxmissionspawndistance = 40;
+    int missioncount = 10;
+    int trainlocation = -1;
+    Train* train = nullptr;
+    bool dealerVisited = false;
+    float dealerHintTimer = 0.0f;
+    int mode = 0;
+    int state = GameState::Menu;
+    cocos2d::Sprite* cursorSprite = nullptr;
+    Game* gameLayer = nullptr;
+    cocos2d::LayerColor* dimLayer = nullptr;
+    ControllerInterface* controller = nullptr;
+    int murders = 0;
+    int gangKills = 0;
+    int contractsDone = 0;
+    bool zoneCompleted = false;
+    // Where the game layer rests between screen shakes.
+    cocos2d::Vec2 shakeRestPosition;
+
+private:
+    friend class Singleton<GameInterface>;
+    GameInterface();
+
+    bool simulationRuns() const;
+    void runSimulation(float dt);
+    void advanceDealerHint(float dt);
+    void advanceTrain(float dt);
+    bool runEndDue() const;
+
+    void addOverlayLayers();
+    void bindController();
+    void registerStates();
+    void buildHud();
+    void registerHudPanels();
+    void registerHudPanel(int id, UIInterface* panel, int anchorCode);
+
+    std::unique_ptr<GameServices> services;
+};

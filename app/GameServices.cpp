@@ -1,0 +1,217 @@
+#include "app/GameServices.h"
+
+#include "actors/MissionManager.h"
+#include "actors/MobManager.h"
+#include "actors/Player.h"
+#include "actors/PoliceManager.h"
+#include "actors/PopulationSettings.h"
+#include "app/ControllerInterface.h"
+#include "app/GameCamera.h"
+#include "app/GameInterface.h"
+#include "app/SoundEngine.h"
+#include "app/WeatherEngine.h"
+#include "ui/GameHUD.h"
+#include "ui/HoverInfo.h"
+#include "ui/InterfaceManager.h"
+#include "ui/MenuEngine.h"
+#include "ui/TutorialEngine.h"
+#include "ui/UIObjectDescriptor.h"
+#include "ui/UITextConsole.h"
+#include "ui/UIUnlockBar.h"
+#include "platform/StatsStore.h"
+#include "world/Pather.h"
+#include "world/WorldMap.h"
+
+namespace {
+
+// Seconds an unlock notice stays before the next one is taken.
+constexpr float kUnlockNoticeSeconds = 4.0f;
+// The dealer hint is tutorial entry 1.
+constexpr int kDealerHintEntry = 1;
+
+}
+
+GameServices::~GameServices() = default;
+
+void GameServices::deliverStatsCallbacks()
+{
+    StatsStore::getInstance()->runCallbacks();
+}
+
+void GameServices::pollInput(ControllerInterface* controller)
+{
+    if (controller)
+        controller->pollJoystick();
+}
+
+void GameServices::updateWorldMap(float dt)
+{
+    WorldMap::getInstance()->update(dt);
+}
+
+void GameServices::updateSound()
+{
+    SoundEngine::getInstance()->update();
+}
+
+void GameServices::updatePather()
+{
+    Pather::getInstance()->update();
+}
+
+void GameServices::updateMovement(ControllerInterface* controller)
+{
+    if (controller)
+        controller->updateMovement();
+}
+
+void GameServices::updatePlayer(Player* player, float dt)
+{
+    player->update(dt);
+}
+
+void GameServices::updateTutorials(float dt)
+{
+    TutorialEngine::getInstance()->update(dt);
+}
+
+void GameServices::rearmDealerHint()
+{
+    TutorialEngine::getInstance()->entries[kDealerHintEntry].shown = false;
+}
+
+void GameServices::updateHoverInfo(float dt)
+{
+    HoverInfo::getInstance()->update(dt);
+}
+
+void GameServices::updateUnlockBar(UIUnlockBar* bar, float dt)
+{
+    // An empty queue leaves the timer alone; -1 means the bar is free, so the
+    // first notice shows at once.
+    if (!bar || bar->queue.empty())
+        return;
+    if (bar->timer == -1.0f)
+    {
+        bar->showNext();
+        bar->timer = kUnlockNoticeSeconds;
+        return;
+    }
+    bar->timer -= dt;
+    if (bar->timer <= 0.0f)
+        bar->timer = -1.0f;
+}
+
+void GameServices::updateConsole(UITextConsole* console, float dt)
+{
+    if (console)
+        console->update(dt);
+}
+
+void GameServices::updatePopulation()
+{
+    PopulationSettings::getInstance()->update();
+}
+
+void GameServices::updateMobs(float dt)
+{
+    MobManager::getInstance()->update(dt);
+}
+
+void GameServices::updateWeather(float dt)
+{
+    WeatherEngine::getInstance()->update(dt);
+}
+
+void GameServices::updatePolice(float dt)
+{
+    PoliceManager::getInstance()->update(dt);
+}
+
+void GameServices::updateCamera(float dt)
+{
+    GameCamera::getInstance()->update(dt);
+}
+
+bool GameServices::updateTrain(Train* train, float dt)
+{
+    // Moving and removing the train wait for the train's own class; until then
+    // no train is ever made (spawnTrain is empty), so none reaches this point.
+    (void)train;
+    (void)dt;
+    return false;
+}
+
+void GameServices::spawnTrain()
+{
+    GameInterface::getInstance()->spawnTrain();
+}
+
+void GameServices::updateMissions(float dt)
+{
+    MissionManager::getInstance()->update(dt);
+}
+
+void GameServices::updateHudOverlay(float dt)
+{
+    GameHUD::getInstance()->updateOverlay(dt);
+}
+
+void GameServices::updateTargetMarker(UIObjectDescriptor* marker, float dt)
+{
+    if (!marker)
+        return;
+    if (!marker->hold)
+    {
+        GameMob* notable = MobManager::getInstance()->findNotableMob(marker->target);
+        marker->hold = false;
+        marker->shown = false;
+        marker->target = notable;
+        if (notable)
+            marker->describe(notable);
+        else
+            marker->hide();
+    }
+    marker->update(dt);
+}
+
+void GameServices::checkRunEnd()
+{
+    GameInterface::getInstance()->checkRunEnd();
+}
+
+void GameServices::closeMainMenu()
+{
+    MenuEngine::getInstance()->close();
+}
+
+void GameServices::leaveEditor()
+{
+    GameInterface::getInstance()->refreshCursor();
+    // Hiding the editor panel and its marker sprites waits for the map editor.
+}
+
+void GameServices::enterEditor()
+{
+    // Showing the editor panel and its marker sprites waits for the map editor.
+}
+
+void GameServices::showRain()
+{
+    WeatherEngine::getInstance()->showRain();
+}
+
+void GameServices::hideRain()
+{
+    WeatherEngine::getInstance()->hideRain();
+}
+
+void GameServices::setInterfaceMode(int state)
+{
+    InterfaceManager::getInstance()->setMode(state);
+}
+
+void GameServices::playIntro()
+{
+    GameInterface::getInstance()->playIntro();
+}

@@ -1,0 +1,93 @@
+#include "app/ProgramEntry.h"
+
+#include "app/AppDelegate.h"
+#include "app/DisplaySettings.h"
+#include "app/StatEngine.h"
+#include "platform/DisplayModes.h"
+#include "platform/MessageBox.h"
+#include "platform/StatsStore.h"
+
+#include <GLFW/glfw3.h>
+
+USING_NS_CC;
+
+GLView* mainGLView = nullptr;
+Scene* runningScene = nullptr;
+
+namespace {
+
+const char* const kWindowTitle = "Tallowind";
+const char* const kCriticalError = "Critical Error";
+// The automatic entry's window when not full screen.
+constexpr float kAutomaticWidth = 1280.0f;
+constexpr float kAutomaticHeight = 720.0f;
+
+GLView* createFullScreenView()
+{
+    if (currentDisplayMode.width == -1)
+        return GLView::createWithFullScreen(kWindowTitle);
+
+    // The chosen size at the monitor's own colour depths and refresh rate.
+    GLFWvidmode videoMode{};
+    DisplayModeRecord desktop;
+    if (DisplayModes::desktopMode(desktop))
+    {
+        videoMode.redBits = desktop.redBits;
+        videoMode.greenBits = desktop.greenBits;
+        videoMode.blueBits = desktop.blueBits;
+        videoMode.refreshRate = desktop.refreshRate;
+    }
+    videoMode.width = currentDisplayMode.width;
+    videoMode.height = currentDisplayMode.height;
+    return GLView::createWithFullScreen(kWindowTitle, videoMode, glfwGetPrimaryMonitor());
+}
+
+GLView* createWindowedView()
+{
+    if (currentDisplayMode.width == -1)
+        return GLView::createWithRect(kWindowTitle, Rect(0, 0, kAutomaticWidth, kAutomaticHeight), 1.0f);
+    return GLView::createWithRect(kWindowTitle,
+                                  Rect(0, 0, static_cast<float>(currentDisplayMode.width),
+                                       static_cast<float>(currentDisplayMode.height)),
+                                  1.0f);
+}
+
+void startStatistics()
+{
+    StatsStore* store = StatsStore::getInstance();
+    store->init();
+    StatEngine::getInstance();
+    if (store->isInitialised() && store->isLoggedOn())
+        store->requestCurrentStats();
+}
+
+}
+
+GLView* createMainView()
+{
+    return fullScreen ? createFullScreenView() : createWindowedView();
+}
+
+int runProgram()
+{
+    AppDelegate app;
+
+    if (!glfwInit())
+    {
+        MessageBox::show("ERROR: OpenGL initialisation failed. Exiting.", kCriticalError);
+        return 0;
+    }
+
+    enumerateDisplayModes();
+    mainGLView = createMainView();
+    if (!mainGLView)
+    {
+        MessageBox::show("ERROR: GLView initialisation failed. Exiting.", kCriticalError);
+        // The next start tries the smallest mode in a window, and checks it first.
+        saveSettings(displayModes.front(), false, false);
+        return 0;
+    }
+
+    startStatistics();
+    return Application::getInstance()->run();
+}

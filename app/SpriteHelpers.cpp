@@ -1,0 +1,113 @@
+#include "app/SpriteHelpers.h"
+
+#include "app/StringHelpers.h"
+
+#include <cstdio>
+
+USING_NS_CC;
+
+namespace {
+
+// Pixel art stays sharp when scaled and never bleeds at its edges.
+const Texture2D::TexParams kPixelArtParams = {GL_NEAREST, GL_NEAREST, GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE};
+
+Sprite* prepareSprite(Sprite* sprite, const std::string& fileName)
+{
+    if (!sprite)
+    {
+        std::fprintf(stderr, "Tallowind: missing image \"%s\"\n", fileName.c_str());
+        return nullptr;
+    }
+    if (Texture2D* texture = sprite->getTexture())
+        texture->setTexParameters(kPixelArtParams);
+    sprite->setAnchorPoint(Vec2(0.0f, 0.0f));
+    return sprite;
+}
+
+void runAnimation(Sprite* sprite, Animation* animation, bool forever, const std::function<void()>& callback)
+{
+    Animate* animate = Animate::create(animation);
+    if (forever)
+        sprite->runAction(RepeatForever::create(animate));
+    else if (callback)
+        sprite->runAction(Sequence::createWithTwoActions(animate, CallFunc::create(callback)));
+    else
+        sprite->runAction(animate);
+}
+
+float delayPerFrame(float duration, int frameCount)
+{
+    return frameCount > 0 ? duration / static_cast<float>(frameCount) : duration;
+}
+
+}
+
+Sprite* createSprite(const std::string& fileName)
+{
+    return prepareSprite(Sprite::create(fileName), fileName);
+}
+
+Sprite* createSpriteWithRect(const std::string& fileName, const Rect& rect)
+{
+    return prepareSprite(Sprite::create(fileName, rect), fileName);
+}
+
+std::string animationFrameName(const std::string& baseName, int number)
+{
+    return formatString("%s_%s%d.png", baseName.c_str(), number < 10 ? "0" : "", number);
+}
+
+Sprite* createAnimatedSprite(int frameCount, bool forever, float duration, const std::function<void()>& callback,
+                             const std::string& baseName)
+{
+    Animation* animation = Animation::create();
+    SpriteFrame* firstFrame = nullptr;
+    for (int i = 1; i <= frameCount; ++i)
+    {
+        // A frame missing from the cache is reported by the cache and skipped.
+        SpriteFrame* frame = SpriteFrameCache::getInstance()->getSpriteFrameByName(animationFrameName(baseName, i));
+        if (!frame)
+            continue;
+        animation->addSpriteFrame(frame);
+        if (!firstFrame)
+            firstFrame = frame;
+    }
+    animation->setLoops(1);
+    animation->setDelayPerUnit(delayPerFrame(duration, frameCount));
+
+    Sprite* sprite = createSprite(baseName + ".png");
+    if (!sprite)
+        return nullptr;
+    if (firstFrame)
+        sprite->setSpriteFrame(firstFrame);
+    runAnimation(sprite, animation, forever, callback);
+    return sprite;
+}
+
+Sprite* createAnimatedSpriteFromFirstFrame(int frameCount, bool forever, float duration,
+                                           const std::function<void()>& callback, const std::string& baseName)
+{
+    Animation* animation = Animation::create();
+    SpriteFrame* firstFrame = nullptr;
+    for (int i = 1; i <= frameCount; ++i)
+    {
+        Sprite* frameSprite = createSprite(animationFrameName(baseName, i));
+        if (!frameSprite)
+            continue;
+        const Size size = frameSprite->getContentSize();
+        SpriteFrame* frame = SpriteFrame::createWithTexture(frameSprite->getTexture(), Rect(0, 0, size.width, size.height));
+        animation->addSpriteFrame(frame);
+        if (!firstFrame)
+            firstFrame = frame;
+    }
+    animation->setLoops(1);
+    animation->setDelayPerUnit(delayPerFrame(duration, frameCount));
+
+    Sprite* sprite = createSprite(animationFrameName(baseName, 1));
+    if (!sprite)
+        return nullptr;
+    if (firstFrame)
+        sprite->setSpriteFrame(firstFrame);
+    runAnimation(sprite, animation, forever, callback);
+    return sprite;
+}

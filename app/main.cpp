@@ -1,0 +1,6 @@
+#include "app/ProgramEntry.h"
+
+int main()
+{
+    return runProgram();
+}

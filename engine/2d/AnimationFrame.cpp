@@ -1,0 +1,35 @@
+#include "2d/AnimationFrame.h"
+
+#include "2d/SpriteFrame.h"
+
+namespace cocos2d {
+
+AnimationFrame* AnimationFrame::create(SpriteFrame* spriteFrame, float delayUnits)
+{
+    if (!spriteFrame)
+        return nullptr;
+    AnimationFrame* frame = new AnimationFrame();
+    frame->setSpriteFrame(spriteFrame);
+    frame->_delayUnits = delayUnits;
+    frame->autorelease();
+    return frame;
+}
+
+AnimationFrame::~AnimationFrame()
+{
+    if (_spriteFrame)
+        _spriteFrame->release();
+}
+
+void AnimationFrame::setSpriteFrame(SpriteFrame* frame)
+{
+    if (frame == _spriteFrame)
+        return;
+    if (frame)
+        frame->retain();
+    if (_spriteFrame)
+        _spriteFrame->release();
+    _spriteFrame = frame;
+}
+
+}

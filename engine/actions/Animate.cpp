@@ -1,0 +1,95 @@
+#include "actions/Animate.h"
+
+#include <cmath>
+
+#include "2d/Animation.h"
+#include "2d/AnimationFrame.h"
+#include "2d/Sprite.h"
+#include "2d/SpriteFrame.h"
+
+namespace cocos2d {
+
+Animate* Animate::create(Animation* animation)
+{
+    Animate* animate = new Animate();
+    if (!animate->initWithAnimation(animation)) {
+        delete animate;
+        return nullptr;
+    }
+    animate->autorelease();
+    return animate;
+}
+
+Animate::~Animate()
+{
+    if (_animation)
+        _animation->release();
+    if (_originalFrame)
+        _originalFrame->release();
+}
+
+bool Animate::initWithAnimation(Animation* animation)
+{
+    if (!animation)
+        return false;
+    initWithDuration(animation->getDuration() * float(animation->getLoops()));
+    animation->retain();
+    _animation = animation;
+    // Frame i starts when the delay units before it have passed, as a
+    // fraction of one run.
+    const float totalUnits = animation->getTotalDelayUnits();
+    float units = 0.0f;
+    for (AnimationFrame* frame : animation->getFrames()) {
+        _splitTimes.push_back(totalUnits > 0.0f ? units / totalUnits : 0.0f);
+        units += frame->getDelayUnits();
+    }
+    return true;
+}
+
+void Animate::startWithTarget(Node* target)
+{
+    ActionInterval::startWithTarget(target);
+    if (_originalFrame) {
+        _originalFrame->release();
+        _originalFrame = nullptr;
+    }
+    Sprite* sprite = dynamic_cast<Sprite*>(target);
+    if (sprite && _animation->getRestoreOriginalFrame()) {
+        _originalFrame = sprite->getSpriteFrame();
+        if (_originalFrame)
+            _originalFrame->retain();
+    }
+    _nextFrame = 0;
+    _executedLoops = 0;
+}
+
+void Animate::stop()
+{
+    Sprite* sprite = dynamic_cast<Sprite*>(_target);
+    if (sprite && _originalFrame && _animation->getRestoreOriginalFrame())
+        sprite->setSpriteFrame(_originalFrame);
+    ActionInterval::stop();
+}
+
+void Animate::update(float t)
+{
+    Sprite* sprite = dynamic_cast<Sprite*>(_target);
+    if (!sprite)
+        return;
+    if (t < 1.0f) {
+        t *= float(_animation->getLoops());
+        const unsigned int loop = static_cast<unsigned int>(t);
+        if (loop > _executedLoops) {
+            _nextFrame = 0;
+            ++_executedLoops;
+        }
+        t = std::fmod(t, 1.0f);
+    }
+    const Vector<AnimationFrame*>& frames = _animation->getFrames();
+    for (std::size_t i = _nextFrame; i < frames.size() && _splitTimes[i] <= t; ++i) {
+        sprite->setSpriteFrame(frames.at(i)->getSpriteFrame());
+        _nextFrame = i + 1;
+    }
+}
+
+}

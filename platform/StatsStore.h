@@ -1,0 +1,129 @@
+#pragma once
+// The player's lifetime statistics and achievements, kept by the game itself.
+//
+// It answers the calls the game's StatEngine and Achievements make, one for one:
+//   StatsStore* store = StatsStore::getInstance();
+//   store->init();                                  // at start-up; reads the saves folder's file
+//   store->onStatsReceived([](const StatsReceived& r) { ... });   // callback holders
+//   if (store->isInitialised() && store->isLoggedOn()) store->requestCurrentStats();
+//   store->runCallbacks();                          // at the start of every frame
+//   int32_t kills = 0; store->getStat("tallowind_stat_1000", kills);
+//   store->setStat("tallowind_stat_1000", kills + 1);
+//   store->storeStats();                            // written to disk, "stored" callback
+//   store->setAchievement("TALLOWIND_ACHIEVEMENT_101");
+//   store->shutdown();                              // when the game driver goes away
+//
+// Callbacks never run inside the call that causes them: they are queued and delivered by the
+// next runCallbacks(), on the caller's thread, in the order they were queued.
+//
+// The file is "userstats.txt" in the saves folder: a "version 1" line, then "stat NAME VALUE"
+// and "achievement NAME" lines ('#' starts a comment). Every write goes to a temporary file that
+// is then renamed over the old one, so a crash never leaves half a file. A file that cannot be
+// read is reported (file:line), kept aside as "userstats.txt.corrupt" (numbered when that exists)
+// and replaced by an empty store.
+// A statistic that was never set reads as 0; names are single words of printable characters.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+struct StatsReceived
+{
+    uint64_t gameId = 0;
+    int result = 0; // StatsStore::kResultOk or kResultFail
+};
+
+struct StatsStored
+{
+    uint64_t gameId = 0;
+    int result = 0;
+};
+
+struct AchievementStored
+{
+    uint64_t gameId = 0;
+    std::string name;
+};
+
+class StatsStore
+{
+public:
+    static constexpr int kResultOk = 1;
+    static constexpr int kResultFail = 2;
+    static constexpr uint32_t kAppId = 1;
+    static constexpr const char* kFileName = "userstats.txt";
+
+    using ListenerId = int;
+
+    // The game's one store, created on first use and never destroyed.
+    static StatsStore* getInstance();
+
+    StatsStore() = default;
+    StatsStore(const StatsStore&) = delete;
+    StatsStore& operator=(const StatsStore&) = delete;
+
+    // Reads the file in the saves folder (created on demand). Returns true; a missing or
+    // damaged file leaves an empty store. Calling it again while initialised does nothing.
+    bool init();
+    // Stops delivering callbacks and drops the queued ones; changes not stored are lost.
+    void shutdown();
+    bool isInitialised() const { return _initialised; }
+    bool isLoggedOn() const { return _initialised; }
+    uint32_t getAppId() const { return kAppId; }
+
+    // Delivers the queued callbacks (those queued while delivering wait for the next call).
+    void runCallbacks();
+
+    // Answered at the next runCallbacks() by a StatsReceived with kResultOk.
+    bool requestCurrentStats();
+    bool getStat(const std::string& name, int32_t& value) const;
+    bool setStat(const std::string& name, int32_t value);
+    // Writes every statistic and achievement; a StatsStored callback tells whether it worked.
+    bool storeStats();
+    // Marks the achievement and writes it at once; an AchievementStored callback follows.
+    bool setAchievement(const std::string& name);
+    bool getAchievement(const std::string& name, bool& achieved) const;
+
+    ListenerId onStatsReceived(std::function<void(const StatsReceived&)> listener);
+    ListenerId onStatsStored(std::function<void(const StatsStored&)> listener);
+    ListenerId onAchievementStored(std::function<void(const AchievementStored&)> listener);
+    void removeListener(ListenerId id);
+
+    // Where the store lives (in the saves folder).
+    static std::string filePath();
+
+private:
+    template <typename Record>
+    struct Listener
+    {
+        ListenerId id;
+        std::function<void(const Record&)> call;
+    };
+
+    static bool validName(const std::string& name);
+    void load();
+    bool parse(const std::string& text, std::string& error, int& errorLine);
+    void keepAside(const std::string& path);
+    bool writeFile() const;
+    std::string serialise() const;
+    void queueAchievementsStored();
+
+    template <typename Record>
+    using ListenerList = std::vector<Listener<Record>> StatsStore::*;
+    template <typename Record>
+    ListenerId addListener(ListenerList<Record> list, std::function<void(const Record&)> call);
+    template <typename Record>
+    void queue(ListenerList<Record> list, const Record& record);
+
+    bool _initialised = false;
+    std::map<std::string, int32_t> _stats;
+    std::set<std::string> _achievements;
+    std::vector<std::string> _achievementsUnstored;
+    std::vector<std::function<void()>> _pending;
+    std::vector<Listener<StatsReceived>> _receivedListeners;
+    std::vector<Listener<StatsStored>> _storedListeners;
+    std::vector<Listener<AchievementStored>> _achievementListeners;
+    ListenerId _nextListenerId = 1;
+};

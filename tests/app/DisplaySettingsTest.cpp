@@ -1,0 +1,159 @@
+#include "app/DisplaySettings.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::pair<int, int>> sizesOf(const std::vector<DisplayMode>& modes)
+{
+    std::vector<std::pair<int, int>> sizes;
+    for (const DisplayMode& mode : modes)
+        sizes.emplace_back(mode.width, mode.height);
+    return sizes;
+}
+
+class DisplaySettingsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        currentDisplayMode = DisplayMode();
+        fullScreen = false;
+        buildDisplayModeList({{1024, 768}, {1280, 1024}, {1920, 1080}});
+    }
+
+    DisplayMode loadFrom(const std::string& text)
+    {
+        folder.write("settings.cfg", text);
+        loadSettings();
+        return currentDisplayMode;
+    }
+
+    TempFolder folder;
+    ScopedSavesFolder saves{folder.path()};
+};
+
+}
+
+TEST(DisplayModeList, DropsSmallModesAndDuplicatesAndEndsWithTheAutomaticEntry)
+{
+    // 1280 x 720 is below the 768-pixel minimum height, so the rule drops it.
+    buildDisplayModeList({{800, 600}, {1024, 768}, {1024, 768}, {1280, 720}, {1920, 1080}});
+    EXPECT_EQ(sizesOf(displayModes), (std::vector<std::pair<int, int>>{{1024, 768}, {1920, 1080}, {-1, -1}}));
+    for (size_t i = 0; i < displayModes.size(); ++i)
+    {
+        EXPECT_EQ(displayModes[i].index, static_cast<int>(i));
+        EXPECT_FALSE(displayModes[i].verified);
+    }
+}
+
+TEST(DisplayModeList, OrdersByAreaButPutsAModeInFrontOfAnyTallerEntry)
+{
+    buildDisplayModeList({{1920, 1080}, {1280, 1024}, {1600, 900}, {1024, 768}, {2560, 1440}});
+    // 1600 x 900 is larger than 1280 x 1024 but goes before it: that entry is taller.
+    EXPECT_EQ(sizesOf(displayModes), (std::vector<std::pair<int, int>>{
+                                         {1024, 768}, {1600, 900}, {1280, 1024}, {1920, 1080}, {2560, 1440}, {-1, -1}}));
+}
+
+TEST(DisplayModeList, WithNoUsableModeOnlyTheAutomaticEntryRemains)
+{
+    buildDisplayModeList({{640, 480}});
+    EXPECT_EQ(sizesOf(displayModes), (std::vector<std::pair<int, int>>{{-1, -1}}));
+}
+
+TEST_F(DisplaySettingsTest, RoundTripOfEveryChoice)
+{
+    saveSettings(displayModes[2], true, true);
+    EXPECT_EQ(folder.read("settings.cfg"), "1920x1080\nfullscreen\nverified");
+    const DisplayMode read = loadFrom(folder.read("settings.cfg"));
+    EXPECT_EQ(read.width, 1920);
+    EXPECT_EQ(read.height, 1080);
+    EXPECT_EQ(read.index, 2);
+    EXPECT_TRUE(read.verified);
+    EXPECT_TRUE(fullScreen);
+
+    saveSettings(displayModes.back(), false, true);
+    EXPECT_EQ(folder.read("settings.cfg"), "-1x-1\nwindowed\nverified");
+    loadSettings();
+    EXPECT_TRUE(currentDisplayMode.isAutomatic());
+    EXPECT_EQ(currentDisplayMode.index, 3);
+    EXPECT_FALSE(fullScreen);
+
+    saveSettings(displayModes[0], false, false);
+    EXPECT_EQ(folder.read("settings.cfg"), "1024x768\nwindowed");
+    loadSettings();
+    EXPECT_FALSE(currentDisplayMode.verified);
+}
+
+TEST_F(DisplaySettingsTest, MissingFileGivesTheSmallestModeWindowedAndVerifiedAndWritesIt)
+{
+    loadSettings();
+    EXPECT_EQ(currentDisplayMode.width, 1024);
+    EXPECT_EQ(currentDisplayMode.height, 768);
+    EXPECT_EQ(currentDisplayMode.index, 0);
+    EXPECT_TRUE(currentDisplayMode.verified);
+    EXPECT_FALSE(fullScreen);
+    EXPECT_EQ(folder.read("settings.cfg"), "1024x768\nwindowed\nverified");
+}
+
+TEST_F(DisplaySettingsTest, MalformedFilesGiveTheDefaults)
+{
+    for (const std::string text : {"", "\n\n", "garbage\nfullscreen\nverified", "axb\nfullscreen", "0x0\nfullscreen\nverified",
+                                   "x\nfullscreen", "1280x\nfullscreen", "x720\nfullscreen", "-5x100\nfullscreen",
+                                   "1280x-1\nfullscreen", "1280\nfullscreen"})
+    {
+        fullScreen = true;
+        currentDisplayMode = DisplayMode{3, 999, 999, false};
+        const DisplayMode read = loadFrom(text);
+        EXPECT_EQ(read.width, 1024) << text;
+        EXPECT_EQ(read.height, 768) << text;
+        EXPECT_TRUE(read.verified) << text;
+        EXPECT_FALSE(fullScreen) << text;
+        EXPECT_EQ(folder.read("settings.cfg"), "1024x768\nwindowed\nverified") << text;
+    }
+}
+
+TEST_F(DisplaySettingsTest, CarriageReturnsAndSpellingOfTheFlags)
+{
+    DisplayMode read = loadFrom("1920x1080\r\nfullscreen\r\nverified");
+    EXPECT_EQ(read.width, 1920);
+    EXPECT_EQ(read.height, 1080);
+    EXPECT_TRUE(fullScreen);
+    EXPECT_TRUE(read.verified);
+
+    loadFrom("1920x1080\nFullscreen\nverified");
+    EXPECT_FALSE(fullScreen);
+
+    read = loadFrom("1280x1024\nwindowed\n \nverified\n");
+    EXPECT_TRUE(read.verified);
+    read = loadFrom("1280x1024\nwindowed\nnope\nverified");
+    EXPECT_TRUE(read.verified);
+
+    read = loadFrom("1280x1024\nwindowed\nverified\r\n");
+    EXPECT_FALSE(read.verified);
+
+    read = loadFrom("1280x1024");
+    EXPECT_FALSE(fullScreen);
+    EXPECT_FALSE(read.verified);
+}
+
+TEST_F(DisplaySettingsTest, AnUnlistedResolutionIsKeptWithoutAnIndex)
+{
+    const DisplayMode read = loadFrom("1366x768\nwindowed\nverified");
+    EXPECT_EQ(read.width, 1366);
+    EXPECT_EQ(read.height, 768);
+    EXPECT_EQ(read.index, -1);
+}
+
+TEST_F(DisplaySettingsTest, ApplyDisplayOptionStoresTheLabel)
+{
+    applyDisplayOption(true, false, "1280x1024");
+    EXPECT_EQ(folder.read("settings.cfg"), "1280x1024\nfullscreen");
+    EXPECT_EQ(currentDisplayMode.width, 1280);
+    EXPECT_TRUE(fullScreen);
+
+    applyDisplayOption(false, false, "nonsense");
+    EXPECT_EQ(folder.read("settings.cfg"), "1280x1024\nfullscreen");
+}

@@ -1,0 +1,134 @@
+#include "app/AppDelegate.h"
+#include "app/DisplaySettings.h"
+#include "app/GameInterface.h"
+#include "app/ProgramEntry.h"
+
+#include "TempFolder.h"
+#include "support/XvfbServer.h"
+
+#include <gtest/gtest.h>
+
+#include <GLFW/glfw3.h>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+// The real window under a private X server: the start-up opens it at the
+// chosen size with the title "Tallowind" and runs frames through the game.
+
+USING_NS_CC;
+
+namespace {
+
+[[noreturn]] void finish(const std::string& problem)
+{
+    if (problem.empty())
+        std::exit(0);
+    std::fprintf(stderr, "%s\n", problem.c_str());
+    std::exit(1);
+}
+
+#define REQUIRE(condition, message)  \
+    do                               \
+    {                                \
+        if (!(condition))            \
+            finish(message);         \
+    } while (0)
+
+bool haveProgram(const char* name)
+{
+    const std::string command = std::string("command -v ") + name + " >/dev/null 2>&1";
+    return std::system(command.c_str()) == 0;
+}
+
+// The window names the X server knows, as xwininfo lists them.
+std::string windowList()
+{
+    std::string listing;
+    if (FILE* pipe = popen("xwininfo -root -tree 2>/dev/null", "r"))
+    {
+        char buffer[512];
+        while (fgets(buffer, sizeof buffer, pipe))
+            listing += buffer;
+        pclose(pipe);
+    }
+    return listing;
+}
+
+void openTheWindowAndRunFrames()
+{
+    XvfbServer server;
+    REQUIRE(server.start(1920, 1080), "no X server: " + server.error());
+    TempFolder folder;
+    setenv("TALLOWIND_SAVES", folder.path().c_str(), 1);
+    setenv("TALLOWIND_ASSETS", (std::string(TALLOWIND_SOURCE_DIR) + "/assets").c_str(), 1);
+    folder.write("settings.cfg", "1024x768\nwindowed\nverified");
+
+    REQUIRE(glfwInit(), "the window library did not start");
+    enumerateDisplayModes();
+    REQUIRE(currentDisplayMode.width == 1024 && currentDisplayMode.height == 768, "settings not read");
+    mainGLView = createMainView();
+    REQUIRE(mainGLView && !mainGLView->isHeadless(), "no window was opened");
+    REQUIRE(mainGLView->getViewName() == "Tallowind", "wrong title: " + mainGLView->getViewName());
+    REQUIRE(mainGLView->getFrameSize().width == 1024.0f && mainGLView->getFrameSize().height == 768.0f,
+            "the window is not 1024 x 768");
+
+    AppDelegate app;
+    REQUIRE(app.applicationDidFinishLaunching(), "the delegate refused to start");
+    for (int frame = 0; frame < 10; ++frame)
+        Director::getInstance()->stepFrame(1.0f / 60.0f);
+    REQUIRE(GameInterface::getInstance()->state == GameState::Intro, "the game did not reach the intro");
+    REQUIRE(Director::getInstance()->getVisibleSize().width == 512.0f, "the visible size is not half the window");
+    if (haveProgram("xwininfo"))
+        REQUIRE(windowList().find("\"Tallowind\"") != std::string::npos, "no window titled Tallowind");
+    finish("");
+}
+
+}
+
+TEST(WindowStart, TheWindowOpensAtTheChosenSizeAndRunsFrames)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(openTheWindowAndRunFrames(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(WindowStart, TheProgramShowsAWindowTitledTallowind)
+{
+    if (!haveProgram("xwininfo"))
+        GTEST_SKIP() << "xwininfo (x11-utils) is needed to read window titles";
+    XvfbServer server;
+    if (!server.start(1920, 1080))
+        GTEST_SKIP() << server.error();
+    TempFolder folder;
+
+    const std::string program = std::string(TALLOWIND_BINARY_DIR) + "/tallowind";
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+    {
+        setenv("TALLOWIND_SAVES", folder.path().c_str(), 1);
+        setenv("TALLOWIND_ASSETS", (std::string(TALLOWIND_SOURCE_DIR) + "/assets").c_str(), 1);
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+
+    bool found = false;
+    for (int attempt = 0; attempt < 100 && !found; ++attempt)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        int status = 0;
+        if (waitpid(child, &status, WNOHANG) == child)
+            break;
+        found = windowList().find("\"Tallowind\"") != std::string::npos;
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_TRUE(found) << "no window titled Tallowind appeared";
+    EXPECT_EQ(folder.read("settings.cfg").rfind("\nwindowed\nverified"), folder.read("settings.cfg").size() - 18)
+        << "a first start writes the smallest mode, windowed and verified";
+}

@@ -1,0 +1,71 @@
+#include "Minimap.h"
+#include "CityDressing.h"
+#include "Image.h"
+#include "OutputFolder.h"
+#include "PngWriter.h"
+#include <cstdio>
+
+namespace
+{
+Rgba cellColour(const CityGrid& grid, int x, int y)
+{
+    switch (grid.kind(x, y))
+    {
+    case CellKind::Road:
+        return rgba(30, 32, 40);
+    case CellKind::Pavement:
+        return rgba(70, 72, 86);
+    case CellKind::Plaza:
+        return rgba(90, 70, 110);
+    case CellKind::Park:
+        return rgba(40, 90, 50);
+    case CellKind::Water:
+        return rgba(20, 50, 110);
+    case CellKind::Quay:
+        return rgba(90, 70, 50);
+    case CellKind::Rail:
+        return rgba(100, 80, 60);
+    case CellKind::Interior:
+        return rgba(150, 60, 140);
+    case CellKind::Yard:
+        return rgba(80, 78, 76);
+    case CellKind::Building:
+    {
+        int level = grid.data.cell(x, y).level;
+        int v = 100 + level * 10;
+        return rgba(v, v, v + 20);
+    }
+    }
+    return rgba(0, 0, 0);
+}
+}
+
+bool writeMinimaps(const CityGrid& grid, int zone, int districts, const std::string& folder)
+{
+    int n = grid.size();
+    Image background(n + 2, n + 2, rgba(10, 10, 16, 220));
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x)
+            background.set(x + 1, n - y, cellColour(grid, x, y));
+    background.rectOutline(0, 0, n + 2, n + 2, rgba(40, 230, 255));
+    char name[96];
+    std::snprintf(name, sizeof name, "Minimap_%d_Background.png", zone);
+    bool ok = writePng(background, joinPath(folder, name));
+    for (int z = 0; z < districts * districts; ++z)
+    {
+        Image overlay(n + 2, n + 2);
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x < n; ++x)
+            {
+                if (CityDressing::zoneOf(x, y, n) != z)
+                    continue;
+                bool edge = CityDressing::zoneOf(x - 1, y, n) != z || CityDressing::zoneOf(x + 1, y, n) != z ||
+                            CityDressing::zoneOf(x, y - 1, n) != z || CityDressing::zoneOf(x, y + 1, n) != z ||
+                            x == 0 || y == 0 || x == n - 1 || y == n - 1;
+                overlay.set(x + 1, n - y, edge ? rgba(255, 176, 40, 255) : rgba(255, 176, 40, 80));
+            }
+        std::snprintf(name, sizeof name, "Minimap_%d_Zone%d.png", zone, z);
+        ok = writePng(overlay, joinPath(folder, name)) && ok;
+    }
+    return ok;
+}

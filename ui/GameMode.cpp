@@ -1,0 +1,15 @@
+#include "ui/GameMode.h"
+
+GameMode::GameMode(int modeId, std::string modeName) : id(modeId), name(std::move(modeName))
+{
+}
+
+bool GameMode::hasEnterCall() const
+{
+    return enterTarget && enterSelector;
+}
+
+bool GameMode::hasLeaveCall() const
+{
+    return leaveTarget && leaveSelector;
+}

@@ -1,0 +1,6 @@
+#include "ui/UIMainHUD.h"
+
+// The panel's frame and contents come with the HUD's own work.
+UIMainHUD::UIMainHUD() = default;
+
+UIMainHUD::~UIMainHUD() = default;

@@ -1,0 +1,29 @@
+#pragma once
+#include "cocos2d.h"
+#include <cstdint>
+
+// One cell of an A* search. Nodes come from the PathNodePool and go back to it
+// when the search that used them is reset.
+struct PathNode
+{
+    enum State : int32_t { Fresh = 0, Open = 1, Closed = 2 };
+
+    PathNode* parent = nullptr;
+    cocos2d::Vec2 position;
+    float g = 0.0f;
+    float h = 0.0f;
+    float f = 0.0f;
+    int32_t state = Fresh;
+    // Ticket of the node's live entry in the open set: entries the node has
+    // left behind (after a cheaper way to it was found) carry older tickets.
+    uint32_t openTicket = 0;
+
+    void clear()
+    {
+        parent = nullptr;
+        position = cocos2d::Vec2::ZERO;
+        g = h = f = 0.0f;
+        state = Fresh;
+        openTicket = 0;
+    }
+};

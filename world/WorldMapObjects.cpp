@@ -1,0 +1,272 @@
+// Placed objects: filing them in the map's lists, their draw order, spawning,
+// explosions and the small object and marker look-ups.
+#include "world/WorldMap.h"
+#include "actors/GameObject.h"
+#include "app/Geometry.h"
+#include "world/GameData.h"
+#include "world/MapMarker.h"
+#include "world/MapTile.h"
+#include "world/ObjectDef.h"
+#include "world/TileDef.h"
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+constexpr int FlashEffect = 1000;
+constexpr int BlastEffect = 1009;
+constexpr int ExplosionEffect = 1010;
+constexpr float LoudRange = 256.0f;
+
+int floorHeightAt(const WorldMap* map, cocos2d::Vec2 cell)
+{
+    const MapTile* tile = map->getTile(static_cast<int>(cell.x), static_cast<int>(cell.y));
+    return tile && tile->floor ? tile->floor->height : 0;
+}
+
+void reportUnknownDefinition(const char* what, int id)
+{
+    std::fprintf(stderr, "WorldMap: %s: no object definition has the id %d; nothing spawned\n", what, id);
+}
+}
+
+void WorldMap::registerObject(GameObject* object)
+{
+    const ObjectDef* def = object->def;
+    if (def && def->exit)
+        exitObject = object;
+    if (!def || def->passable)
+        passableObjects.push_back(object);
+    else
+        solidObjects.push_back(object);
+    if (def && def->camera)
+    {
+        object->sightRange = 256.0f;
+        object->viewAngle = 90.0f;
+        // PoliceManager's list of security cameras is not built yet.
+    }
+    if (def && def->islure)
+        lures.push_back(object);
+    if (object->inUpdateList)
+        addActiveObject(object);
+}
+
+GameObject* WorldMap::placeObject(ObjectDef* def, int level, cocos2d::Vec2 position, float heading)
+{
+    if (!def)
+    {
+        std::fprintf(stderr, "WorldMap: placeObject without an object definition; nothing placed\n");
+        return nullptr;
+    }
+    GameObject* object = new GameObject(def, false, GameObject::PlainObject);
+    object->setPosition(position);
+    if (level == -1)
+        level = floorHeightAt(this, object->cell);
+    object->setHeightLevel(level);
+    addObjectSprite(object);
+    if (heading != -1.0f)
+        object->setRotation(heading);
+    registerObject(object);
+    return object;
+}
+
+GameObject* WorldMap::spawnObject(int defId, cocos2d::Vec2 position)
+{
+    ObjectDef* def = GameData::getInstance()->getObjectDef(defId);
+    if (!def)
+    {
+        reportUnknownDefinition("spawnObject", defId);
+        return nullptr;
+    }
+    return placeObject(def, -1, position, static_cast<float>(rand() % 360));
+}
+
+int WorldMap::objectBaseZ(const ObjectDef* def, bool modelCounts)
+{
+    if (!def)
+        return 20;
+    if (def->high || (modelCounts && def->hasModel))
+        return 40;
+    if (def->decal)
+        return 5;
+    if (def->passable && !def->effect)
+        return 10;
+    return 20;
+}
+
+void WorldMap::addObjectSprite(GameObject* object)
+{
+    if (object->heightLevel == -1)
+        object->heightLevel = floorHeightAt(this, object->cell);
+    object->createSprites();
+    const int level = object->heightLevel * 100;
+    const int base = objectBaseZ(object->def, true) + level;
+    if (worldNode)
+    {
+        if (object->mainSprite)
+            worldNode->addChild(object->mainSprite, base);
+        if (object->model)
+            worldNode->addChild(object->model, base);
+        if (object->underSprite)
+            worldNode->addChild(object->underSprite, level + 5);
+        if (object->overSprite)
+            worldNode->addChild(object->overSprite, level + 40);
+    }
+    // The looping sound of the definition waits for SoundEngine's positional loops (not built yet).
+}
+
+void WorldMap::objectZOrder(GameObject* object)
+{
+    const int level = object->heightLevel * 100;
+    if (object->mainSprite && object->mainSprite->getParent())
+        object->mainSprite->getParent()->reorderChild(object->mainSprite, objectBaseZ(object->def, false) + level);
+    if (object->underSprite && object->underSprite->getParent())
+        object->underSprite->getParent()->reorderChild(object->underSprite, level + 5);
+}
+
+void WorldMap::addAllObjectSprites()
+{
+    for (GameObject* object : passableObjects)
+        addObjectSprite(object);
+    for (GameObject* object : solidObjects)
+        addObjectSprite(object);
+}
+
+Projectile* WorldMap::spawnProjectile(int defId, float maxRange, int role, cocos2d::Vec2 position, float heading,
+                                      float speed)
+{
+    (void)maxRange;
+    (void)role;
+    (void)position;
+    (void)heading;
+    (void)speed;
+    if (!GameData::getInstance()->getObjectDef(defId))
+    {
+        reportUnknownDefinition("spawnProjectile", defId);
+        return nullptr;
+    }
+    // Projectile is not built yet: nothing can be spawned.
+    return nullptr;
+}
+
+void WorldMap::destroyProjectile(GameObject* projectile)
+{
+    // The follow camera's target is cleared by GameCamera, which is not built yet.
+    removeObject(projectile, false);
+    eraseFromList(projectiles, projectile);
+    queueForDeletion(projectile);
+}
+
+void WorldMap::empBlast(cocos2d::Vec2 point)
+{
+    (void)point;
+    // Screen shake, the weather's white flash, PoliceManager::empBlast, "emp_blast.wav",
+    // PoliceManager::updateChaseState and GameHUD::refresh: none of them is built yet.
+}
+
+void WorldMap::explodeAt(GameObject* object)
+{
+    const ObjectDef* def = object ? object->def : nullptr;
+    if (!def || (def->explosive == -1 && !def->isflashbang))
+        return;
+    const cocos2d::Vec2 p = object->getPosition();
+    spawnObject(BlastEffect, p);
+    // The follow camera's position is not readable yet; the camera point is where it looks.
+    const bool nearCamera = fastDistance(cameraPoint, p) <= LoudRange;
+    (void)nearCamera;
+    if (def->isflashbang)
+    {
+        spawnObject(FlashEffect, p);
+        // "flashbang.wav" when near, MobManager::flashbangAt: not built yet.
+    }
+    else
+    {
+        spawnObject(ExplosionEffect, p);
+        // MobManager::explosionAt, the screen shake and "explosion.wav" when near,
+        // PoliceManager::witnessCrimeAt: not built yet.
+    }
+    removeObject(object, false);
+    // Nothing else owns a spent charge: it goes with the end-of-frame deletion.
+    queueForDeletion(object);
+}
+
+Player* WorldMap::spawnPlayer(int defId, cocos2d::Vec2 position)
+{
+    (void)defId;
+    (void)position;
+    // Player and MobManager are not built yet.
+    return nullptr;
+}
+
+NPCHunter* WorldMap::spawnHunter(cocos2d::Vec2 position)
+{
+    (void)position;
+    // NPCHunter and CitizenRecord are not built yet.
+    return nullptr;
+}
+
+NPCBodyguard* WorldMap::spawnBodyguard(GameNPC* principal, cocos2d::Vec2 position)
+{
+    (void)principal;
+    (void)position;
+    // NPCBodyguard and CitizenRecord are not built yet.
+    return nullptr;
+}
+
+GameNPC* WorldMap::spawnNPC(CitizenRecord* record, cocos2d::Vec2 position)
+{
+    (void)record;
+    (void)position;
+    // GameNPC, NPCContact and CitizenRecord are not built yet.
+    return nullptr;
+}
+
+MapMarker* WorldMap::takeFreeContactMarker()
+{
+    for (MapMarker* marker : contactMarkers)
+    {
+        if (!marker->taken)
+        {
+            marker->taken = true;
+            return marker;
+        }
+    }
+    return nullptr;
+}
+
+MapMarker* WorldMap::markerAtPoint(cocos2d::Vec2 point) const
+{
+    for (MapMarker* marker : allMarkers)
+    {
+        if (marker->pickRect.containsPoint(point))
+            return marker;
+    }
+    return nullptr;
+}
+
+int WorldMap::zoneAt(cocos2d::Vec2 cell) const
+{
+    const MapTile* tile = getTile(static_cast<int>(cell.x), static_cast<int>(cell.y));
+    return tile ? tile->zone : -1;
+}
+
+GameObject* WorldMap::objectAtPoint(cocos2d::Vec2 point) const
+{
+    for (const std::vector<GameObject*>* list : {&passableObjects, &solidObjects})
+    {
+        for (GameObject* o : *list)
+        {
+            const bool hit = o->isCircle() ? fastDistance(o->getPosition(), point) <= o->getDiameter()
+                                           : o->getBoundingBox().containsPoint(point);
+            if (hit)
+                return o;
+        }
+    }
+    return nullptr;
+}
+
+void WorldMap::panEditorCamera(float dt)
+{
+    (void)dt;
+    // The editor pans with the input hub's direction codes, which are not built yet.
+}

@@ -1,0 +1,359 @@
+// Coordinates, walls, sight, collision and the cell rules of the city map.
+#include "world/WorldMap.h"
+#include "actors/GameMob.h"
+#include "actors/GameObject.h"
+#include "app/Geometry.h"
+#include "app/Line.h"
+#include "world/MapTile.h"
+#include "world/ObjectDef.h"
+#include "world/TileDef.h"
+#include <algorithm>
+#include <cmath>
+
+namespace {
+enum Direction { North = 0, South = 1, East = 2, West = 3 };
+enum Side { SideNorth = 1, SideSouth = 2, SideWest = 3, SideEast = 4 };
+
+int oppositeSide(int side)
+{
+    switch (side)
+    {
+    case SideNorth: return SideSouth;
+    case SideSouth: return SideNorth;
+    case SideWest: return SideEast;
+    default: return SideWest;
+    }
+}
+
+// A tile layer walls side k at level m when it stands at that level with the
+// side flagged; a blocked tile walls every side.
+bool sideCounts(const MapTile* tile, int side, int level)
+{
+    if (tile->blocked)
+        return true;
+    if (tile->floor && tile->floor->height == level && tile->floor->sideBlocked(side))
+        return true;
+    return tile->overlay && tile->overlay->height == level && tile->overlay->sideBlocked(side);
+}
+
+bool bucketInRange(const cocos2d::Vec2& bucket)
+{
+    return bucket.x >= 0.0f && bucket.y >= 0.0f && bucket.x < WorldMap::BucketsPerSide &&
+           bucket.y < WorldMap::BucketsPerSide;
+}
+}
+
+cocos2d::Vec2 WorldMap::gridToPixel(float gx, float gy)
+{
+    return cocos2d::Vec2(gx * CellSize, gy * CellSize);
+}
+
+cocos2d::Vec2 WorldMap::pixelToGrid(float px, float py)
+{
+    return cocos2d::Vec2(std::trunc(px / CellSize), std::trunc(py / CellSize));
+}
+
+MapTile* WorldMap::tileAtCell(float gx, float gy) const
+{
+    if (isOutOfBounds(gx, gy))
+        return nullptr;
+    return getTile(static_cast<int>(gx), static_cast<int>(gy));
+}
+
+bool WorldMap::isOutOfBounds(float gx, float gy) const
+{
+    return gx < 0.0f || gx >= width || gy < 0.0f || gy >= height;
+}
+
+int WorldMap::cellLevel(const MapTile* tile)
+{
+    return tile->overlay ? tile->overlay->height : tile->level;
+}
+
+cocos2d::Vec2 WorldMap::bucketOfCell(cocos2d::Vec2 cell)
+{
+    return cocos2d::Vec2(std::trunc(cell.x / BucketCells), std::trunc(cell.y / BucketCells));
+}
+
+bool WorldMap::bucketHasObjects(cocos2d::Vec2 bucket) const
+{
+    if (!bucketInRange(bucket))
+        return false;
+    return !objectBuckets[static_cast<size_t>(bucket.x + bucket.y * BucketsPerSide)].empty();
+}
+
+Line WorldMap::makeTileWalls(int x, int y, int side) const
+{
+    const float px = static_cast<float>(x * CellSize);
+    const float py = static_cast<float>(y * CellSize);
+    const float s = static_cast<float>(CellSize);
+    switch (side)
+    {
+    case SideNorth: return Line(cocos2d::Vec2(px, py + s), cocos2d::Vec2(px + s, py + s));
+    case SideSouth: return Line(cocos2d::Vec2(px, py), cocos2d::Vec2(px + s, py));
+    case SideWest: return Line(cocos2d::Vec2(px, py), cocos2d::Vec2(px, py + s));
+    default: return Line(cocos2d::Vec2(px + s, py), cocos2d::Vec2(px + s, py + s));
+    }
+}
+
+bool WorldMap::isSegmentClear(const Line& line, int level, bool withObjects) const
+{
+    const cocos2d::Vec2 a = pixelToGrid(line.first.x, line.first.y);
+    const cocos2d::Vec2 b = pixelToGrid(line.second.x, line.second.y);
+    const int x0 = static_cast<int>(std::min(a.x, b.x));
+    const int x1 = static_cast<int>(std::max(a.x, b.x));
+    const int y0 = static_cast<int>(std::min(a.y, b.y));
+    const int y1 = static_cast<int>(std::max(a.y, b.y));
+    // Only cells higher than the mover stand in the way.
+    for (int x = x0; x <= x1; ++x)
+    {
+        for (int y = y0; y <= y1; ++y)
+        {
+            const MapTile* tile = getTile(x, y);
+            if (!tile || cellLevel(tile) <= level)
+                continue;
+            for (int side = SideNorth; side <= SideEast; ++side)
+            {
+                if (makeTileWalls(x, y, side).intersects(line))
+                    return false;
+            }
+        }
+    }
+    return !(withObjects && findObjectOnSegment(line));
+}
+
+bool WorldMap::hasLineOfSight(int level, cocos2d::Vec2 from, float angle, float distance) const
+{
+    const Line sight(from, pointAtAngle(from, distance, angle));
+    return isSegmentClear(sight, level, false);
+}
+
+bool WorldMap::isWidePathClear(int halfWidth, int level, cocos2d::Vec2 from, cocos2d::Vec2 to) const
+{
+    const float a = angleBetween(from, to);
+    const cocos2d::Vec2 left = vectorFromAngle(a - 90.0f, static_cast<float>(halfWidth));
+    const cocos2d::Vec2 right = vectorFromAngle(a + 90.0f, static_cast<float>(halfWidth));
+    return isSegmentClear(Line(from, to), level, true) && isSegmentClear(Line(from + left, to + left), level, true) &&
+           isSegmentClear(Line(from + right, to + right), level, true);
+}
+
+bool WorldMap::canMobMoveTo(GameMob* mob, cocos2d::Vec2 target) const
+{
+    return isWidePathClear(static_cast<int>(mob->getRadius()), mob->heightLevel, mob->getPosition(), target);
+}
+
+GameObject* WorldMap::findObjectOnSegment(const Line& line) const
+{
+    const cocos2d::Vec2 start = pixelToGrid(line.first.x, line.first.y);
+    const cocos2d::Vec2 b = bucketOfCell(start);
+    // An empty start bucket ends the search: the neighbours are not asked.
+    if (!bucketHasObjects(b))
+        return nullptr;
+    for (int i = -1; i <= 1; ++i)
+    {
+        for (int j = -1; j <= 1; ++j)
+        {
+            const cocos2d::Vec2 n(b.x + i, b.y + j);
+            if (!bucketInRange(n))
+                continue;
+            for (GameObject* o : objectBuckets[static_cast<size_t>(n.x + n.y * BucketsPerSide)])
+            {
+                if (o->intersectsSegment(line))
+                    return o;
+            }
+        }
+    }
+    return nullptr;
+}
+
+GameObject* WorldMap::findCollidingObject(GameObject* object) const
+{
+    const cocos2d::Vec2 b = bucketOfCell(object->cell);
+    if (!bucketHasObjects(b))
+        return nullptr;
+    for (int i = -1; i <= 1; ++i)
+    {
+        for (int j = -1; j <= 1; ++j)
+        {
+            const cocos2d::Vec2 n(b.x + i, b.y + j);
+            if (!bucketInRange(n))
+                continue;
+            for (GameObject* o : objectBuckets[static_cast<size_t>(n.x + n.y * BucketsPerSide)])
+            {
+                if (o == object)
+                    continue;
+                // The cheap distance bound first, then the exact shapes.
+                if (fastDistance(object->getPosition(), o->getPosition()) <= object->getDiameter() + o->getDiameter() &&
+                    object->overlaps(o))
+                    return o;
+            }
+        }
+    }
+    return nullptr;
+}
+
+int* WorldMap::collideWithTiles(GameObject* object, bool anyOtherLevel)
+{
+    std::fill(std::begin(blockedDirections), std::end(blockedDirections), -1);
+    if (!object->isCircle())
+    {
+        for (const cocos2d::Vec2& corner : object->getCorners())
+        {
+            const MapTile* tile = tileAtPixel(static_cast<int>(corner.x), static_cast<int>(corner.y));
+            if (!tile || tile->level > 0)
+            {
+                std::fill(blockedDirections, blockedDirections + 4, 1);
+                break;
+            }
+        }
+        return blockedDirections;
+    }
+
+    const int cx = static_cast<int>(object->cell.x);
+    const int cy = static_cast<int>(object->cell.y);
+    const MapTile* own = getTile(cx, cy);
+    const int level = own ? cellLevel(own) : GameObject::NoLevel;
+    bool marked[3][3] = {};
+    markCollisionCells(object, cx, cy, level, anyOtherLevel, marked);
+    collideCircleWithWalls(object, cx, cy, marked);
+    return blockedDirections;
+}
+
+void WorldMap::markCollisionCells(GameObject* object, int cx, int cy, int level, bool anyOtherLevel,
+                                  bool marked[3][3])
+{
+    const bool isPlayer = object->isMob() && static_cast<GameMob*>(object)->mobKind == MobPlayer;
+    for (int i = -1; i <= 1; ++i)
+    {
+        for (int j = -1; j <= 1; ++j)
+        {
+            const MapTile* tile = getTile(cx + i, cy + j);
+            if (!tile)
+                continue;
+            bool& mark = marked[i + 1][j + 1];
+            if (isPlayer)
+            {
+                const TileDef* def = (tile->level != 0 && tile->overlay) ? tile->overlay : tile->floor;
+                if (def && def->npcs_only)
+                    mark = true;
+            }
+            const int cl = cellLevel(tile);
+            if (anyOtherLevel ? cl != level : cl > level)
+                mark = true;
+
+            if (i == -1 && j == 0 && sideCounts(tile, SideEast, level))
+                mark = true;
+            else if (i == 1 && j == 0 && sideCounts(tile, SideWest, level))
+                mark = true;
+            else if (i == 0 && j == 1 && sideCounts(tile, SideSouth, level))
+                mark = true;
+            else if (i == 0 && j == -1 && sideCounts(tile, SideNorth, level))
+                mark = true;
+            else if (i == 0 && j == 0)
+            {
+                // The mover's own cell walls it in towards its flagged sides.
+                if (sideCounts(tile, SideNorth, level))
+                    marked[1][2] = true;
+                if (sideCounts(tile, SideSouth, level))
+                    marked[1][0] = true;
+                if (sideCounts(tile, SideEast, level))
+                    marked[2][1] = true;
+                if (sideCounts(tile, SideWest, level))
+                    marked[0][1] = true;
+            }
+        }
+    }
+}
+
+void WorldMap::collideCircleWithWalls(GameObject* object, int cx, int cy, const bool marked[3][3])
+{
+    const cocos2d::Vec2 centre = object->getPosition();
+    const float radius = object->getRadius();
+    auto hit = [&](int x, int y, int side, int direction) {
+        if (circleIntersectsSegment(makeTileWalls(x, y, side), centre, radius))
+            blockedDirections[direction] = 1;
+    };
+    const bool north = marked[1][2];
+    const bool south = marked[1][0];
+    const bool west = marked[0][1];
+    const bool east = marked[2][1];
+
+    if (marked[0][2])
+    {
+        if (!north)
+            hit(cx - 1, cy + 1, SideEast, West);
+        if (!west)
+            hit(cx - 1, cy + 1, SideSouth, North);
+    }
+    if (north)
+        hit(cx, cy, SideNorth, North);
+    if (marked[2][2])
+    {
+        if (!north)
+            hit(cx + 1, cy + 1, SideWest, East);
+        if (!east)
+            hit(cx + 1, cy + 1, SideSouth, North);
+    }
+    if (marked[0][0])
+    {
+        if (!south)
+            hit(cx - 1, cy - 1, SideEast, West);
+        if (!west)
+            hit(cx - 1, cy - 1, SideNorth, South);
+    }
+    if (south)
+        hit(cx, cy, SideSouth, South);
+    if (marked[2][0])
+    {
+        if (!south)
+            hit(cx + 1, cy - 1, SideWest, East);
+        if (!east)
+            hit(cx + 1, cy - 1, SideNorth, South);
+    }
+    if (west)
+        hit(cx, cy, SideWest, West);
+    if (east)
+        hit(cx, cy, SideEast, East);
+}
+
+bool WorldMap::isWalkable(int x, int y) const
+{
+    const MapTile* tile = getTile(x, y);
+    if (!tile || cellLevel(tile) != 0 || tile->blocked)
+        return false;
+    const TileDef* floor = tile->floor;
+    return !(floor && (floor->north_blocked || floor->south_blocked || floor->west_blocked || floor->east_blocked));
+}
+
+bool WorldMap::canPass(int level, bool avoidFlagged, cocos2d::Vec2 toCell, cocos2d::Vec2 fromCell) const
+{
+    const MapTile* to = tileAtCell(toCell.x, toCell.y);
+    if (!to)
+        return false;
+    if (avoidFlagged && to->npcAvoid)
+        return false;
+    if (cellLevel(to) != level)
+        return false;
+    int entry;
+    if (toCell.x > fromCell.x)
+        entry = SideWest;
+    else if (toCell.x < fromCell.x)
+        entry = SideEast;
+    else if (toCell.y > fromCell.y)
+        entry = SideSouth;
+    else
+        entry = SideNorth;
+    if (to->isSideBlocked(level, entry))
+        return false;
+    const MapTile* from = tileAtCell(fromCell.x, fromCell.y);
+    return !(from && from->isSideBlocked(level, oppositeSide(entry)));
+}
+
+int WorldMap::cellCost(cocos2d::Vec2 cell) const
+{
+    const MapTile* tile = tileAtCell(cell.x, cell.y);
+    if (!tile)
+        return -1;
+    const TileDef* def = (tile->level != 0 && tile->overlay) ? tile->overlay : tile->floor;
+    return def ? def->cost : 1;
+}
