@@ -1,6 +1,7 @@
 #include "actors/GameObject.h"
 #include "actors/GameMob.h"
 #include "app/Geometry.h"
+#include "app/SoundEngine.h"
 #include "app/Line.h"
 #include "world/GameData.h"
 #include "world/MapTile.h"
@@ -44,7 +45,8 @@ GameObject::GameObject(ObjectDef* definition, bool buildSpritesNow, int objectKi
 
 GameObject::~GameObject()
 {
-    // SoundEngine::stop for a running loop is not built yet.
+    if (soundChannel != -1)
+        SoundEngine::getInstance()->stop(soundChannel);
     soundChannel = -1;
     releaseNodes();
 }
@@ -54,6 +56,8 @@ void GameObject::setPosition(cocos2d::Vec2 newPosition)
     position = newPosition;
     updateCell();
     placeNodes(cocos2d::Vec3::ZERO);
+    if (soundChannel != -1)
+        SoundEngine::getInstance()->moveSource(soundChannel, position);
 }
 
 void GameObject::updateCell()

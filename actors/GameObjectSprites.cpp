@@ -4,6 +4,7 @@
 #include "2d/Animation.h"
 #include "2d/Sprite.h"
 #include "3d/Sprite3D.h"
+#include "app/GameCamera.h"
 #include "app/Geometry.h"
 #include "app/SpriteHelpers.h"
 #include "renderer/Texture2D.h"
@@ -263,10 +264,9 @@ void GameObject::updateCameraLine(float dt)
     if (!overSprite)
         return;
     const WorldMap* map = WorldMap::getInstance();
-    // The camera point of the map is where the follow camera looks.
     const float reach =
         std::trunc(map->zoomScale() * WorldMap::CellSize * static_cast<float>(map->visibleRadius)) + sightRange;
-    if (fastDistance(map->cameraPoint, position) > reach)
+    if (fastDistance(GameCamera::getInstance()->position, position) > reach)
         return;
     overSprite->setOpacity(static_cast<GLubyte>(rand() % 48 + 1));
     const float length = overSprite->getContentSize().height;

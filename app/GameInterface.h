@@ -64,8 +64,15 @@ public:
     void closePopups();
     void clearMessages();
     void backToMenu();
-    // The intro sequence.
+    // The intro sequence (GameInterfaceIntro.cpp).
     void playIntro();
+    void playComic(int part);
+    // Removes the intro's pictures and builds the main menu; the argument is not used.
+    void openMainMenu(cocos2d::Ref* sender);
+    void hideFadeOverlay();
+    void showGlitchLogo();
+    void showNormalLogo();
+    void introLightning();
     // Cursor and mouse.
     void refreshCursor();
     cocos2d::Vec2 onMouseMove(cocos2d::Vec2 position);
@@ -74,6 +81,8 @@ public:
     // Player interactions.
     void spawnTrain();
     void checkRunEnd();
+    // Ranks the run's score and shows the high-score table (GameInterfaceRunEnd.cpp).
+    void showHighScoreTable();
 
     // Replaces the calls into the other managers (tests record them).
     void setServices(std::unique_ptr<GameServices> services);

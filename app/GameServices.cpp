@@ -20,6 +20,7 @@
 #include "ui/UIUnlockBar.h"
 #include "platform/StatsStore.h"
 #include "world/Pather.h"
+#include "world/Train.h"
 #include "world/WorldMap.h"
 
 namespace {
@@ -135,11 +136,7 @@ void GameServices::updateCamera(float dt)
 
 bool GameServices::updateTrain(Train* train, float dt)
 {
-    // Moving and removing the train wait for the train's own class; until then
-    // no train is ever made (spawnTrain is empty), so none reaches this point.
-    (void)train;
-    (void)dt;
-    return false;
+    return Train::advance(train, dt);
 }
 
 void GameServices::spawnTrain()

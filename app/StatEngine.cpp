@@ -1,6 +1,395 @@
 #include "app/StatEngine.h"
 
-// Reading "gamestate.dat" comes with the statistics' own work.
+#include "app/Achievements.h"
+#include "app/ByteReader.h"
+#include "app/ByteWriter.h"
+#include "app/GameFolders.h"
+#include "app/GameInterface.h"
+#include "app/SavedFile.h"
+#include "app/StringHelpers.h"
+#include "platform/StatsStore.h"
+#include "world/GameData.h"
+
+#include <algorithm>
+#include <iterator>
+#include <limits>
+#include <utility>
+
+namespace {
+
+enum class Counter
+{
+    Run,
+    Total,
+};
+
+enum class Reward
+{
+    Unlock,
+    Achievement,
+};
+
+constexpr int32_t kAnyZone = -1;
+constexpr int32_t kAnyMode = -1;
+constexpr int32_t kDeadTrenchWalking = 3;
+
+// One threshold rule: when the counter of the statistic reaches the value (in
+// that zone and mode, when given), the reward is won. A rule marked stop ends
+// the tests of its statistic when it holds.
+struct ThresholdRule
+{
+    int32_t stat;
+    Counter counter;
+    int32_t atLeast;
+    int32_t zone;
+    int32_t mode;
+    Reward reward;
+    int32_t rewardId;
+    bool stop;
+};
+
+// The rules of one statistic are tested in this order.
+const ThresholdRule kRules[] = {
+    // Kills: Dead Trench Walking kills of one run, then lifetime kills.
+    {1000, Counter::Run, 10, 0, kDeadTrenchWalking, Reward::Unlock, 2027, false},
+    {1000, Counter::Run, 20, 1, kDeadTrenchWalking, Reward::Unlock, 2028, false},
+    {1000, Counter::Total, 10, kAnyZone, kAnyMode, Reward::Unlock, 2035, false},
+    // Innocent kills in one run.
+    {1001, Counter::Run, 5, kAnyZone, kAnyMode, Reward::Achievement, 106, false},
+    // Contracts completed in one run, by zone, then in any zone.
+    {1003, Counter::Run, 8, 0, kAnyMode, Reward::Unlock, 2032, false},
+    {1003, Counter::Run, 4, 0, kAnyMode, Reward::Unlock, 2033, false},
+    {1003, Counter::Run, 12, 1, kAnyMode, Reward::Unlock, 2005, false},
+    {1003, Counter::Run, 8, 1, kAnyMode, Reward::Unlock, 2004, false},
+    {1003, Counter::Run, 6, 1, kAnyMode, Reward::Unlock, 2034, false},
+    {1003, Counter::Run, 16, 2, kAnyMode, Reward::Unlock, 2011, false},
+    {1003, Counter::Run, 8, 2, kAnyMode, Reward::Unlock, 2001, false},
+    {1003, Counter::Run, 20, kAnyZone, kAnyMode, Reward::Achievement, 120, false},
+    {1003, Counter::Run, 6, kAnyZone, kAnyMode, Reward::Unlock, 2036, false},
+    {1003, Counter::Run, 2, kAnyZone, kAnyMode, Reward::Unlock, 2037, false},
+    // Lifetime gang kills, hidden bodies and kills by weapon class.
+    {1004, Counter::Total, 30, kAnyZone, kAnyMode, Reward::Achievement, 126, false},
+    {1005, Counter::Total, 10, kAnyZone, kAnyMode, Reward::Unlock, 2007, false},
+    {1005, Counter::Total, 50, kAnyZone, kAnyMode, Reward::Unlock, 2018, false},
+    {1016, Counter::Total, 25, kAnyZone, kAnyMode, Reward::Unlock, 2023, false},
+    {1017, Counter::Total, 50, kAnyZone, kAnyMode, Reward::Unlock, 2010, false},
+    {1018, Counter::Total, 100, kAnyZone, kAnyMode, Reward::Unlock, 2022, false},
+    // Marked police kills in one run: the bigger achievement replaces the smaller.
+    {1020, Counter::Run, 10, kAnyZone, kAnyMode, Reward::Achievement, 124, true},
+    {1020, Counter::Run, 1, kAnyZone, kAnyMode, Reward::Achievement, 123, false},
+};
+
+// The statistics page: each line's format is filled with that statistic's total.
+struct StatsLine
+{
+    const char* format;
+    int32_t stat;
+};
+
+const StatsLine kStatsLines[] = {
+    {"`7Kills: `%%%d", 1000},
+    {"\n`7Innocent Kills: `@%d", 1001},
+    {"\n`7Gang Kills: `$%d", 1004},
+    {"\n`7Deaths: `7%d", 1009},
+    {"\n`7Contracts Completed: `!%d", 1003},
+    {"\n`7Contracts Failed: `7%d", 1002},
+    {"\n`7Money Earned: `$%d`7c", 1006},
+    {"\n`7Money Spent: `!%d`7c", 1007},
+};
+constexpr int32_t kKillsStat = 1000;
+constexpr int32_t kMissedShotsStat = 1013;
+
+// The fixed head of "gamestate.dat": version, character, two flags, N.
+constexpr size_t kHeadSize = 14;
+constexpr size_t kUnlockRecordSize = 5;
+
+// Counts saturate instead of overflowing.
+int32_t saturatingAdd(int32_t a, int32_t b)
+{
+    const int64_t sum = static_cast<int64_t>(a) + b;
+    return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+std::string statName(int32_t id)
+{
+    return formatString("tallowind_stat_%d", id);
+}
+
+}
+
+StatEngine::StatEngine()
+{
+    StatsStore* store = StatsStore::getInstance();
+    gameId = store->getAppId();
+    // The singleton lives as long as the store, so the listeners never dangle.
+    store->onStatsReceived([this](const StatsReceived& record) { onStatsReceived(record); });
+    store->onStatsStored([](const StatsStored&) {});
+}
+
+std::string StatEngine::filePath()
+{
+    return savesFolder() + kFileName;
+}
+
+StatRecord* StatEngine::findRecord(int32_t id)
+{
+    for (StatRecord& record : records)
+    {
+        if (record.id == id)
+            return &record;
+    }
+    return nullptr;
+}
+
+const StatRecord* StatEngine::find(int32_t id) const
+{
+    for (const StatRecord& record : records)
+    {
+        if (record.id == id)
+            return &record;
+    }
+    return nullptr;
+}
+
+size_t StatEngine::recordIndex(int32_t id)
+{
+    for (size_t i = 0; i < records.size(); ++i)
+    {
+        if (records[i].id == id)
+            return i;
+    }
+    records.push_back({id, 0, 0});
+    return records.size() - 1;
+}
+
+int32_t StatEngine::totalOf(int32_t id) const
+{
+    const StatRecord* record = find(id);
+    return record ? record->total : 0;
+}
+
+int32_t StatEngine::addStat(int32_t id, int32_t amount)
+{
+    const size_t index = recordIndex(id);
+    StatRecord& record = records[index];
+    record.total = saturatingAdd(record.total, amount);
+    record.run = saturatingAdd(record.run, amount);
+    checkUnlocks(index);
+    saveGameState();
+    return records[index].run;
+}
+
+void StatEngine::setStat(int32_t id, int32_t value)
+{
+    records[recordIndex(id)].total = value;
+}
+
+void StatEngine::resetRunCounters()
+{
+    for (StatRecord& record : records)
+        record.run = 0;
+}
+
+void StatEngine::checkUnlocks(size_t index)
+{
+    if (index >= records.size())
+        return;
+    // Copied: the rewards save the game state, which must not see a moved record.
+    const StatRecord record = records[index];
+    if (record.id < kFirstStat || record.id > kLastStat)
+        return;
+    const int32_t zone = GameData::getInstance()->currentZone;
+    const int32_t mode = GameInterface::getInstance()->mode;
+    Achievements* achievements = Achievements::getInstance();
+
+    for (const ThresholdRule& rule : kRules)
+    {
+        if (rule.stat != record.id)
+            continue;
+        if ((rule.zone != kAnyZone && rule.zone != zone) || (rule.mode != kAnyMode && rule.mode != mode))
+            continue;
+        const int32_t count = rule.counter == Counter::Run ? record.run : record.total;
+        if (count < rule.atLeast)
+            continue;
+        if (rule.reward == Reward::Unlock)
+            achievements->unlock(rule.rewardId, false, false);
+        else
+            achievements->setAchievement(rule.rewardId);
+        if (rule.stop)
+            return;
+    }
+}
+
+void StatEngine::storeStats()
+{
+    StatsStore* store = StatsStore::getInstance();
+    if (!store->isInitialised())
+        return;
+    for (const StatRecord& record : records)
+        store->setStat(statName(record.id), record.total);
+    store->storeStats();
+}
+
+void StatEngine::onStatsReceived(const StatsReceived& record)
+{
+    if (record.gameId != gameId || record.result != StatsStore::kResultOk)
+        return;
+    StatsStore* store = StatsStore::getInstance();
+    // Every statistic is read back, the last one too, so no lifetime total is
+    // lost between sessions. A statistic the store does not answer for keeps
+    // the total it has.
+    for (int32_t id = kFirstStat; id <= kLastStat; ++id)
+    {
+        int32_t value = 0;
+        if (store->getStat(statName(id), value))
+            setStat(id, value);
+    }
+}
+
+std::string StatEngine::showStats() const
+{
+    std::string text;
+    for (const StatsLine& line : kStatsLines)
+        text += formatString(line.format, totalOf(line.stat));
+
+    const int64_t kills = totalOf(kKillsStat);
+    const int64_t missed = std::max<int32_t>(0, totalOf(kMissedShotsStat));
+    if (kills >= 1)
+        text += formatString("\n`7Accuracy: `%%%d%%", static_cast<int>(100 * kills / (kills + missed)));
+    return text;
+}
+
+std::string StatEngine::encodeGameState() const
+{
+    const GameInterface* game = GameInterface::getInstance();
+    const std::vector<UnlockEntry>& unlocks = Achievements::getInstance()->unlockList();
+    ByteWriter out;
+    out.putI32(kFileVersion);
+    out.putI32(game->playerCharacter);
+    out.putU8(tutorialsEnabled ? 1 : 0);
+    out.putU8(game->alternateMovement ? 1 : 0);
+    out.putI32(static_cast<int32_t>(unlocks.size()));
+    for (const UnlockEntry& entry : unlocks)
+    {
+        out.putI32(entry.id);
+        out.putU8(entry.unlocked ? 1 : 0);
+    }
+    return out.bytes();
+}
+
+void StatEngine::saveGameState()
+{
+    if (loading)
+    {
+        savePending = true;
+        return;
+    }
+    if (saveBlocked)
+        return;
+    if (!SavedFile::write(filePath(), encodeGameState()))
+        return;
+    storeStats();
+}
+
 void StatEngine::loadGameState()
 {
+    std::string bytes;
+    const SavedFile::ReadResult result = SavedFile::read(filePath(), bytes);
+    if (result == SavedFile::ReadResult::Missing)
+        return;
+    if (result == SavedFile::ReadResult::Unreadable)
+    {
+        // Writing over a file we could not read might destroy the player's progress.
+        saveBlocked = true;
+        return;
+    }
+
+    size_t badOffset = 0;
+    std::string problem;
+    loading = true;
+    savePending = false;
+    const bool accepted = decodeGameState(bytes, badOffset, problem);
+    loading = false;
+
+    if (!accepted)
+    {
+        if (SavedFile::rejectCorrupt(filePath(), badOffset, problem).empty())
+            saveBlocked = true;
+        return;
+    }
+    if (savePending)
+    {
+        savePending = false;
+        saveGameState();
+    }
+    StatsStore* store = StatsStore::getInstance();
+    if (store->isInitialised())
+        store->requestCurrentStats();
+}
+
+bool StatEngine::decodeGameState(const std::string& bytes, size_t& badOffset, std::string& problem)
+{
+    ByteReader in(bytes);
+    int32_t version = 0;
+    int32_t character = -1;
+    uint8_t tutorials = 1;
+    uint8_t alternate = 0;
+    int32_t count = 0;
+    if (!in.getI32(version) || !in.getI32(character) || !in.getU8(tutorials) || !in.getU8(alternate) ||
+        !in.getI32(count))
+    {
+        badOffset = in.offset();
+        problem = formatString("the file is %zu bytes, shorter than its %zu-byte head", bytes.size(), kHeadSize);
+        return false;
+    }
+    if (version < kFileVersion)
+    {
+        badOffset = 0;
+        problem = formatString("version %d is not a game state this game can read", version);
+        return false;
+    }
+    if (count < 0 || static_cast<uint64_t>(count) * kUnlockRecordSize > in.remaining())
+    {
+        badOffset = kHeadSize - 4;
+        problem = formatString("%d unlock records do not fit in the %zu bytes that follow", count, in.remaining());
+        return false;
+    }
+
+    std::vector<std::pair<int32_t, uint8_t>> flags;
+    for (int32_t i = 0; i < count; ++i)
+    {
+        int32_t id = 0;
+        uint8_t held = 0;
+        in.getI32(id);
+        in.getU8(held);
+        flags.emplace_back(id, held);
+    }
+    applyGameState(character, tutorials, alternate, flags);
+    return true;
+}
+
+void StatEngine::applyGameState(int32_t character, uint8_t tutorials, uint8_t alternate,
+                                const std::vector<std::pair<int32_t, uint8_t>>& flags)
+{
+    GameInterface* game = GameInterface::getInstance();
+    game->playerCharacter = character;
+    tutorialsEnabled = tutorials != 0;
+    game->alternateMovement = alternate != 0;
+
+    Achievements* achievements = Achievements::getInstance();
+    for (const auto& [id, held] : flags)
+    {
+        if (held != 0)
+            achievements->unlock(id, false, true);
+    }
+}
+
+void StatEngine::reset()
+{
+    records.clear();
+    tutorialsEnabled = true;
+    loading = false;
+    savePending = false;
+    saveBlocked = false;
 }

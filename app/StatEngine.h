@@ -1,13 +1,84 @@
 #pragma once
 #include "app/Singleton.h"
 
-// Play statistics and the saved game state "gamestate.dat".
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct StatsReceived;
+struct StatsStored;
+
+// One statistic: its count in the current run and over the player's history.
+struct StatRecord
+{
+    int32_t id = 0;
+    int32_t run = 0;
+    int32_t total = 0;
+};
+
+// Counts what the player does (statistics 1000 to 1020), wins the unlocks and
+// achievements whose thresholds are reached, mirrors the lifetime totals to
+// the statistics store as "tallowind_stat_%d", and keeps the saved game state
+// "gamestate.dat" (chosen character, two option flags, the unlock flags).
 class StatEngine : public Singleton<StatEngine>
 {
 public:
+    static constexpr int32_t kFileVersion = 4;
+    static constexpr const char* kFileName = "gamestate.dat";
+    static constexpr int32_t kFirstStat = 1000;
+    static constexpr int32_t kLastStat = 1020;
+
+    // Adds to a statistic's run and total counts, runs its threshold rules,
+    // saves; returns the run count.
+    int32_t addStat(int32_t id, int32_t amount);
+    // Sets a statistic's lifetime total (a new record starts with run 0).
+    void setStat(int32_t id, int32_t value);
+    // The threshold rules of one record.
+    void checkUnlocks(size_t index);
+    // Pushes every total to the store and asks it to write them.
+    void storeStats();
+    void onStatsReceived(const StatsReceived& record);
+    // The text of the menu's statistics page.
+    std::string showStats() const;
+
+    void saveGameState();
     void loadGameState();
+
+    // A run starts: every run count back to 0.
+    void resetRunCounters();
+    // The record of a statistic, or null.
+    const StatRecord* find(int32_t id) const;
+    int32_t totalOf(int32_t id) const;
+    // A fresh profile: no records, options as at first start.
+    void reset();
+
+    static std::string filePath();
+
+    // The tutorials option as saved; kept here so that a save never drops it.
+    bool tutorialsEnabled = true;
 
 private:
     friend class Singleton<StatEngine>;
-    StatEngine() = default;
+    StatEngine();
+
+    StatRecord* findRecord(int32_t id);
+    size_t recordIndex(int32_t id);
+    std::string encodeGameState() const;
+    // False when the bytes are not a game state this version can take.
+    bool decodeGameState(const std::string& bytes, size_t& badOffset, std::string& problem);
+    void applyGameState(int32_t character, uint8_t tutorials, uint8_t alternate,
+                        const std::vector<std::pair<int32_t, uint8_t>>& flags);
+
+    void killRules(const StatRecord& record);
+    void contractRules(const StatRecord& record);
+    void policeKillRules(const StatRecord& record);
+
+    uint64_t gameId = 0;
+    std::vector<StatRecord> records;
+    // While the file is read, saves wait and are made once after it.
+    bool loading = false;
+    bool savePending = false;
+    // A damaged file that could not be moved aside is never written over.
+    bool saveBlocked = false;
 };

@@ -7,7 +7,7 @@ packages=(
   libpng-dev libjpeg-dev zlib1g-dev libtinyxml2-dev libtinyobjloader-dev libglm-dev
   libsdl2-dev libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth lame
+  xvfb xauth x11-utils lame
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -13,3 +13,15 @@ bool GameMode::hasLeaveCall() const
 {
     return leaveTarget && leaveSelector;
 }
+
+void GameMode::callEnter() const
+{
+    if (hasEnterCall())
+        (enterTarget->*enterSelector)();
+}
+
+void GameMode::callLeave() const
+{
+    if (hasLeaveCall())
+        (leaveTarget->*leaveSelector)();
+}

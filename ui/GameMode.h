@@ -12,6 +12,9 @@ public:
 
     bool hasEnterCall() const;
     bool hasLeaveCall() const;
+    // Make the enter or leave call at once, when there is one.
+    void callEnter() const;
+    void callLeave() const;
 
     int id;
     std::string name;

@@ -88,9 +88,9 @@ void InterfaceManager::setMode(int newMode)
     if (!hostNode) {
         // Nothing to run the calls on: make them now, in the same order.
         if (leave)
-            (leaving->leaveTarget->*leaving->leaveSelector)();
+            leaving->callLeave();
         if (enter)
-            (entering->enterTarget->*entering->enterSelector)();
+            entering->callEnter();
         applyMode();
         return;
     }

@@ -69,10 +69,10 @@ void WorldMap::releaseTiles()
         {
             if (tile->animation)
                 tile->animation->release();
-            delete tile;
         }
     }
     tileRows.clear();
+    tileBlocks.clear();
 }
 
 void WorldMap::releaseMarkers()
@@ -97,13 +97,14 @@ void WorldMap::init(int newWidth, int newHeight)
     mapLoaded = true;
 
     TileDef* ground = GameData::getInstance()->getTileDef(0);
+    auto block = std::make_unique<MapTile[]>(static_cast<size_t>(width) * static_cast<size_t>(height));
     for (int y = 0; y < height; ++y)
     {
         std::vector<MapTile*> row;
         row.reserve(static_cast<size_t>(width));
         for (int x = 0; x < width; ++x)
         {
-            MapTile* tile = new MapTile();
+            MapTile* tile = &block[static_cast<size_t>(y) * width + x];
             tile->floor = ground;
             tile->gridPos = cocos2d::Vec2(static_cast<float>(x), static_cast<float>(y));
             tile->level = ground ? ground->height : 0;
@@ -111,6 +112,7 @@ void WorldMap::init(int newWidth, int newHeight)
         }
         tileRows.push_back(std::move(row));
     }
+    tileBlocks.push_back(std::move(block));
 }
 
 MapTile* WorldMap::tileAtPixel(int px, int py) const

@@ -2,6 +2,7 @@
 #include "cocos2d.h"
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -100,8 +101,11 @@ public:
     // --- coordinates, zoom, walls and sight ---
     static cocos2d::Vec2 gridToPixel(float gx, float gy);
     static cocos2d::Vec2 pixelToGrid(float px, float py);
-    MapTile* tileAtCell(float gx, float gy) const;
-    bool isOutOfBounds(float gx, float gy) const;
+    MapTile* tileAtCell(float gx, float gy) const
+    {
+        return isOutOfBounds(gx, gy) ? nullptr : getTile(static_cast<int>(gx), static_cast<int>(gy));
+    }
+    bool isOutOfBounds(float gx, float gy) const { return gx < 0.0f || gx >= width || gy < 0.0f || gy >= height; }
     cocos2d::Vec2 screenToWorld(cocos2d::Vec2 point) const;
     cocos2d::Vec2 screenToGrid(cocos2d::Vec2 point) const;
     cocos2d::Vec2 gridToScreen(cocos2d::Vec2 cell) const;
@@ -189,6 +193,10 @@ public:
     void addActiveObject(GameObject* object);
 
 private:
+    // The records of each init, in one block: rows of neighbouring cells lie
+    // close together for the path finder and the sight tests.
+    std::vector<std::unique_ptr<MapTile[]>> tileBlocks;
+
     static void eraseFromList(std::vector<GameObject*>& list, GameObject* object);
     void updateList(std::vector<GameObject*>& list, float dt);
     void releaseSoundMarker();

@@ -2,7 +2,13 @@
 // explosions and the small object and marker look-ups.
 #include "world/WorldMap.h"
 #include "actors/GameObject.h"
+#include "actors/Player.h"
+#include "app/ControllerInterface.h"
+#include "app/GameCamera.h"
+#include "app/GameInterface.h"
+#include "app/GameState.h"
 #include "app/Geometry.h"
+#include "app/SoundEngine.h"
 #include "world/GameData.h"
 #include "world/MapMarker.h"
 #include "world/MapTile.h"
@@ -112,7 +118,14 @@ void WorldMap::addObjectSprite(GameObject* object)
         if (object->overSprite)
             worldNode->addChild(object->overSprite, level + 40);
     }
-    // The looping sound of the definition waits for SoundEngine's positional loops (not built yet).
+    if (object->def && !object->def->sound.empty())
+    {
+        SoundEngine* sound = SoundEngine::getInstance();
+        if (object->soundChannel != -1)
+            sound->stop(object->soundChannel);
+        const cocos2d::Vec2 at = object->getPosition();
+        object->soundChannel = sound->play(&at, true, object->def->sound, 1.0f);
+    }
 }
 
 void WorldMap::objectZOrder(GameObject* object)
@@ -151,7 +164,7 @@ Projectile* WorldMap::spawnProjectile(int defId, float maxRange, int role, cocos
 
 void WorldMap::destroyProjectile(GameObject* projectile)
 {
-    // The follow camera's target is cleared by GameCamera, which is not built yet.
+    GameCamera::getInstance()->forget(projectile);
     removeObject(projectile, false);
     eraseFromList(projectiles, projectile);
     queueForDeletion(projectile);
@@ -160,8 +173,9 @@ void WorldMap::destroyProjectile(GameObject* projectile)
 void WorldMap::empBlast(cocos2d::Vec2 point)
 {
     (void)point;
-    // Screen shake, the weather's white flash, PoliceManager::empBlast, "emp_blast.wav",
-    // PoliceManager::updateChaseState and GameHUD::refresh: none of them is built yet.
+    // The screen shake, the weather's white flash and PoliceManager::empBlast are not built yet.
+    SoundEngine::getInstance()->play(nullptr, false, "emp_blast.wav", 1.0f);
+    // PoliceManager::updateChaseState and GameHUD::refresh(true) are not built yet.
 }
 
 void WorldMap::explodeAt(GameObject* object)
@@ -171,19 +185,24 @@ void WorldMap::explodeAt(GameObject* object)
         return;
     const cocos2d::Vec2 p = object->getPosition();
     spawnObject(BlastEffect, p);
-    // The follow camera's position is not readable yet; the camera point is where it looks.
-    const bool nearCamera = fastDistance(cameraPoint, p) <= LoudRange;
-    (void)nearCamera;
+    const bool nearCamera = fastDistance(GameCamera::getInstance()->position, p) <= LoudRange;
     if (def->isflashbang)
     {
         spawnObject(FlashEffect, p);
-        // "flashbang.wav" when near, MobManager::flashbangAt: not built yet.
+        if (nearCamera)
+            SoundEngine::getInstance()->play(nullptr, false, "flashbang.wav", 1.0f);
+        // MobManager::flashbangAt (radius 288) is not built yet.
     }
     else
     {
         spawnObject(ExplosionEffect, p);
-        // MobManager::explosionAt, the screen shake and "explosion.wav" when near,
-        // PoliceManager::witnessCrimeAt: not built yet.
+        // MobManager::explosionAt (radius 384) is not built yet.
+        if (nearCamera)
+        {
+            // The screen shake (2, 0.025) is not built yet.
+            SoundEngine::getInstance()->play(nullptr, false, "explosion.wav", 1.0f);
+        }
+        // PoliceManager::witnessCrimeAt is not built yet.
     }
     removeObject(object, false);
     // Nothing else owns a spent charge: it goes with the end-of-frame deletion.
@@ -192,10 +211,17 @@ void WorldMap::explodeAt(GameObject* object)
 
 Player* WorldMap::spawnPlayer(int defId, cocos2d::Vec2 position)
 {
-    (void)defId;
-    (void)position;
-    // Player and MobManager are not built yet.
-    return nullptr;
+    if (!GameData::getInstance()->getObjectDef(defId))
+    {
+        reportUnknownDefinition("spawnPlayer", defId);
+        return nullptr;
+    }
+    Player* player = new Player(defId);
+    player->setPosition(position);
+    if (worldNode && player->mainSprite)
+        worldNode->addChild(player->mainSprite, 30);
+    // MobManager has no player slot yet: the caller keeps the player.
+    return player;
 }
 
 NPCHunter* WorldMap::spawnHunter(cocos2d::Vec2 position)
@@ -267,6 +293,22 @@ GameObject* WorldMap::objectAtPoint(cocos2d::Vec2 point) const
 
 void WorldMap::panEditorCamera(float dt)
 {
-    (void)dt;
-    // The editor pans with the input hub's direction codes, which are not built yet.
+    const GameInterface* game = GameInterface::getInstance();
+    if (game->state != GameState::Edit || !game->controller)
+        return;
+    const float horizontal = game->controller->moveHorizontal;
+    const float vertical = game->controller->moveVertical;
+    if (horizontal == 0.0f && vertical == 0.0f)
+        return;
+    cocos2d::Vec2 point = cameraPoint;
+    const float step = 128.0f * dt;
+    if (horizontal == 1.0f)
+        point.x -= step;
+    else if (horizontal == 2.0f)
+        point.x += step;
+    if (vertical == 3.0f)
+        point.y += step;
+    else if (vertical == 4.0f)
+        point.y -= step;
+    setCameraCentre(point);
 }

@@ -3,7 +3,9 @@
 #include "world/WorldMap.h"
 #include "actors/GameMob.h"
 #include "actors/GameObject.h"
+#include "app/GameCamera.h"
 #include "app/Geometry.h"
+#include "app/SoundEngine.h"
 #include "world/MapMarker.h"
 #include "world/MapTile.h"
 #include "world/ObjectDef.h"
@@ -156,7 +158,7 @@ void WorldMap::removeObject(GameObject* object, bool silent)
     const ObjectDef* def = object->def;
     if (object->soundChannel != -1)
     {
-        // SoundEngine::stop is not built yet: the channel is only forgotten.
+        SoundEngine::getInstance()->stop(object->soundChannel);
         object->soundChannel = -1;
     }
     if (def && def->exit && exitObject == object)
@@ -309,10 +311,10 @@ cocos2d::Vec2 WorldMap::randomNeighbourCell(float gx, float gy) const
 
 bool WorldMap::isContactMarkerNearCamera() const
 {
-    // The GameCamera's position is not readable yet: the camera point stands in for it.
+    const cocos2d::Vec2 camera = GameCamera::getInstance()->position;
     for (const MapMarker* marker : contactMarkers)
     {
-        if (fastDistance(marker->position, cameraPoint) < 384.0f)
+        if (fastDistance(marker->position, camera) < 384.0f)
             return true;
     }
     return false;

@@ -53,18 +53,6 @@ cocos2d::Vec2 WorldMap::pixelToGrid(float px, float py)
     return cocos2d::Vec2(std::trunc(px / CellSize), std::trunc(py / CellSize));
 }
 
-MapTile* WorldMap::tileAtCell(float gx, float gy) const
-{
-    if (isOutOfBounds(gx, gy))
-        return nullptr;
-    return getTile(static_cast<int>(gx), static_cast<int>(gy));
-}
-
-bool WorldMap::isOutOfBounds(float gx, float gy) const
-{
-    return gx < 0.0f || gx >= width || gy < 0.0f || gy >= height;
-}
-
 int WorldMap::cellLevel(const MapTile* tile)
 {
     return tile->overlay ? tile->overlay->height : tile->level;

@@ -7,6 +7,7 @@
 #include "3d/Sprite3D.h"
 #include "actors/GameObject.h"
 #include "app/Geometry.h"
+#include "app/SoundEngine.h"
 #include "app/SpriteHelpers.h"
 #include "app/StringHelpers.h"
 #include "renderer/Texture2D.h"
@@ -421,7 +422,9 @@ bool WorldMap::isPointOnScreen(cocos2d::Vec2 pixel) const
 
 void WorldMap::updateSoundListener()
 {
-    // SoundEngine has no listener position or hearing range yet.
+    SoundEngine* sound = SoundEngine::getInstance();
+    sound->listener = cameraPoint;
+    sound->range = static_cast<float>(visibleRadius * CellSize);
 }
 
 void WorldMap::setZoom(int index)

@@ -50,15 +50,32 @@ Scheduler::~Scheduler()
 
 Scheduler::UpdateEntry* Scheduler::findUpdate(const void* target) const
 {
-    for (const auto* list : {&_updates, &_pendingUpdates})
-    {
-        for (UpdateEntry* e : *list)
-        {
-            if (e->alive && e->target == target)
-                return e;
-        }
-    }
-    return nullptr;
+    auto it = _updateByTarget.find(target);
+    return it == _updateByTarget.end() ? nullptr : it->second;
+}
+
+void Scheduler::kill(UpdateEntry* entry)
+{
+    if (!entry->alive)
+        return;
+    entry->alive = false;
+    _updateByTarget.erase(entry->target);
+    dropTargetRef(entry->target);
+}
+
+void Scheduler::kill(Timer* timer)
+{
+    if (!timer->alive)
+        return;
+    timer->alive = false;
+    dropTargetRef(timer->target);
+}
+
+void Scheduler::dropTargetRef(const void* target)
+{
+    auto it = _entriesPerTarget.find(target);
+    if (it != _entriesPerTarget.end() && --it->second <= 0)
+        _entriesPerTarget.erase(it);
 }
 
 void Scheduler::insertUpdate(UpdateEntry* entry)
@@ -75,9 +92,11 @@ void Scheduler::scheduleUpdate(Ref* target, int priority, bool paused, const ccS
     {
         if (existing->priority == priority)
             return;
-        existing->alive = false; // re-scheduled at the new priority below
+        kill(existing); // re-scheduled at the new priority below
     }
     auto* entry = new UpdateEntry{target, priority, callback, true};
+    _updateByTarget[target] = entry;
+    ++_entriesPerTarget[target];
     // Entries made during a frame join after it, so the frame's walk over
     // the list is never disturbed.
     if (_updating)
@@ -91,9 +110,7 @@ void Scheduler::scheduleUpdate(Ref* target, int priority, bool paused, const ccS
 void Scheduler::unscheduleUpdate(Ref* target)
 {
     if (UpdateEntry* e = findUpdate(target))
-        e->alive = false;
-    if (!_updating)
-        purgeDead();
+        kill(e);
 }
 
 // --- timers ---------------------------------------------------------------
@@ -120,6 +137,7 @@ void Scheduler::addTimer(Timer* timer)
         return;
     }
     _timers.push_back(timer);
+    ++_entriesPerTarget[timer->target];
 }
 
 void Scheduler::schedule(SEL_SCHEDULE selector, Ref* target, float interval, unsigned int repeat, float delay,
@@ -156,37 +174,28 @@ void Scheduler::schedule(const ccSchedulerFunc& callback, void* target, float in
 void Scheduler::unschedule(SEL_SCHEDULE selector, Ref* target)
 {
     if (Timer* t = findTimer(target, selector, std::string()))
-        t->alive = false;
-    if (!_updating)
-        purgeDead();
+        kill(t);
 }
 
 void Scheduler::unschedule(const std::string& key, void* target)
 {
     if (Timer* t = findTimer(target, nullptr, key))
-        t->alive = false;
-    if (!_updating)
-        purgeDead();
+        kill(t);
 }
 
 void Scheduler::unscheduleAllForTarget(void* target)
 {
-    for (const auto* list : {&_updates, &_pendingUpdates})
-    {
-        for (UpdateEntry* e : *list)
-        {
-            if (e->target == target)
-                e->alive = false;
-        }
-    }
+    _pausedTargets.erase(target);
+    // Most nodes freed or cleaned up have nothing scheduled.
+    if (_entriesPerTarget.find(target) == _entriesPerTarget.end())
+        return;
+    if (UpdateEntry* e = findUpdate(target))
+        kill(e);
     for (Timer* t : _timers)
     {
         if (t->target == target)
-            t->alive = false;
+            kill(t);
     }
-    _pausedTargets.erase(target);
-    if (!_updating)
-        purgeDead();
 }
 
 void Scheduler::unscheduleAll()
@@ -197,14 +206,12 @@ void Scheduler::unscheduleAll()
         {
             // The system update (the action manager) stays.
             if (e->priority != PRIORITY_SYSTEM)
-                e->alive = false;
+                kill(e);
         }
     }
     for (Timer* t : _timers)
-        t->alive = false;
+        kill(t);
     _pausedTargets.clear();
-    if (!_updating)
-        purgeDead();
 }
 
 bool Scheduler::isScheduled(SEL_SCHEDULE selector, const Ref* target) const
@@ -302,7 +309,7 @@ void Scheduler::runTimers(float dt)
         ++t->timesExecuted;
         const bool last = !t->runsForever() && t->timesExecuted > t->repeat;
         if (last)
-            t->alive = false;
+            kill(t);
         const ccSchedulerFunc callback = t->callback;
         Ref* selectorTarget = t->selectorTarget;
         const SEL_SCHEDULE selector = t->selector;

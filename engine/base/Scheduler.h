@@ -3,6 +3,7 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -20,8 +21,9 @@ using ccSchedulerFunc = std::function<void(float)>;
 // delay (or its interval when there is no delay), then every interval, repeat
 // + 1 times in all (or forever). Anything scheduled during a frame first runs
 // in the next frame; anything unscheduled during a frame does not run again,
-// not even later in the same frame. The target of a running callback is kept
-// alive until the callback returns.
+// not even later in the same frame (dead entries are swept at the end of each
+// update). The target of a running callback is kept alive until the callback
+// returns.
 class Scheduler : public Ref
 {
 public:
@@ -66,6 +68,9 @@ private:
 
     UpdateEntry* findUpdate(const void* target) const;
     void insertUpdate(UpdateEntry* entry);
+    void kill(UpdateEntry* entry);
+    void kill(Timer* timer);
+    void dropTargetRef(const void* target);
     void addTimer(Timer* timer);
     Timer* findTimer(const void* target, SEL_SCHEDULE selector, const std::string& key) const;
     void runUpdates(float dt);
@@ -78,6 +83,9 @@ private:
     std::vector<Timer*> _timers;
     std::vector<std::function<void()>> _performed;
     std::unordered_set<void*> _pausedTargets;
+    std::unordered_map<const void*, UpdateEntry*> _updateByTarget;
+    // Live updates and timers of each target.
+    std::unordered_map<const void*, int> _entriesPerTarget;
     unsigned long _tick = 0;
     bool _updating = false;
     float _timeScale = 1.0f;

@@ -4,6 +4,7 @@
 #include "base/EventKeyboard.h"
 #include "base/EventMouse.h"
 #include "base/ccMacros.h"
+#include "platform/Application.h"
 #include "platform/GLFWKeyTable.h"
 #include <cmath>
 
@@ -156,6 +157,7 @@ bool GLView::finishWindow()
     glfwSetCursorPosCallback(_window, onCursorPos);
     glfwSetScrollCallback(_window, onScroll);
     glfwSetFramebufferSizeCallback(_window, onFramebufferSize);
+    glfwSetWindowIconifyCallback(_window, onIconify);
     applyViewport();
     return true;
 }
@@ -357,6 +359,18 @@ void GLView::onCursorPos(GLFWwindow* window, double x, double y)
 void GLView::onScroll(GLFWwindow* window, double dx, double dy)
 {
     fromWindow(window)->injectScroll(static_cast<float>(dx), static_cast<float>(dy));
+}
+
+void GLView::onIconify(GLFWwindow*, int iconified)
+{
+    // A minimised game stops its frames until it is shown again.
+    Application* app = Application::getInstance();
+    if (!app)
+        return;
+    if (iconified)
+        app->applicationDidEnterBackground();
+    else
+        app->applicationWillEnterForeground();
 }
 
 void GLView::onFramebufferSize(GLFWwindow* window, int, int)

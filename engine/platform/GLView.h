@@ -80,6 +80,7 @@ private:
     static void onCursorPos(GLFWwindow* window, double x, double y);
     static void onScroll(GLFWwindow* window, double dx, double dy);
     static void onFramebufferSize(GLFWwindow* window, int width, int height);
+    static void onIconify(GLFWwindow* window, int iconified);
 
     GLFWwindow* _window = nullptr;
     std::string _viewName;

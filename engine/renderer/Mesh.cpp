@@ -6,15 +6,16 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "platform/GLContext.h"
 #include "renderer/SpriteShader.h"
 
 namespace cocos2d {
 
 Mesh::~Mesh()
 {
-    // Without a live context the buffer died with it; deleting a name of
-    // another context would be wrong, so the owner calls contextLost first.
-    if (_buffer)
+    // Without a live context the buffer died with it (and GL may not be
+    // called at all); a context made since forgets old names through contextLost.
+    if (_buffer && glContextReady())
         glDeleteBuffers(1, &_buffer);
 }
 

@@ -103,7 +103,8 @@ TEST_F(MessagePopupsTest, ACaptionNeverStallsTheQueue)
     driver->showCaption(true, true, "`bRestarting...");
     EXPECT_EQ(driver->popupText->getLocalZOrder(), 2100);
     EXPECT_EQ(driver->popupText->getPosition(), Vec2(320.0f, 180.0f));
-    run(2.0f);
+    // The caption has the time of its own length (15 bytes), then the queue goes on.
+    run(1.2f);
     EXPECT_EQ(shownText(), "waiting");
     run(1.0f);
     EXPECT_FALSE(driver->popupShowing);

@@ -49,6 +49,8 @@ void launch(TempFolder& folder, AppDelegate& app)
     const float height = currentDisplayMode.height == -1 ? 720.0f : static_cast<float>(currentDisplayMode.height);
     mainGLView = GLView::createHeadless("Tallowind", Size(width, height));
     REQUIRE(mainGLView, "no headless view");
+    // Kept past the end of the run, so the test can still ask it whether it closed.
+    mainGLView->retain();
     REQUIRE(app.applicationDidFinishLaunching(), "the delegate refused to start");
 }
 

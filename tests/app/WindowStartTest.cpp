@@ -33,11 +33,13 @@ namespace {
     std::exit(1);
 }
 
+// Returns the problem from the scenario, so that its X server is stopped
+// (and the test's pipe released) before the process ends.
 #define REQUIRE(condition, message)  \
     do                               \
     {                                \
         if (!(condition))            \
-            finish(message);         \
+            return message;          \
     } while (0)
 
 bool haveProgram(const char* name)
@@ -60,10 +62,11 @@ std::string windowList()
     return listing;
 }
 
-void openTheWindowAndRunFrames()
+std::string openTheWindowAndRunFrames()
 {
     XvfbServer server;
-    REQUIRE(server.start(1920, 1080), "no X server: " + server.error());
+    if (!server.start(1920, 1080))
+        return "no X server: " + server.error();
     TempFolder folder;
     setenv("TALLOWIND_SAVES", folder.path().c_str(), 1);
     setenv("TALLOWIND_ASSETS", (std::string(TALLOWIND_SOURCE_DIR) + "/assets").c_str(), 1);
@@ -86,7 +89,10 @@ void openTheWindowAndRunFrames()
     REQUIRE(Director::getInstance()->getVisibleSize().width == 512.0f, "the visible size is not half the window");
     if (haveProgram("xwininfo"))
         REQUIRE(windowList().find("\"Tallowind\"") != std::string::npos, "no window titled Tallowind");
-    finish("");
+    // The window library stays loaded: its drivers' memory is then known by
+    // name to the leak checker's suppressions.
+    mainGLView->end();
+    return std::string();
 }
 
 }
@@ -94,7 +100,7 @@ void openTheWindowAndRunFrames()
 TEST(WindowStart, TheWindowOpensAtTheChosenSizeAndRunsFrames)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(openTheWindowAndRunFrames(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(finish(openTheWindowAndRunFrames()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(WindowStart, TheProgramShowsAWindowTitledTallowind)
@@ -107,6 +113,8 @@ TEST(WindowStart, TheProgramShowsAWindowTitledTallowind)
     TempFolder folder;
 
     const std::string program = std::string(TALLOWIND_BINARY_DIR) + "/tallowind";
+    if (access(program.c_str(), X_OK) != 0)
+        GTEST_SKIP() << program << " is not built";
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0)
@@ -131,4 +139,26 @@ TEST(WindowStart, TheProgramShowsAWindowTitledTallowind)
     EXPECT_TRUE(found) << "no window titled Tallowind appeared";
     EXPECT_EQ(folder.read("settings.cfg").rfind("\nwindowed\nverified"), folder.read("settings.cfg").size() - 18)
         << "a first start writes the smallest mode, windowed and verified";
+}
+
+TEST(WindowStart, WithoutADisplayTheProgramReportsACriticalErrorAndEnds)
+{
+    const std::string program = std::string(TALLOWIND_BINARY_DIR) + "/tallowind";
+    if (access(program.c_str(), X_OK) != 0)
+        GTEST_SKIP() << program << " is not built";
+    TempFolder folder;
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY TALLOWIND_SAVES='" + folder.path() +
+                                "' TALLOWIND_ASSETS='" + TALLOWIND_SOURCE_DIR + "/assets' '" + program + "' 2>&1";
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe))
+        output += buffer;
+    const int status = pclose(pipe);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_NE(output.find("Critical Error"), std::string::npos) << output;
+    EXPECT_NE(output.find("ERROR: OpenGL initialisation failed. Exiting."), std::string::npos) << output;
+    EXPECT_FALSE(folder.exists("settings.cfg")) << "the settings file is not touched";
 }

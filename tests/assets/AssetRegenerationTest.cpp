@@ -84,3 +84,31 @@ TEST(AssetRegeneration, SoundsAreRemadeExactly)
     if (status == 3)
         GTEST_SKIP() << "lame is not installed: the .mp3 tracks were not compared";
 }
+
+TEST(AssetRegeneration, NothingIsDeliveredThatNoToolMakes)
+{
+    TempDir tmp;
+    ASSERT_FALSE(tmp.path().empty());
+    bool mp3Made = true;
+    for (const char* tool : {"fontgen", "artgen", "soundgen", "citygen"})
+    {
+        int status = runTool(tool, tmp.path());
+        ASSERT_NE(status, -1) << tool << " is not built at " << toolPath(tool);
+        if (status == 3)
+            mp3Made = false;
+        else
+            ASSERT_EQ(status, 0) << tool << " failed";
+    }
+    for (const auto& entry : fs::recursive_directory_iterator(assetsDir()))
+    {
+        if (!entry.is_regular_file())
+            continue;
+        std::string rel = fs::relative(entry.path(), assetsDir()).string();
+        // The manifest and the name tables (made from npm packages) are kept by hand.
+        if (rel == "README.md" || rel.rfind("names/", 0) == 0)
+            continue;
+        if (!mp3Made && entry.path().extension() == ".mp3")
+            continue;
+        EXPECT_TRUE(fs::is_regular_file(tmp.path() + "/" + rel)) << rel << " is delivered but no tool makes it";
+    }
+}

@@ -30,12 +30,22 @@ struct Pixel
                                          << want.r << ", " << want.g << ", " << want.b << ")";
 }
 
+// One X server for the whole program: the window library stays connected to
+// the first display it saw, so later windows must open on the same one.
+XvfbServer& sharedDisplay()
+{
+    static XvfbServer server;
+    if (server.display().empty() && server.error().empty())
+        server.start(640, 480);
+    return server;
+}
+
 class Screenshot : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(xvfb.start(640, 480)) << xvfb.error();
+        ASSERT_FALSE(sharedDisplay().display().empty()) << sharedDisplay().error();
         FileUtils::getInstance()->addSearchPath(folder.path(), true);
         FileUtils::getInstance()->purgeCachedEntries();
         GLView* view = GLView::createWithRect("drawing test", Rect(0, 0, WIDTH, HEIGHT), 1.0f);
@@ -89,7 +99,6 @@ protected:
         return sprite;
     }
 
-    XvfbServer xvfb;
     DrawingTestFolder folder;
     Scene* scene = nullptr;
     std::string shot;
@@ -195,7 +204,65 @@ TEST_F(Screenshot, OneDesignUnitIsOnePixelAtZeroAndRaisedSpritesGrow)
     EXPECT_TRUE(near(at(105, 100), {255, 255, 255}));
     EXPECT_TRUE(near(at(94, 100), {0, 0, 0}));
     EXPECT_TRUE(near(at(106, 100), {0, 0, 0}));
-    // Raised by 64 it is seen from closer: about 11 x 207.5 / 143.5 = 16 wide.
-    EXPECT_TRUE(near(at(200, 100), {255, 0, 0}));
-    EXPECT_TRUE(near(at(200, 107), {255, 0, 0}));
+    // Raised by 64 it is seen from closer, from the eye at (160, 120, 207.5):
+    // scaled by 207.5 / 143.5 = 1.446 about the screen centre, so centred at
+    // (218, 91) and about 16 wide.
+    EXPECT_TRUE(near(at(218, 91), {255, 0, 0}));
+    EXPECT_TRUE(near(at(212, 91), {255, 0, 0}));
+    EXPECT_TRUE(near(at(224, 91), {255, 0, 0}));
+    EXPECT_TRUE(near(at(218, 97), {255, 0, 0}));
+    EXPECT_TRUE(near(at(208, 91), {0, 0, 0}));
+    EXPECT_TRUE(near(at(228, 91), {0, 0, 0}));
+    EXPECT_TRUE(near(at(200, 100), {0, 0, 0}));
+}
+
+TEST_F(Screenshot, RotatedFramesAndNearestFilteringShowAsMeant)
+{
+    scene->addChild(LayerColor::create(Color4B(0, 0, 0, 255)), -10);
+
+    // A 40 x 20 frame stored turned clockwise in a 20 x 40 texture. On screen
+    // its quarters are red, green (top) and blue, white (bottom).
+    folder.writePng("turned.png", 20, 40, [](int x, int y) {
+        if (x >= 10)
+            return y < 20 ? DrawingRgba{255, 0, 0, 255} : DrawingRgba{0, 255, 0, 255};
+        return y < 20 ? DrawingRgba{0, 0, 255, 255} : DrawingRgba{255, 255, 255, 255};
+    });
+    Texture2D* turnedTexture = TextureCache::getInstance()->addImage("turned.png");
+    ASSERT_NE(turnedTexture, nullptr);
+    Sprite* turned = Sprite::createWithSpriteFrame(
+        SpriteFrame::createWithTexture(turnedTexture, Rect(0, 0, 40, 20), true, Vec2::ZERO, Size(40, 20)));
+    turned->setPosition(Vec2(100, 180));
+    scene->addChild(turned);
+
+    // A 2 x 2 checker blown up 20 times: crisp with nearest filtering,
+    // blended with the default linear filtering.
+    auto checker = [](int x, int y) {
+        return (x + y) % 2 ? DrawingRgba{255, 255, 255, 255} : DrawingRgba{0, 0, 0, 255};
+    };
+    folder.writePng("checker_nearest.png", 2, 2, checker);
+    folder.writePng("checker_linear.png", 2, 2, checker);
+    Sprite* crisp = Sprite::create("checker_nearest.png");
+    Texture2D::TexParams pixelArt = {GL_NEAREST, GL_NEAREST, GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE};
+    crisp->getTexture()->setTexParameters(pixelArt);
+    crisp->setScale(20.0f);
+    crisp->setPosition(Vec2(200, 80));
+    scene->addChild(crisp);
+    Sprite* smooth = Sprite::create("checker_linear.png");
+    smooth->setScale(20.0f);
+    smooth->setPosition(Vec2(260, 80));
+    scene->addChild(smooth);
+
+    capture("drawing_frames.png");
+
+    EXPECT_TRUE(near(at(90, 185), {255, 0, 0}));
+    EXPECT_TRUE(near(at(110, 185), {0, 255, 0}));
+    EXPECT_TRUE(near(at(90, 175), {0, 0, 255}));
+    EXPECT_TRUE(near(at(110, 175), {255, 255, 255}));
+
+    // Top-left texel of the checker is black, top-right white.
+    EXPECT_TRUE(near(at(195, 85), {0, 0, 0}));
+    EXPECT_TRUE(near(at(205, 85), {255, 255, 255}));
+    const Pixel blended = at(255, 85);
+    EXPECT_GT(blended.r, 20);
+    EXPECT_LT(blended.r, 235);
 }

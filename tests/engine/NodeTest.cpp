@@ -63,7 +63,7 @@ TEST_F(NodeTest, ChildrenAreOrderedByZThenArrivalAndDrawnAroundTheParent)
     EXPECT_EQ(log, (std::vector<int>{5, 2, 0, 4, 1, 3}));
 
     // Re-ordering to the same z puts the child after its equals.
-    static_cast<Node*>(parent->getChildren().at(4))->setLocalZOrder(5); // child 1
+    parent->getChildren().at(3)->setLocalZOrder(5); // child 1
     log.clear();
     parent->visit(nullptr, Mat4::IDENTITY, 0);
     EXPECT_EQ(log, (std::vector<int>{5, 2, 0, 4, 3, 1}));

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "EngineFixture.h"
 #include "cocos2d.h"
 
 USING_NS_CC;
@@ -156,4 +157,23 @@ TEST_F(Particles, AdditiveBlendingIsASwitch)
     EXPECT_EQ(emitter->getBlendFunc(), BlendFunc::ADDITIVE);
     emitter->setBlendAdditive(false);
     EXPECT_EQ(emitter->getBlendFunc(), BlendFunc::ALPHA_PREMULTIPLIED);
+}
+
+namespace {
+class ParticlesInAScene : public EngineFixture
+{
+};
+}
+
+TEST_F(ParticlesInAScene, RunByTheSchedulerAndGoneWhenFinished)
+{
+    TestEmitter* emitter = TestEmitter::make(20);
+    emitter->setLife(0.5f);
+    scene->addChild(emitter, 30);
+    frames(30, 0.02f);  // 0.6 s
+    EXPECT_GT(emitter->getParticleCount(), 0);
+    const int before = TestEmitter::destroyed;
+    frames(60, 0.02f);  // emission ends at 1 s, the last particle dies by 1.5 s
+    EXPECT_EQ(scene->getChildrenCount(), 0u);
+    EXPECT_EQ(TestEmitter::destroyed, before + 1);
 }

@@ -1,5 +1,6 @@
 #include "cocos2d.h"
 #include "support/XvfbServer.h"
+#include <chrono>
 #include <gtest/gtest.h>
 
 USING_NS_CC;
@@ -68,8 +69,13 @@ TEST(WindowTest, RealWindowRunsFramesAndEndsByItself)
         view->setCursorVisible(false);
         CountingApp app(view, 30, false);
         EXPECT_EQ(Application::getInstance(), &app);
+        const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(app.run(), 0);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         EXPECT_EQ(app.frames, 30);
+        // The loop is capped at 60 frames a second: 30 frames take at least
+        // 29 intervals.
+        EXPECT_GE(seconds, 29.0 / 60.0);
         EXPECT_TRUE(app.contextSeen);
         EXPECT_EQ(app.visible, Size(320, 180));
         EXPECT_FALSE(glContextReady());

@@ -235,7 +235,9 @@ TEST_F(PatherTest, CancelledRequestsAreNeverAnswered)
     RecordingMob survivor;
     Pather* pather = Pather::getInstance();
     pather->getQueue(2).push_back(makeRequest(*running, Vec2(90, 10), Vec2(110, 10)));
-    pather->getQueue(1).push_back(makeRequest(*queued, Vec2(3, 3), Vec2(4, 3)));
+    // Two requests of one mob: the mob owns the second, the test the first.
+    std::unique_ptr<PathRequest> earlier(makeRequest(*queued, Vec2(3, 3), Vec2(4, 3)));
+    pather->getQueue(1).push_back(earlier.get());
     pather->getQueue(1).push_back(makeRequest(*queued, Vec2(3, 3), Vec2(5, 3)));
     pather->getQueue(2).push_back(makeRequest(survivor, Vec2(1, 1), Vec2(2, 1)));
     // queue 1 first: the queued mob's request would be answered at once; cancel it before

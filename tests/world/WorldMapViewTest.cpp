@@ -1,6 +1,9 @@
 #include "WorldMapFixture.h"
 #include "2d/Sprite.h"
+#include "app/GameCamera.h"
+#include "app/SoundEngine.h"
 #include "cocos2d.h"
+#include "world/GameData.h"
 
 using cocos2d::Vec2;
 
@@ -178,4 +181,122 @@ TEST_F(WorldMapViewTest, AnimatedTileRunsNumberedFrames)
     cocos2d::Animation* three = animation(3);
     ASSERT_NE(three, nullptr);
     EXPECT_FLOAT_EQ(three->getDelayPerUnit(), 1.0f / 3.0f);
+}
+
+TEST_F(WorldMapViewTest, SecurityCameraSweepsItsSightLine)
+{
+    ObjectDef* camera = makeObjectDef(false);
+    camera->camera = true;
+    GameObject* object = addObject(camera, Vec2(320, 320));
+    map->addObjectSprite(object);
+    ASSERT_NE(object->overSprite, nullptr) << "the sight line";
+    EXPECT_FLOAT_EQ(object->overSprite->getRotation(), 45.0f) << "it starts at heading + half the view";
+    GameCamera::getInstance()->position = Vec2(320, 320);
+    object->update(0.5f);
+    EXPECT_FLOAT_EQ(object->overSprite->getRotation(), 13.0f) << "64 degrees a second towards -45";
+    object->update(2.0f);
+    EXPECT_FLOAT_EQ(object->overSprite->getRotation(), -45.0f) << "without overshooting";
+    object->update(0.25f);
+    EXPECT_FLOAT_EQ(object->overSprite->getRotation(), -29.0f) << "and back";
+    const float length = object->overSprite->getContentSize().height;
+    EXPECT_FLOAT_EQ(object->overSprite->getScaleY(), 256.0f / length);
+}
+
+TEST_F(WorldMapViewTest, ExplosionFarFromTheCameraIsSilentButLeavesItsEffects)
+{
+    GameData* data = GameData::getInstance();
+    for (int id : {1000, 1009, 1010})
+    {
+        if (!data->getObjectDef(id))
+        {
+            ObjectDef* effect = new ObjectDef();
+            effect->id = id;
+            effect->effect = true;
+            data->fileObjectDef(effect);
+        }
+    }
+    ObjectDef* charge = makeObjectDef(true);
+    charge->explosive = 1010;
+    GameObject* bomb = addObject(charge, Vec2(640, 320));
+    GameCamera::getInstance()->position = Vec2(340, 320);  // 300 pixels away
+    SoundEngine* sound = SoundEngine::getInstance();
+    const size_t playing = sound->activeCount();
+    map->explodeAt(bomb);
+    EXPECT_EQ(sound->activeCount(), playing);
+    std::vector<int> left;
+    for (GameObject* o : map->passableObjects)
+        left.push_back(o->def->id);
+    for (GameObject* o : map->solidObjects)
+        left.push_back(o->def->id);
+    EXPECT_NE(std::find(left.begin(), left.end(), 1009), left.end());
+    EXPECT_NE(std::find(left.begin(), left.end(), 1010), left.end());
+    EXPECT_EQ(std::count(map->passableObjects.begin(), map->passableObjects.end(), bomb), 0);
+    EXPECT_EQ(map->deleteQueue.size(), 1u) << "the spent charge goes at the end of the frame";
+
+    GameObject* near = addObject(charge, Vec2(360, 320));
+    map->explodeAt(near);
+    EXPECT_EQ(sound->activeCount(), playing + 1) << "within 256 pixels it is heard";
+}
+
+TEST_F(WorldMapViewTest, ProjectileDestroyedInItsUpdateLivesToTheEndOfTheFrame)
+{
+    struct Bolt : GameObject
+    {
+        Bolt(ObjectDef* def, bool* gone) : GameObject(def, false, PlainObject), gone(gone) {}
+        ~Bolt() override { *gone = true; }
+        void update(float) override { WorldMap::getInstance()->destroyProjectile(this); }
+        bool* gone;
+    };
+    bool gone = false;
+    Bolt* bolt = new Bolt(makeObjectDef(true), &gone);
+    map->registerObject(bolt);
+    map->projectiles.push_back(bolt);
+    bool aliveAfterIt = false;
+    ObjectDef* def = makeObjectDef(true);
+    def->despawn = 100.0f;  // on the per-frame list, never armed
+    struct Witness : GameObject
+    {
+        Witness(ObjectDef* def, bool* gone, bool* alive) : GameObject(def, false, PlainObject), gone(gone), alive(alive) {}
+        void update(float) override { *alive = !*gone; }
+        bool* gone;
+        bool* alive;
+    };
+    map->registerObject(new Witness(def, &gone, &aliveAfterIt));
+    map->update(0.016f);
+    EXPECT_TRUE(aliveAfterIt);
+    EXPECT_TRUE(gone);
+    EXPECT_TRUE(map->projectiles.empty());
+}
+
+TEST_F(WorldMapViewTest, ObjectNodesTakeTheirDrawOrder)
+{
+    ObjectDef* crate = makeObjectDef(false);
+    crate->addFile("Barrier.png");
+    crate->under = "Bench.png";
+    crate->over = "Bed.png";
+    GameObject* object = addObject(crate, Vec2(100, 100));
+    object->heightLevel = 2;
+    map->addObjectSprite(object);
+    ASSERT_NE(object->mainSprite, nullptr);
+    ASSERT_NE(object->underSprite, nullptr);
+    ASSERT_NE(object->overSprite, nullptr);
+    EXPECT_EQ(object->mainSprite->getLocalZOrder(), 220);
+    EXPECT_EQ(object->underSprite->getLocalZOrder(), 205);
+    EXPECT_EQ(object->overSprite->getLocalZOrder(), 240);
+    EXPECT_FLOAT_EQ(object->mainSprite->getPositionZ(), 32.0f) << "two levels of 16";
+    object->setRotation(30.0f);
+    EXPECT_FLOAT_EQ(object->mainSprite->getRotation(), 30.0f);
+
+    crate->high = true;
+    map->objectZOrder(object);
+    EXPECT_EQ(object->mainSprite->getLocalZOrder(), 240);
+
+    // Taking it off the map takes all its nodes out of the world node.
+    cocos2d::Sprite* under = object->underSprite;
+    under->retain();
+    map->removeObject(object, true);
+    EXPECT_EQ(object->mainSprite, nullptr);
+    EXPECT_EQ(under->getParent(), nullptr);
+    under->release();
+    delete object;
 }

@@ -3,9 +3,12 @@
 #include "Look.h"
 #include "OutputFolder.h"
 #include "PngWriter.h"
+#include "PropPainter.h"
+#include "UiPictures.h"
 #include "Rng.h"
 #include "SceneArt.h"
 #include "TextPainter.h"
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -86,12 +89,12 @@ Image layerFront()
     return img;
 }
 
-// Figure animations, 80 x 160 frames, feet at the bottom centre.
+// Figure animations, 120 x 160 frames, feet at the bottom centre.
 Image figureFrame(bool male, double step, double arm, double turn, double breathe, int dx)
 {
-    Image img(80, 160);
-    img.fillEllipse(40 + dx, 156, 18, 3, rgba(0, 0, 0, 90));
-    SceneArt::figure(img, 40 + dx, 156, 150, male, step, arm, turn, breathe);
+    Image img(120, 160);
+    img.fillEllipse(60 + dx, 156, 18, 3, rgba(0, 0, 0, 90));
+    SceneArt::figure(img, 60 + dx, 156, 150, male, step, arm, turn, breathe);
     return img;
 }
 
@@ -115,7 +118,7 @@ bool writeCharacterAnimations(const std::string& out, bool male)
         double arm = t < 0.3 ? t / 0.3 : (t < 0.45 ? 1.0 : std::max(0.0, 1.0 - (t - 0.45) * 4));
         double turn = t < 0.45 ? 0.0 : std::min(1.0, (t - 0.45) * 5);
         double step = t < 0.5 ? 0.0 : std::sin((t - 0.5) * 40.0);
-        int dx = t < 0.5 ? 0 : static_cast<int>((t - 0.5) * (male ? 60 : -60));
+        int dx = t < 0.5 ? 0 : static_cast<int>((t - 0.5) * (male ? 40 : -40));
         go.add(who + numbered("Go_%02d.png", i + 1), figureFrame(male, step, arm, turn, 0.0, dx));
     }
     ok = idle.write(out, who + "Idle") && ok;
@@ -248,26 +251,27 @@ struct Tutorial
     const char* file;
     const char* title;
     const char* text;
+    const char* picture; // an item or prop shown large in the scene, or empty
 };
 
 const std::vector<Tutorial>& tutorials()
 {
     static const std::vector<Tutorial> t = {
-        {"Tutorial_01.png", "MOVING", "Walk with W A S D. Aim with the mouse. Press E to use things and to carry bodies."},
-        {"Tutorial_01a.png", "MOVING", "Walk with the arrow keys. Aim with the mouse. Press E to use things and to carry bodies."},
-        {"Tutorial_02.png", "CONTACTS", "Find a contact (the pink coat) and press E to see the contracts on offer."},
-        {"Tutorial_03.png", "TARGETS", "Your tracker points to the target. Get close, check the name, then strike."},
-        {"Tutorial_04.png", "BODIES", "Witnesses and cameras report bodies. Carry them with E into a dumpster or the water."},
-        {"Tutorial_05.png", "POLICE", "The droids are after you. Break line of sight, lose them, or fight."},
-        {"Tutorial_06.png", "MONEY", "Spend credits at AMMO-CO machines, and buy travel papers from a contact to leave."},
-        {"Tutorial_07.png", "X-8 SHOTGUN", "Wide spread at close range. Illegal: the police take it if they scan you."},
-        {"Tutorial_08.png", "RASC RIFLE", "Long range and a full magazine. Illegal: carry it with care."},
-        {"Tutorial_09.png", "MAVERICK", "Takes a moment to warm up, then one shot goes through anything."},
-        {"Tutorial_10.png", "FLASHBANG", "Throw it to blind everyone nearby for a few seconds."},
-        {"Tutorial_11.png", "C-7 EXPLOSIVE", "Drop it, walk away, then set it off. Loud, messy and final."},
-        {"Tutorial_12.png", "ANTI-DRONE EMP", "Knocks every police droid nearby out of the sky."},
-        {"Tutorial_13.png", "HOLO-LURE", "Drop it and switch it on: people walk over to look."},
-        {"Tutorial_14.png", "THE DOCKS", "Freight trains cross the docks. Stay off the tracks when they come."},
+        {"Tutorial_01.png", "MOVING", "Walk with W A S D. Aim with the mouse. Press E to use things and to carry bodies.", ""},
+        {"Tutorial_01a.png", "MOVING", "Walk with the arrow keys. Aim with the mouse. Press E to use things and to carry bodies.", ""},
+        {"Tutorial_02.png", "CONTACTS", "Find a contact (the pink coat) and press E to see the contracts on offer.", ""},
+        {"Tutorial_03.png", "TARGETS", "Your tracker points to the target. Get close, check the name, then strike.", "UI_Tracker_NE.png"},
+        {"Tutorial_04.png", "BODIES", "Witnesses and cameras report bodies. Carry them with E into a dumpster or the water.", "Dumpster.png"},
+        {"Tutorial_05.png", "POLICE", "The droids are after you. Break line of sight, lose them, or fight.", "SecurityCamera.png"},
+        {"Tutorial_06.png", "MONEY", "Spend credits at AMMO-CO machines, and buy travel papers from a contact to leave.", "VendingMachine.png"},
+        {"Tutorial_07.png", "X-8 SHOTGUN", "Wide spread at close range. Illegal: the police take it if they scan you.", "Item_Shotgun.png"},
+        {"Tutorial_08.png", "RASC RIFLE", "Long range and a full magazine. Illegal: carry it with care.", "Item_Rifle.png"},
+        {"Tutorial_09.png", "MAVERICK", "Takes a moment to warm up, then one shot goes through anything.", "Item_Maverick.png"},
+        {"Tutorial_10.png", "FLASHBANG", "Throw it to blind everyone nearby for a few seconds.", "Item_Flashbang.png"},
+        {"Tutorial_11.png", "C-7 EXPLOSIVE", "Drop it, walk away, then set it off. Loud, messy and final.", "Item_Explosive.png"},
+        {"Tutorial_12.png", "ANTI-DRONE EMP", "Knocks every police droid nearby out of the sky.", "Item_EMP.png"},
+        {"Tutorial_13.png", "HOLO-LURE", "Drop it and switch it on: people walk over to look.", "Bollard.png"},
+        {"Tutorial_14.png", "THE DOCKS", "Freight trains cross the docks. Stay off the tracks when they come.", "TrainA_Front.png"},
     };
     return t;
 }
@@ -290,7 +294,22 @@ Image tutorialPage(const Tutorial& t, int index)
     img.glow(220, 70, 12, rgba(255, 60, 170, 90));
     SceneArt::rain(img, 20, 36, 280, 110, rng, 120, 90);
     img.rectOutline(20, 36, 280, 110, rgba(90, 90, 110));
-    TextPainter::drawWrapped(img, 20, 156, 280, t.text, rgba(230, 230, 240), 1);
+    if (*t.picture)
+    {
+        Image picture = PropPainter::paint(t.picture);
+        if (picture.empty())
+            picture = UiPictures::tracker(45.0);
+        int largest = std::max(picture.width(), picture.height());
+        int scale = largest <= 23 ? 3 : (largest <= 35 ? 2 : 1);
+        Image big = picture.scaled(scale);
+        img.fillRect(226, 150, 74, 74, rgba(20, 24, 40));
+        img.rectOutline(226, 150, 74, 74, Neon::amber());
+        img.blitOver(big.crop(0, 0, std::min(big.width(), 70), std::min(big.height(), 70)),
+                     263 - std::min(big.width(), 70) / 2, 187 - std::min(big.height(), 70) / 2);
+        TextPainter::drawWrapped(img, 20, 156, 196, t.text, rgba(230, 230, 240), 1);
+    }
+    else
+        TextPainter::drawWrapped(img, 20, 156, 280, t.text, rgba(230, 230, 240), 1);
     return img;
 }
 }

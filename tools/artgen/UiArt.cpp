@@ -7,6 +7,7 @@
 #include "SceneArt.h"
 #include "StoryArt.h"
 #include "TextPainter.h"
+#include "UiPictures.h"
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -33,10 +34,12 @@ Image panel(int w, int h)
 Image topLeftPanel()
 {
     Image img = panel(200, 132);
-    // Weapon box (top left), tracker box and item box below it.
-    img.rectOutline(2, 3, 74, 52, rgba(40, 230, 255, 120));
+    // The weapon slot ends at (75, 128) of the panel (origin bottom left),
+    // the tracker arrow sits at (6, 76), the item icon round (20, 57).
+    img.rectOutline(32, 2, 45, 21, rgba(40, 230, 255, 120));
     img.rectOutline(4, 22, 36, 36, rgba(255, 60, 170, 140));
-    img.rectOutline(4, 59, 32, 32, rgba(255, 176, 40, 140));
+    img.rectOutline(6, 61, 30, 30, rgba(255, 176, 40, 140));
+    img.line(42, 22, 196, 22, rgba(40, 230, 255, 70));
     TextPainter::draw(img, 150, 122, "TW-OS", rgba(40, 230, 255, 160), 1);
     return img;
 }
@@ -309,6 +312,11 @@ bool writeHud(const std::string& out)
     ok = gun.write(out, "GunAnim") && ok;
     return ok;
 }
+}
+
+Image UiPictures::tracker(double degrees)
+{
+    return arrow(degrees);
 }
 
 bool writeUiArt(const std::string& folder)

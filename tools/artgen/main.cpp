@@ -55,9 +55,13 @@ bool writeProps(const std::string& out)
     {
         Image img = PropPainter::paint(name);
         ok = writePng(img, joinPath(out, name)) && ok;
-        // Every item also has a larger picture for the HUD.
+        // Every item also has a larger picture for the HUD; long guns lie
+        // on their side so that they fit the panel's weapon slot.
         if (name.rfind("Item_", 0) == 0)
-            ok = writePng(img.scaled(2), joinPath(out, "HUD_" + name.substr(5))) && ok;
+        {
+            Image hud = img.height() > img.width() * 2 ? img.rotated90().scaled(2) : img.scaled(2);
+            ok = writePng(hud, joinPath(out, "HUD_" + name.substr(5))) && ok;
+        }
     }
     ok = writePng(PropPainter::paint("Package.png").scaled(2), joinPath(out, "HUD_Package.png")) && ok;
     ok = writePng(PropPainter::paint("Bullet_Pistol.png").scaled(3), joinPath(out, "HUD_Ammo_Pistol.png")) && ok;

@@ -78,14 +78,14 @@ void CityLayout::placeStreets()
                 bool centre = std::find(columns.begin(), columns.end(), x - 1) != columns.end();
                 bool nearCrossing = onStreet(y - 1, rows) || onStreet(y + 1, rows);
                 c.floorId = nearCrossing ? TileId::Crossing : (centre ? TileId::RoadLine : TileId::Asphalt);
-                c.rotation = nearCrossing ? 90 : 0;
+                c.rotation = 0;
             }
             else
             {
                 bool centre = std::find(rows.begin(), rows.end(), y - 1) != rows.end();
                 bool nearCrossing = onStreet(x - 1, columns) || onStreet(x + 1, columns);
                 c.floorId = nearCrossing ? TileId::Crossing : (centre ? TileId::RoadLine : TileId::Asphalt);
-                c.rotation = nearCrossing ? 0 : 90;
+                c.rotation = 90;
             }
         }
 }

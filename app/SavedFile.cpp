@@ -1,0 +1,58 @@
+#include "app/SavedFile.h"
+
+#include "app/FileHelpers.h"
+#include "platform/GamePaths.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+SavedFile::ReadResult SavedFile::read(const std::string& path, std::string& bytes)
+{
+    if (!GamePaths::fileExists(path))
+        return ReadResult::Missing;
+    std::ifstream in(GamePaths::resolve(path), std::ios::binary);
+    if (!in)
+    {
+        std::fprintf(stderr, "Tallowind: %s: cannot be opened for reading\n", path.c_str());
+        return ReadResult::Unreadable;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad())
+    {
+        std::fprintf(stderr, "Tallowind: %s: read error\n", path.c_str());
+        return ReadResult::Unreadable;
+    }
+    bytes = buffer.str();
+    return ReadResult::Read;
+}
+
+bool SavedFile::write(const std::string& path, const std::string& bytes)
+{
+    return writeFileAtomically(path, bytes);
+}
+
+std::string SavedFile::rejectCorrupt(const std::string& path, size_t offset, const std::string& problem)
+{
+    const std::string real = GamePaths::resolve(path);
+    const std::string aside = freeAsideName(real);
+    if (std::rename(real.c_str(), aside.c_str()) != 0)
+    {
+        std::fprintf(stderr, "Tallowind: %s: offset %zu: %s; it could not be moved aside and is left as it is\n",
+                     path.c_str(), offset, problem.c_str());
+        return std::string();
+    }
+    std::fprintf(stderr, "Tallowind: %s: offset %zu: %s; kept as %s, defaults used\n", path.c_str(), offset,
+                 problem.c_str(), aside.c_str());
+    return aside;
+}
+
+std::string SavedFile::freeAsideName(const std::string& path)
+{
+    const std::string base = path + ".corrupt";
+    std::string name = base;
+    for (int number = 2; GamePaths::fileExists(name) || GamePaths::folderExists(name); ++number)
+        name = base + std::to_string(number);
+    return name;
+}

@@ -1,0 +1,206 @@
+#include "StatEngineFixture.h"
+#include "app/HighScores.h"
+
+namespace {
+
+std::string le16(int16_t value)
+{
+    const uint16_t bits = static_cast<uint16_t>(value);
+    return std::string{static_cast<char>(bits & 0xFF), static_cast<char>(bits >> 8)};
+}
+
+std::string entryBytes(const std::string& initials, int16_t score)
+{
+    std::string raw = initials;
+    raw.resize(4, '\0');
+    return raw + le16(score);
+}
+
+std::string tableBytes(uint32_t difficulty, uint32_t zone, uint32_t mode, const std::vector<int16_t>& scores,
+                       const std::string& initials = "ABC")
+{
+    std::string bytes = le32(static_cast<int32_t>(difficulty)) + le32(static_cast<int32_t>(zone)) +
+                        le32(static_cast<int32_t>(mode)) + le32(static_cast<int32_t>(scores.size()));
+    for (int16_t score : scores)
+        bytes += entryBytes(initials, score);
+    return bytes;
+}
+
+std::string fileBytes(const std::vector<std::string>& tables)
+{
+    std::string bytes = le32(1) + le32(static_cast<int32_t>(tables.size()));
+    for (const std::string& table : tables)
+        bytes += table;
+    return bytes;
+}
+
+const std::vector<int16_t> kDescending = {500, 400, 300, 200, 100, 90, 80, 70, 60, 50};
+
+}
+
+class HighScoresTest : public ProgressTest
+{
+protected:
+    void SetUp() override
+    {
+        ProgressTest::SetUp();
+        scores = HighScores::getInstance();
+        game->mode = 1;
+        game->difficulty = 0;
+    }
+    void TearDown() override
+    {
+        game->difficulty = 0;
+        scores->typedInitials.clear();
+        ProgressTest::TearDown();
+    }
+
+    std::string scoreFile() const { return folder.read(HighScores::kFileName); }
+
+    HighScores* scores = nullptr;
+};
+
+TEST_F(HighScoresTest, FirstStartWritesTheDefaultTables)
+{
+    scores->load();
+    const std::string bytes = scoreFile();
+    ASSERT_EQ(bytes.size(), 2744u);
+    EXPECT_EQ(read32(bytes, 0), 1);
+    EXPECT_EQ(read32(bytes, 4), 36);
+    int index = 0;
+    for (int zone = 0; zone < 3; ++zone)
+        for (int mode = 0; mode < 4; ++mode)
+            for (int difficulty = 0; difficulty < 3; ++difficulty, ++index)
+            {
+                const size_t at = 8 + 76 * index;
+                EXPECT_EQ(read32(bytes, at), difficulty);
+                EXPECT_EQ(read32(bytes, at + 4), zone);
+                EXPECT_EQ(read32(bytes, at + 8), mode);
+                EXPECT_EQ(read32(bytes, at + 12), 10);
+                for (size_t e = 0; e < 10; ++e)
+                {
+                    EXPECT_EQ(bytes.substr(at + 16 + 6 * e, 4), std::string("   \0", 4));
+                    EXPECT_EQ(read16(bytes, at + 16 + 6 * e + 4), 0);
+                }
+            }
+    EXPECT_EQ(scores->rankOf(0, 0), -1);
+    EXPECT_EQ(scores->rankOf(0, 1), 0);
+    EXPECT_FALSE(scores->qualifies(0, 0));
+    EXPECT_TRUE(scores->qualifies(0, 1));
+}
+
+TEST_F(HighScoresTest, RanksAndInsertsBelowEqualScores)
+{
+    folder.write(HighScores::kFileName, fileBytes({tableBytes(0, 0, 0, kDescending)}));
+    scores->load();
+    EXPECT_EQ(scores->rankOf(0, 400), 2);
+    EXPECT_EQ(scores->rankOf(0, 401), 1);
+    EXPECT_EQ(scores->rankOf(0, 50), -1);
+    EXPECT_EQ(scores->rankOf(1, 1000), -1) << "no table for zone 1";
+
+    scores->typedInitials = "XYZ";
+    scores->insertScore(0, 9, 55);
+    HighScoreTable* table = scores->findTable(0, 0, 0);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->entries[8].score, 60);
+    EXPECT_EQ(table->entries[9].score, 55);
+    EXPECT_EQ(table->entries[9].initials, "XYZ");
+
+    scores->insertScore(0, 0, 40000);
+    ASSERT_EQ(table->entries.size(), 10u);
+    EXPECT_EQ(table->entries[0].score, 32767) << "clamped, never wrapped negative";
+    EXPECT_EQ(table->entries[1].score, 500);
+    EXPECT_EQ(table->entries[9].score, 60);
+
+    // The file holds what the table holds.
+    scores->load();
+    EXPECT_EQ(scores->findTable(0, 0, 0)->entries[0].score, 32767);
+    EXPECT_EQ(scoreFile().size(), 8u + 76u);
+
+    // Normal mode keeps no scores; a rank outside the table changes nothing.
+    game->mode = 0;
+    scores->insertScore(0, 0, 999);
+    game->mode = 1;
+    scores->insertScore(0, 10, 999);
+    scores->insertScore(0, -1, 999);
+    EXPECT_EQ(scores->findTable(0, 0, 0)->entries[0].score, 32767);
+    EXPECT_EQ(scores->findTable(0, 0, 0)->entries[1].score, 500);
+}
+
+TEST_F(HighScoresTest, OddTablesAreBroughtToTenAndTheLaterDuplicateWins)
+{
+    folder.write(HighScores::kFileName,
+                 fileBytes({tableBytes(0, 0, 0, {300, 200, 100}),
+                            tableBytes(0, 1, 0, {9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9}),
+                            tableBytes(0, 1, 0, kDescending, std::string("ABCD", 4))}));
+    scores->load();
+    ASSERT_EQ(scores->tableList().size(), 3u);
+    for (const HighScoreTable& table : scores->tableList())
+        EXPECT_EQ(table.entries.size(), 10u);
+    EXPECT_EQ(scores->findTable(0, 0, 0)->entries[3].initials, "   ");
+    EXPECT_EQ(scores->findTable(1, 0, 0)->entries[0].score, 500);
+    EXPECT_EQ(scores->findTable(1, 0, 0)->entries[0].initials, "ABC") << "cut after the third character";
+}
+
+TEST_F(HighScoresTest, DamagedFilesAreKeptAsideAndReplacedByDefaults)
+{
+    const std::string good = tableBytes(0, 0, 0, kDescending);
+    const std::vector<std::string> damaged = {
+        std::string("\x01\x00", 2),
+        le32(1) + le32(1000000),
+        fileBytes({good}).substr(0, 8 + 50),
+        fileBytes({tableBytes(0, 0, 0, kDescending).substr(0, 12) + le32(0x7FFFFFFF)}),
+        fileBytes({good}) + "junk",
+        fileBytes({tableBytes(7, 0, 0, kDescending)}),
+    };
+    for (size_t i = 0; i < damaged.size(); ++i)
+    {
+        folder.write(HighScores::kFileName, damaged[i]);
+        scores->load();
+        EXPECT_EQ(scores->tableList().size(), 36u) << "case " << i;
+        EXPECT_EQ(scoreFile().size(), 2744u) << "case " << i;
+        const std::string aside = std::string(HighScores::kFileName) + ".corrupt" + (i ? std::to_string(i + 1) : "");
+        EXPECT_EQ(folder.read(aside), damaged[i]) << "case " << i;
+    }
+}
+
+TEST_F(HighScoresTest, OldFileIsImportedOnceAndThenDeleted)
+{
+    std::string old;
+    for (int zone = 0; zone < 3; ++zone)
+        for (int i = 0; i < 10; ++i)
+            old += entryBytes(zone == 1 ? "OLD" : "AAA", static_cast<int16_t>(1000 * (zone + 1) - 10 * i));
+    ASSERT_EQ(old.size(), 180u);
+    folder.write(HighScores::kOldFileName, old);
+    scores->load();
+    EXPECT_FALSE(folder.exists(HighScores::kOldFileName));
+    EXPECT_EQ(scoreFile().size(), 2744u);
+    for (int zone = 0; zone < 3; ++zone)
+    {
+        const HighScoreTable* table = scores->findTable(zone, 0, 0);
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(table->entries[0].score, 1000 * (zone + 1));
+        EXPECT_EQ(table->entries[9].score, 1000 * (zone + 1) - 90);
+    }
+    EXPECT_EQ(scores->findTable(1, 0, 0)->entries[4].initials, "OLD");
+    EXPECT_EQ(scores->findTable(0, 1, 0)->entries[0].score, 0);
+
+    // A later start with the old file back in place keeps the new tables.
+    scores->typedInitials = "NEW";
+    scores->insertScore(0, 0, 5000);
+    folder.write(HighScores::kOldFileName, old);
+    scores->load();
+    EXPECT_EQ(scores->findTable(0, 0, 0)->entries[0].score, 5000);
+    EXPECT_EQ(scores->findTable(0, 0, 0)->entries[0].initials, "NEW");
+    EXPECT_TRUE(folder.exists(HighScores::kOldFileName));
+}
+
+TEST_F(HighScoresTest, UnreadableOldFileIsKeptAsideWithoutLosingScores)
+{
+    folder.write(HighScores::kOldFileName, "short");
+    scores->load();
+    EXPECT_FALSE(folder.exists(HighScores::kOldFileName));
+    EXPECT_EQ(folder.read(std::string(HighScores::kOldFileName) + ".corrupt"), "short");
+    EXPECT_EQ(scoreFile().size(), 2744u);
+    EXPECT_EQ(scores->findTable(0, 0, 0)->entries[0].score, 0);
+}
