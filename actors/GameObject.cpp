@@ -229,7 +229,8 @@ void GameObject::updateEmitter(float dt)
     if (emitterTimer >= 0.0f)
         return;
     emitterTimer += def->emit == 1 ? 2.0f : 0.1f;
-    // The steam and smoke puffs come from ParticleMaker, which is not built yet.
+    if (WorldMap::getInstance()->isPointOnScreen(position))
+        emitPuff();
 }
 
 void GameObject::updateWatch(float dt)

@@ -122,6 +122,7 @@ private:
     void joinUpdateList();
     void updateBobbing(float dt);
     void updateEmitter(float dt);
+    void emitPuff();
     void updateWatch(float dt);
     void updateCameraLine(float dt);
     void updateDespawn(float dt);

@@ -6,6 +6,7 @@
 #include "3d/Sprite3D.h"
 #include "app/GameCamera.h"
 #include "app/Geometry.h"
+#include "app/ParticleMaker.h"
 #include "app/SpriteHelpers.h"
 #include "renderer/Texture2D.h"
 #include "world/AnimationDef.h"
@@ -171,6 +172,30 @@ void GameObject::buildCameraLine()
     const float length = overSprite->getContentSize().height;
     if (length > 0.0f)
         overSprite->setScaleY(sightRange / length);
+}
+
+void GameObject::emitPuff()
+{
+    cocos2d::Node* world = WorldMap::getInstance()->worldNode;
+    if (!world)
+        return;
+    if (def->emit == 1)
+    {
+        if (ParticleMaker* steam = ParticleMaker::createEmitterEffectA())
+        {
+            steam->setPosition3D(cocos2d::Vec3(position.x, position.y, getZ()));
+            world->addChild(steam, heightLevel * 100 + 40);
+        }
+        return;
+    }
+    // Smoke rises behind the object, one step below it.
+    if (ParticleMaker* smoke = ParticleMaker::createEmitterEffectB())
+    {
+        const cocos2d::Vec2 at = pointAtAngle(position, def->size.y * 0.125f, heading + 180.0f);
+        smoke->setPosition3D(cocos2d::Vec3(at.x, at.y, getZ() - 1.0f));
+        const int z = mainSprite ? mainSprite->getLocalZOrder() : heightLevel * 100 + WorldMap::objectBaseZ(def, true);
+        world->addChild(smoke, z - 1);
+    }
 }
 
 void GameObject::joinUpdateList()

@@ -300,11 +300,6 @@ bool GameInterface::runEndDue() const
     return playerDown || runOver;
 }
 
-// The intro steps come with the intro sequence's own work.
-void GameInterface::playIntro()
-{
-}
-
 // The cursor pictures and the mouse commands come with the mouse's own work.
 void GameInterface::refreshCursor()
 {
@@ -328,11 +323,7 @@ void GameInterface::onMouseClick(int button, Vec2 position)
     (void)position;
 }
 
-// Trains and the end-of-run screens come with the player interactions' own work.
+// Trains come with the player interactions' own work.
 void GameInterface::spawnTrain()
-{
-}
-
-void GameInterface::checkRunEnd()
 {
 }

@@ -8,6 +8,18 @@ USING_NS_CC;
 
 namespace {
 constexpr int kRankTableZ = 1200;
+constexpr int kNormalMode = 0;
+}
+
+void GameInterface::checkRunEnd()
+{
+    if (runSummaryShown)
+        return;
+    runSummaryShown = true;
+    HighScores* scores = HighScores::getInstance();
+    if (mode != kNormalMode)
+        scores->resetInitials();
+    scores->showRunSummary();
 }
 
 void GameInterface::showHighScoreTable()

@@ -15,8 +15,14 @@ class BenchMob : public GameMob
 {
 public:
     BenchMob() : GameMob(nullptr, false) {}
-    void setPath(PathNode*) override { answered = true; }
-    void pathFailed() override { answered = true; }
+    void setPath(PathNode*) override { answer(); }
+    void pathFailed() override { answer(); }
+    void answer()
+    {
+        answered = true;
+        ++answers;
+    }
+    static inline double answers = 0;
     bool answered = true;
 };
 
@@ -87,6 +93,8 @@ void BM_PatherFrameBudget(benchmark::State& state)
         expansions += pather->getFrameExpansions();
     }
     state.counters["expansions/frame"] = benchmark::Counter(expansions / static_cast<double>(state.iterations()));
+    state.counters["answers/frame"] = benchmark::Counter(BenchMob::answers / static_cast<double>(state.iterations()));
+    BenchMob::answers = 0;
     state.counters["expansions/s"] = benchmark::Counter(expansions, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_PatherFrameBudget)->Unit(benchmark::kMicrosecond);

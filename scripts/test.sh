@@ -15,7 +15,7 @@ ctest --test-dir build --output-on-failure -j"$jobs" --timeout 600
 echo "== sanitizer build"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTALLOWIND_SANITIZE=ON -DTALLOWIND_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1"
+export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 ctest --test-dir build-asan --output-on-failure -j"$jobs" --timeout 900

@@ -46,13 +46,9 @@ private:
         uint64_t key;
         PathNode* node;
     };
-    // The heap keeps its "largest" entry in front, so an entry is larger when
-    // it must come out earlier: the smaller key.
-    struct Later
-    {
-        bool operator()(const Entry& a, const Entry& b) const { return a.key > b.key; }
-    };
     static uint64_t keyOf(float f, uint32_t ticket);
+    void siftUp(size_t index);
+    void popTop();
     bool isLive(const Entry& e) const;
     void dropStaleTop();
 

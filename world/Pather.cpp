@@ -1,6 +1,7 @@
 #include "world/Pather.h"
 #include "actors/GameMob.h"
 #include "app/Geometry.h"
+#include "world/MapTile.h"
 #include "world/WorldMap.h"
 #include <algorithm>
 #include <cmath>
@@ -146,6 +147,12 @@ PathNode* Pather::searchStep(PathSearch& search, int level, unsigned budget)
         const float y = current->position.y;
         _neighbours = {cocos2d::Vec2(x, y - 1.0f), cocos2d::Vec2(x, y + 1.0f), cocos2d::Vec2(x + 1.0f, y),
                        cocos2d::Vec2(x - 1.0f, y)};
+        // The four cells' records are fetched together rather than one miss after another.
+        for (const cocos2d::Vec2& cell : _neighbours)
+        {
+            if (const MapTile* tile = _map->tileAtCell(cell.x, cell.y))
+                __builtin_prefetch(tile);
+        }
         for (const cocos2d::Vec2& cell : _neighbours)
             expandNeighbour(search, current, cell, level);
 

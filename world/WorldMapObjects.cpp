@@ -9,6 +9,7 @@
 #include "app/GameState.h"
 #include "app/Geometry.h"
 #include "app/SoundEngine.h"
+#include "app/WeatherEngine.h"
 #include "world/GameData.h"
 #include "world/MapMarker.h"
 #include "world/MapTile.h"
@@ -173,7 +174,14 @@ void WorldMap::destroyProjectile(GameObject* projectile)
 void WorldMap::empBlast(cocos2d::Vec2 point)
 {
     (void)point;
-    // The screen shake, the weather's white flash and PoliceManager::empBlast are not built yet.
+    GameInterface::getInstance()->shakeScreen(2, 0.025f);
+    if (cocos2d::LayerColor* flash = WeatherEngine::getInstance()->flashLayer)
+    {
+        flash->stopAllActions();
+        flash->runAction(cocos2d::Sequence::create(cocos2d::FadeTo::create(0.01f, 64), cocos2d::DelayTime::create(0.75f),
+                                                   cocos2d::FadeTo::create(0.02f, 0), nullptr));
+    }
+    // PoliceManager::empBlast is not built yet.
     SoundEngine::getInstance()->play(nullptr, false, "emp_blast.wav", 1.0f);
     // PoliceManager::updateChaseState and GameHUD::refresh(true) are not built yet.
 }
@@ -199,7 +207,7 @@ void WorldMap::explodeAt(GameObject* object)
         // MobManager::explosionAt (radius 384) is not built yet.
         if (nearCamera)
         {
-            // The screen shake (2, 0.025) is not built yet.
+            GameInterface::getInstance()->shakeScreen(2, 0.025f);
             SoundEngine::getInstance()->play(nullptr, false, "explosion.wav", 1.0f);
         }
         // PoliceManager::witnessCrimeAt is not built yet.

@@ -48,6 +48,8 @@ public:
     virtual void removeAllChildren();
     virtual void removeAllChildrenWithCleanup(bool cleanup);
     virtual void reorderChild(Node* child, int localZOrder);
+    // Children are kept sorted as they are added and re-ordered, so there is
+    // never anything left to sort.
     virtual void sortAllChildren() {}
 
     // Ordering.

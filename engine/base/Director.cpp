@@ -151,17 +151,6 @@ void Director::end()
     _purgeNextLoop = true;
 }
 
-void Director::pause()
-{
-    _paused = true;
-}
-
-void Director::resume()
-{
-    _paused = false;
-    _clockValid = false;
-}
-
 TextureCache* Director::getTextureCache()
 {
     if (!_textureCache)
@@ -194,8 +183,7 @@ void Director::stepFrame(float dt)
     if (!_invalid)
     {
         _deltaTime = std::max(dt, 0.0f);
-        if (!_paused)
-            _scheduler->update(_deltaTime);
+        _scheduler->update(_deltaTime);
         setNextScene();
         drawScene();
         ++_totalFrames;
@@ -255,7 +243,6 @@ void Director::purge()
         view->release();
     }
     _invalid = false;
-    _paused = false;
     _clockValid = false;
     _winSizeInPoints = Size::ZERO;
 }

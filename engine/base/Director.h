@@ -58,9 +58,6 @@ public:
     // Ends the run at the start of the next frame: the scene is cleaned up
     // and the view asked to close.
     void end();
-    void pause();
-    void resume();
-    bool isPaused() const { return _paused; }
 
     // One frame with a real clock (the Application loop).
     void mainLoop();
@@ -98,7 +95,6 @@ private:
     float _deltaTime = 0.0f;
     unsigned int _totalFrames = 0;
     bool _invalid = false;
-    bool _paused = false;
     bool _purgeNextLoop = false;
     bool _clockValid = false;
     std::chrono::steady_clock::time_point _lastFrame;

@@ -1,13 +1,8 @@
 #include "base/Scheduler.h"
 #include <algorithm>
 #include <cmath>
-#include <mutex>
 
 namespace cocos2d {
-
-namespace {
-std::mutex s_performMutex;
-}
 
 struct Scheduler::UpdateEntry
 {
@@ -20,6 +15,7 @@ struct Scheduler::UpdateEntry
 struct Scheduler::Timer
 {
     void* target;
+    Ref* keepAlive; // the target when it is a Ref: held during the call
     Ref* selectorTarget; // set for member-selector timers
     SEL_SCHEDULE selector;
     std::string key;
@@ -143,7 +139,7 @@ void Scheduler::addTimer(Timer* timer)
 void Scheduler::schedule(SEL_SCHEDULE selector, Ref* target, float interval, unsigned int repeat, float delay,
                          bool paused)
 {
-    auto* t = new Timer{target, target, selector, std::string(), nullptr, std::max(interval, 0.0f),
+    auto* t = new Timer{target, target, target, selector, std::string(), nullptr, std::max(interval, 0.0f),
                         std::max(delay, 0.0f), repeat, 0, 0.0f, delay > 0.0f, _tick, true};
     addTimer(t);
     if (paused)
@@ -158,11 +154,19 @@ void Scheduler::schedule(SEL_SCHEDULE selector, Ref* target, float interval, boo
 void Scheduler::schedule(const ccSchedulerFunc& callback, void* target, float interval, unsigned int repeat,
                          float delay, bool paused, const std::string& key)
 {
-    auto* t = new Timer{target, nullptr, nullptr, key, callback, std::max(interval, 0.0f),
+    auto* t = new Timer{target, nullptr, nullptr, nullptr, key, callback, std::max(interval, 0.0f),
                         std::max(delay, 0.0f), repeat, 0, 0.0f, delay > 0.0f, _tick, true};
     addTimer(t);
     if (paused)
         pauseTarget(target);
+}
+
+void Scheduler::schedule(const ccSchedulerFunc& callback, Ref* target, float interval, unsigned int repeat,
+                         float delay, bool paused, const std::string& key)
+{
+    schedule(callback, static_cast<void*>(target), interval, repeat, delay, paused, key);
+    if (Timer* t = findTimer(target, nullptr, key))
+        t->keepAlive = target;
 }
 
 void Scheduler::schedule(const ccSchedulerFunc& callback, void* target, float interval, bool paused,
@@ -241,17 +245,10 @@ bool Scheduler::isTargetPaused(void* target) const
     return !_pausedTargets.empty() && _pausedTargets.count(target) != 0;
 }
 
-void Scheduler::performFunctionInCocosThread(const std::function<void()>& function)
-{
-    std::lock_guard<std::mutex> lock(s_performMutex);
-    _performed.push_back(function);
-}
-
 // --- the frame ------------------------------------------------------------
 
 void Scheduler::update(float dt)
 {
-    dt *= _timeScale;
     ++_tick;
     _updating = true;
     runUpdates(dt);
@@ -267,7 +264,6 @@ void Scheduler::update(float dt)
         else
             delete e;
     }
-    runPerformed();
 }
 
 void Scheduler::runUpdates(float dt)
@@ -313,17 +309,16 @@ void Scheduler::runTimers(float dt)
         const ccSchedulerFunc callback = t->callback;
         Ref* selectorTarget = t->selectorTarget;
         const SEL_SCHEDULE selector = t->selector;
+        // The target may be released by its own callback.
+        Ref* keepAlive = t->keepAlive;
+        if (keepAlive)
+            keepAlive->retain();
         if (selectorTarget)
-        {
-            // The target may be released by its own callback.
-            selectorTarget->retain();
             (selectorTarget->*selector)(passed);
-            selectorTarget->release();
-        }
         else if (callback)
-        {
             callback(passed);
-        }
+        if (keepAlive)
+            keepAlive->release();
     }
 }
 
@@ -343,17 +338,6 @@ void Scheduler::purgeDead()
         return true;
     };
     _timers.erase(std::remove_if(_timers.begin(), _timers.end(), deadTimer), _timers.end());
-}
-
-void Scheduler::runPerformed()
-{
-    std::vector<std::function<void()>> functions;
-    {
-        std::lock_guard<std::mutex> lock(s_performMutex);
-        functions.swap(_performed);
-    }
-    for (auto& f : functions)
-        f();
 }
 
 }

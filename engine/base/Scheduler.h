@@ -42,6 +42,9 @@ public:
     void schedule(SEL_SCHEDULE selector, Ref* target, float interval, bool paused);
     void schedule(const ccSchedulerFunc& callback, void* target, float interval, unsigned int repeat, float delay,
                   bool paused, const std::string& key);
+    // A Ref target (a node) is kept alive while its callback runs.
+    void schedule(const ccSchedulerFunc& callback, Ref* target, float interval, unsigned int repeat, float delay,
+                  bool paused, const std::string& key);
     void schedule(const ccSchedulerFunc& callback, void* target, float interval, bool paused,
                   const std::string& key);
     void unschedule(SEL_SCHEDULE selector, Ref* target);
@@ -56,11 +59,6 @@ public:
     bool isTargetPaused(void* target) const;
     bool isTargetPaused(const void* target) const { return isTargetPaused(const_cast<void*>(target)); }
 
-    float getTimeScale() const { return _timeScale; }
-    void setTimeScale(float scale) { _timeScale = scale; }
-
-    // Runs a function once at the start of the next update (thread-safe).
-    void performFunctionInCocosThread(const std::function<void()>& function);
 
 private:
     struct UpdateEntry;
@@ -76,19 +74,16 @@ private:
     void runUpdates(float dt);
     void runTimers(float dt);
     void purgeDead();
-    void runPerformed();
 
     std::vector<UpdateEntry*> _updates;
     std::vector<UpdateEntry*> _pendingUpdates;
     std::vector<Timer*> _timers;
-    std::vector<std::function<void()>> _performed;
     std::unordered_set<void*> _pausedTargets;
     std::unordered_map<const void*, UpdateEntry*> _updateByTarget;
     // Live updates and timers of each target.
     std::unordered_map<const void*, int> _entriesPerTarget;
     unsigned long _tick = 0;
     bool _updating = false;
-    float _timeScale = 1.0f;
 };
 
 }

@@ -163,3 +163,27 @@ TEST_F(SchedulerTest, AFreedNodeIsNeverCalledAgain)
     frames(3);
     EXPECT_EQ(calls, 1);
 }
+
+TEST_F(SchedulerTest, ANodeRemovedByItsOwnTimerLivesUntilTheCallbackReturns)
+{
+    struct Victim : public Node
+    {
+        bool* alive;
+        explicit Victim(bool* a) : alive(a) { *alive = true; }
+        ~Victim() override { *alive = false; }
+    };
+    bool alive = false;
+    bool aliveAfterRemoval = false;
+    auto* node = new Victim(&alive);
+    scene->addChild(node);
+    node->release(); // the scene holds the only reference
+    node->schedule(
+        [&, node](float) {
+            node->removeFromParent();
+            aliveAfterRemoval = alive;
+        },
+        "suicide");
+    frames(1);
+    EXPECT_TRUE(aliveAfterRemoval);
+    EXPECT_FALSE(alive);
+}

@@ -1,6 +1,7 @@
 #include "XvfbServer.h"
 
 #include <cerrno>
+#include <dlfcn.h>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +19,18 @@ bool displayInUse(int n)
     return std::filesystem::exists(lock) || std::filesystem::exists(sock);
 }
 
+// The window library and the GL driver load X11 and GL libraries and unload
+// them again when the window library shuts down. A leak inside such a library is then
+// reported against an unmapped address that no suppression can name, so the
+// libraries are pinned for the life of the test process.
+void pinSystemLibraries()
+{
+    for (const char* name : {"libGL.so.1", "libGLX_mesa.so.0", "libX11-xcb.so.1", "libXcursor.so.1",
+                             "libXi.so.6", "libXrandr.so.2", "libXrender.so.1", "libgio-2.0.so.0",
+                             "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"})
+        dlopen(name, RTLD_LAZY | RTLD_NODELETE);
+}
+
 } // namespace
 
 XvfbServer::~XvfbServer()
@@ -27,6 +40,7 @@ XvfbServer::~XvfbServer()
 
 bool XvfbServer::start(int width, int height)
 {
+    pinSystemLibraries();
     // Tests run in parallel: pick a display from the process id so that
     // neighbours rarely collide, then walk on to the next free one.
     int n = 100 + static_cast<int>(getpid() % 400);

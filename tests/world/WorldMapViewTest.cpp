@@ -300,3 +300,19 @@ TEST_F(WorldMapViewTest, ObjectNodesTakeTheirDrawOrder)
     under->release();
     delete object;
 }
+
+TEST_F(WorldMapViewTest, SteamPuffsEveryTwoSecondsWhileOnScreen)
+{
+    ObjectDef* vent = makeObjectDef(true);
+    vent->emit = 1;
+    GameObject* object = addObject(vent, Vec2(200, 200));
+    map->cameraPoint = Vec2(200, 200);
+    const size_t before = map->worldNode->getChildrenCount();
+    object->update(0.1f);
+    EXPECT_EQ(map->worldNode->getChildrenCount(), before + 1);
+    object->update(1.5f);
+    EXPECT_EQ(map->worldNode->getChildrenCount(), before + 1) << "the next puff waits for the timer";
+    map->cameraPoint = Vec2(5000, 5000);
+    object->update(1.0f);
+    EXPECT_EQ(map->worldNode->getChildrenCount(), before + 1) << "off screen: no puff";
+}

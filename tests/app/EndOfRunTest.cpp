@@ -1,0 +1,266 @@
+#include "IntroFixture.h"
+#include "actors/Player.h"
+#include "app/StringHelpers.h"
+#include "world/ObjectDef.h"
+
+USING_NS_CC;
+
+using KC = EventKeyboard::KeyCode;
+
+namespace {
+
+class EndOfRunTest : public IntroFixture
+{
+protected:
+    void SetUp() override
+    {
+        IntroFixture::SetUp();
+        scores = HighScores::getInstance();
+        scores->load();
+        scores->clearMurders();
+        scores->entering = false;
+        scores->resetInitials();
+        driver->difficulty = 0;
+        driver->creditsEarned = 0;
+        driver->murders = 0;
+        driver->gangKills = 0;
+        driver->contractsDone = 0;
+        // The run is over: the player lies dead.
+        player.health = 0;
+        driver->player = &player;
+        driver->state = GameState::Dead;
+        driver->runSummaryShown = false;
+        scores->typedInitials = "XYZ";
+        scores->cursor = -1;
+    }
+
+    void TearDown() override
+    {
+        driver->player = nullptr;
+        driver->clearMessages();
+        scores->entering = false;
+        scores->clearMurders();
+        driver->creditsEarned = 0;
+        driver->murders = 0;
+        driver->gangKills = 0;
+        driver->contractsDone = 0;
+        IntroFixture::TearDown();
+    }
+
+    // The frame's end-of-run check.
+    void endRun() { driver->checkRunEnd(); }
+
+    void setCounts(int m, int g, int c)
+    {
+        driver->murders = m;
+        driver->gangKills = g;
+        driver->contractsDone = c;
+    }
+
+    std::string tableShown() const
+    {
+        const UIText* table = dynamic_cast<const UIText*>(driver->rankTableNode);
+        return table ? table->text : std::string();
+    }
+
+    HighScores* scores = nullptr;
+    ObjectDef playerDef;
+    Player player{&playerDef, false};
+};
+
+}
+
+TEST_F(EndOfRunTest, VerdictLines)
+{
+    const struct
+    {
+        int m, g, c;
+        const char* line;
+    } cases[] = {
+        {3, 0, 0, "\n\n`@You psychotic murderer."},
+        {1, 0, 0, "\n\n`%You murderer."},
+        {3, 3, 3, "\n\n`%You absolute `@psychopath`%."},
+        {1, 1, 1, "\n\n`%You `@psychopath`%."},
+        {0, 0, 5, "\n\n`@47`% would be proud."},
+        {0, 3, 1, "\n\n`%How professional of you."},
+        {0, 11, 0, "\n\n`%You brutal bastard."},
+        {1, 1, 0, "\n\n`%You bastard."},
+        {0, 0, 0, ""},
+    };
+    for (const auto& c : cases)
+    {
+        setCounts(c.m, c.g, c.c);
+        EXPECT_EQ(scores->ratingLine(), c.line) << c.m << " " << c.g << " " << c.c;
+    }
+}
+
+TEST_F(EndOfRunTest, NormalModeShowsOnlyTheSummary)
+{
+    endRun();
+    EXPECT_EQ(driver->windowMode, 4);
+    EXPECT_EQ(driver->runEndStep, 5);
+    ASSERT_NE(scores->summaryNode, nullptr);
+    EXPECT_EQ(scores->summaryNode->text, "\n`%You executed `7no`% contracts.");
+    EXPECT_EQ(scores->summaryNode->getParent(), layer);
+    EXPECT_EQ(scores->promptNode, nullptr);
+    EXPECT_EQ(scores->initialsNode, nullptr);
+    UIText* summary = scores->summaryNode;
+    endRun();
+    EXPECT_EQ(scores->summaryNode, summary) << "once per run";
+    tap(KC::KEY_X);
+    tap(KC::KEY_ENTER);
+    EXPECT_EQ(driver->windowMode, 4) << "Normal mode keeps no table";
+    EXPECT_EQ(driver->rankTableNode, nullptr);
+}
+
+TEST_F(EndOfRunTest, DeathWithANewHighScoreTakesInitialsAndRestarts)
+{
+    driver->mode = 1;
+    driver->creditsEarned = 500;
+    setCounts(3, 0, 1);
+    endRun();
+    ASSERT_NE(scores->summaryNode, nullptr);
+    EXPECT_EQ(scores->summaryNode->text, "`%Your score: `!500\n`%You murdered `@3`7 citizens."
+                                         "\n`%You executed `!1`7 contract.\n\n`%You bastard.");
+    ASSERT_TRUE(scores->entering);
+    ASSERT_NE(scores->initialsNode, nullptr);
+    EXPECT_EQ(scores->initialsNode->text, "`%Enter Initials`7: `8[`!`$#`!*`!*`8]");
+
+    tap(KC::KEY_A);
+    tap(KC::KEY_B);
+    EXPECT_EQ(scores->typedInitials, "AB ");
+    EXPECT_EQ(scores->cursor, 2);
+    tap(KC::KEY_BACKSPACE);
+    EXPECT_EQ(scores->typedInitials, "A  ");
+    EXPECT_EQ(scores->cursor, 1);
+    EXPECT_EQ(scores->initialsNode->text, "`%Enter Initials`7: `8[`!`!A`$#`!*`8]");
+    tap(KC::KEY_ENTER);
+    EXPECT_TRUE(scores->entering) << "one letter is not enough";
+    tap(KC::KEY_B);
+    tap(KC::KEY_C);
+
+    EXPECT_FALSE(scores->entering) << "the third letter ends the entry";
+    EXPECT_EQ(driver->windowMode, 5);
+    EXPECT_EQ(driver->runEndStep, 5);
+    EXPECT_EQ(driver->scoreRank, 0);
+    EXPECT_EQ(scores->summaryNode, nullptr);
+    ASSERT_NE(driver->rankTableNode, nullptr);
+    EXPECT_EQ(driver->rankTableNode->getParent(), layer);
+    const std::string table = tableShown();
+    EXPECT_EQ(table.substr(0, table.find('\n') + 1), "-> `% 1) ABC`%.................500\n");
+    EXPECT_NE(table.find("   `%10)`! "), std::string::npos);
+    EXPECT_EQ(table.substr(table.rfind('\n')), "\n     `%press `$space`% to restart");
+
+    const std::string file = folder.read(HighScores::kFileName);
+    ASSERT_EQ(file.size(), 2744u);
+    EXPECT_EQ(file.substr(8 + 16, 4), std::string("ABC\0", 4));
+    EXPECT_EQ(read16(file, 8 + 16 + 4), 500);
+
+    tap(KC::KEY_SPACE);
+    EXPECT_TRUE(driver->restarting);
+}
+
+TEST_F(EndOfRunTest, LeavingTheZoneWithoutARecordShowsTheScoreBelowTheTable)
+{
+    driver->mode = 2;
+    for (int i = 0; i < 10; ++i)
+        scores->insertScore(0, 0, 1000);
+    driver->creditsEarned = 100;
+    driver->runOver = true;
+    setCounts(0, 0, 6);
+    endRun();
+    EXPECT_FALSE(scores->entering);
+    ASSERT_NE(scores->promptNode, nullptr);
+    EXPECT_EQ(scores->promptNode->text, "`%Press `$space`% to see the high scores.");
+    EXPECT_NE(scores->summaryNode->text.find("\n`%You `!survived`%.\n\n`@47`% would be proud."), std::string::npos);
+
+    tap(KC::KEY_X);
+    EXPECT_EQ(driver->windowMode, 5);
+    EXPECT_EQ(scores->promptNode, nullptr);
+    EXPECT_FALSE(driver->newHighScore);
+    const std::string table = tableShown();
+    EXPECT_NE(table.find("\n`%  `!     `7..............." + dotPaddedNumber(100, "`4") + "\n"), std::string::npos);
+    EXPECT_EQ(table.substr(table.rfind('\n')), "\n     `%press `$space`% to continue");
+
+    // The pad's confirm does what SPACE does: this run leaves to the menu.
+    scores->onPadButton(11);
+    EXPECT_FALSE(driver->restarting);
+    driver->runOver = false;
+    scores->onPadButton(11);
+    EXPECT_TRUE(driver->restarting);
+}
+
+TEST_F(EndOfRunTest, PadEntryCyclesLettersAndConfirmsThem)
+{
+    driver->mode = 1;
+    driver->creditsEarned = 20;
+    endRun();
+    ASSERT_TRUE(scores->entering);
+    scores->onPadButton(11);
+    EXPECT_EQ(scores->cursor, 0) << "a blank letter cannot be confirmed";
+    scores->onPadButton(1);
+    EXPECT_EQ(scores->typedInitials[0], 'Z');
+    scores->onPadButton(0);
+    EXPECT_EQ(scores->typedInitials[0], ' ') << "past Z comes the blank";
+    scores->onPadButton(3);
+    EXPECT_EQ(scores->typedInitials[0], 'A');
+    scores->onPadButton(2);
+    EXPECT_EQ(scores->typedInitials[0], ' ');
+    scores->onPadButton(0);
+    scores->onPadButton(11);
+    EXPECT_EQ(scores->cursor, 1);
+    scores->onPadButton(0);
+    scores->onPadButton(0);
+    scores->onPadButton(11);
+    scores->onPadButton(13);
+    EXPECT_EQ(scores->typedInitials, "A  ");
+    scores->onPadButton(0);
+    scores->onPadButton(11);
+    scores->onPadButton(1);
+    scores->onPadButton(11);
+    EXPECT_FALSE(scores->entering);
+    EXPECT_EQ(scores->cursor, -1);
+    EXPECT_EQ(driver->windowMode, 5);
+    EXPECT_EQ(scores->findTable(0, 0, 0)->entries[0].initials, "AAZ");
+    EXPECT_EQ(scores->findTable(0, 0, 0)->entries[0].score, 20);
+    // Buttons on the table no longer change the letters.
+    scores->onPadButton(0);
+    EXPECT_EQ(scores->typedInitials, "AAZ");
+}
+
+TEST_F(EndOfRunTest, TableLinesAndClosingTheScreens)
+{
+    driver->mode = 1;
+    scores->typedInitials = "TOP";
+    scores->insertScore(0, 0, 900);
+    scores->typedInitials = "   ";
+    Node* slot = nullptr;
+    const std::string tenth = scores->tableText(0, 9, -1);
+    EXPECT_NE(tenth.find("-> `%10) `@   `%............."), std::string::npos);
+    EXPECT_NE(tenth.find("   `% 1)`! TOP`7..............." + dotPaddedNumber(900, "`$")), std::string::npos);
+    EXPECT_NE(tenth.find("   `% 2)`!    `7..............." + dotPaddedNumber(0, "`!")), std::string::npos);
+
+    scores->showTable(0, &slot, 9, -1);
+    ASSERT_NE(slot, nullptr);
+    layer->addChild(slot);
+    EXPECT_EQ(scores->highlightRank, 9);
+    scores->closeScreens();
+    EXPECT_EQ(slot, nullptr);
+    EXPECT_EQ(scores->highlightRank, -1);
+    EXPECT_EQ(scores->shownZone, -1);
+}
+
+TEST_F(EndOfRunTest, NewspaperPages)
+{
+    scores->addMurder({HighScores::murderLine("Ann Vale", 34, 0), "Ann was found.", "No record."});
+    scores->addMurder({HighScores::murderLine("Bo Reyes", 51, 7), "Bo is missing.", "Theft."});
+    EXPECT_EQ(scores->murderList()[0].line, "`@Ann Vale`7, `!34`7 years old, female");
+    EXPECT_EQ(scores->buildNewspaper(0, 0, 2), "`%Murders committed:`7\n- " + scores->murderList()[0].line + "\n- " +
+                                                  scores->murderList()[1].line);
+    EXPECT_EQ(scores->buildNewspaper(1, 0, 1), "`%Kessa City Times`7\n\nAnn was found.\n");
+    EXPECT_EQ(scores->buildNewspaper(2, 1, 2), "`%Kessa City Times`7\n\nTheft.");
+    EXPECT_EQ(scores->buildNewspaper(1, -3, 99), scores->buildNewspaper(1, 0, 2)) << "the range is clamped";
+    EXPECT_EQ(HighScores::murderLine("X", 1, 1), "`@X`7, `!1`7 years old, male");
+    scores->clearMurders();
+    EXPECT_EQ(scores->buildNewspaper(0, 0, 5), "`%Murders committed:`7\n");
+}

@@ -1,0 +1,117 @@
+// Rain over the first zone, drawn in a real window under Xvfb and captured.
+#include "app/Game.h"
+#include "app/GameCamera.h"
+#include "app/GameInterface.h"
+#include "app/RainDrop.h"
+#include "app/SoundEngine.h"
+#include "app/WeatherEngine.h"
+#include "cocos2d.h"
+#include "support/XvfbServer.h"
+#include "world/GameData.h"
+#include "world/WorldMap.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+USING_NS_CC;
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 360;
+
+// The mean of one colour channel over the whole picture.
+double meanChannel(const Image& image, int channel)
+{
+    const unsigned char* data = image.getData();
+    const int pixels = image.getWidth() * image.getHeight();
+    double sum = 0.0;
+    for (int i = 0; i < pixels; ++i)
+        sum += data[i * 4 + channel];
+    return sum / pixels;
+}
+
+bool capture(Director* director, const std::string& path)
+{
+    bool written = false;
+    if (!utils::captureScreen([&](bool ok, const std::string&) { written = ok; }, path))
+        return false;
+    director->stepFrame(1.0f / 60.0f);
+    return written;
+}
+
+}
+
+TEST(WeatherScreenshot, RainFallsOverTheCity)
+{
+    XvfbServer xvfb;
+    ASSERT_TRUE(xvfb.start(1024, 768)) << xvfb.error();
+    GLView* view = GLView::createWithRect("Tallowind", Rect(0, 0, kWidth, kHeight), 1.0f);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(glContextReady());
+    view->setDesignResolutionSize(kWidth / 2.0f, kHeight / 2.0f, ResolutionPolicy::FIXED_HEIGHT);
+    Director* director = Director::getInstance();
+    director->setOpenGLView(view);
+    FileUtils::getInstance()->addSearchPath(std::string(TALLOWIND_SOURCE_DIR) + "/assets/");
+    Scene* scene = Scene::create();
+    auto* layer = new Game();
+    layer->cocos2d::Layer::init();
+    layer->autorelease();
+    scene->addChild(layer);
+    director->runWithScene(scene);
+    director->stepFrame(0.0f);
+
+    GameInterface* driver = GameInterface::getInstance();
+    driver->gameLayer = layer;
+    driver->visibleSize = director->getVisibleSize();
+    GameData::getInstance()->currentZone = 0;
+    driver->loadLevel();
+
+    const std::string folder = (std::filesystem::temp_directory_path() / "tallowind-rain-shot").string();
+    std::filesystem::create_directories(folder);
+    const std::string dry = folder + "/dry.png";
+    ASSERT_TRUE(capture(director, dry));
+
+    WeatherEngine* weather = WeatherEngine::getInstance();
+    weather->clearRain();
+    weather->strikeDelay = 1000.0f;
+    weather->parent = layer;
+    layer->addChild(weather->darkLayer, 900);
+    layer->addChild(weather->flashLayer, 901);
+    for (int frame = 0; frame < 150; ++frame)
+    {
+        weather->update(1.0f / 60.0f);
+        director->stepFrame(1.0f / 60.0f);
+    }
+    EXPECT_EQ(weather->drops.size(), 100u);
+    const std::string rain = folder + "/rain.png";
+    ASSERT_TRUE(capture(director, rain));
+
+    Image dryImage;
+    Image rainImage;
+    ASSERT_TRUE(dryImage.initWithImageFile(dry));
+    ASSERT_TRUE(rainImage.initWithImageFile(rain));
+    // The storm's tint darkens the city and turns it bluer.
+    EXPECT_LT(meanChannel(rainImage, 0), meanChannel(dryImage, 0) - 5.0);
+    EXPECT_GT(meanChannel(rainImage, 2) - meanChannel(rainImage, 0),
+              meanChannel(dryImage, 2) - meanChannel(dryImage, 0));
+    if (const char* keep = std::getenv("TALLOWIND_KEEP_SCREENSHOTS"))
+        std::filesystem::copy_file(rain, std::string(keep) + "/rain.png",
+                                   std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::remove_all(folder);
+
+    weather->clearRain();
+    weather->parent = nullptr;
+    weather->darkLayer->removeFromParent();
+    weather->flashLayer->removeFromParent();
+    WorldMap* map = WorldMap::getInstance();
+    if (map->worldNode)
+        map->worldNode->removeFromParent();
+    map->clear();
+    driver->gameLayer = nullptr;
+    SoundEngine::getInstance()->stopAll();
+    director->end();
+    director->stepFrame(0.0f);
+}

@@ -1,0 +1,139 @@
+#include "GameLaunch.h"
+
+#include "app/AppDelegate.h"
+#include "app/DisplaySettings.h"
+#include "app/ProgramEntry.h"
+#include "app/StatEngine.h"
+#include "platform/StatsStore.h"
+
+#include <GLFW/glfw3.h>
+
+#include <cstdlib>
+
+USING_NS_CC;
+
+namespace {
+
+// The automatic entry's window when not full screen (as the program entry).
+constexpr float kAutomaticWidth = 1280.0f;
+constexpr float kAutomaticHeight = 720.0f;
+
+}
+
+GameLaunch::GameLaunch(const std::string& savesFolder)
+{
+    setenv("TALLOWIND_SAVES", savesFolder.c_str(), 1);
+    setenv("TALLOWIND_ASSETS", (std::string(TALLOWIND_SOURCE_DIR) + "/assets").c_str(), 1);
+    // The program entry makes the delegate first: it is the engine's application.
+    _app = std::make_unique<AppDelegate>();
+}
+
+GameLaunch::~GameLaunch()
+{
+    shutDown();
+}
+
+bool GameLaunch::startHeadless()
+{
+    // No monitor to ask: a desktop with two common modes.
+    buildDisplayModeList({{1280, 720}, {1920, 1080}});
+    loadSettings();
+    const float width = currentDisplayMode.width == -1 ? kAutomaticWidth : static_cast<float>(currentDisplayMode.width);
+    const float height =
+        currentDisplayMode.height == -1 ? kAutomaticHeight : static_cast<float>(currentDisplayMode.height);
+    return launch(GLView::createHeadless("Tallowind", Size(width, height)));
+}
+
+bool GameLaunch::startInWindow()
+{
+    if (!glfwInit())
+    {
+        _error = "glfwInit failed";
+        return false;
+    }
+    enumerateDisplayModes();
+    return launch(createMainView());
+}
+
+bool GameLaunch::launch(GLView* view)
+{
+    mainGLView = view;
+    if (!mainGLView)
+    {
+        _error = "no view was made";
+        return false;
+    }
+    startStatistics();
+    // What Application::run does before its loop.
+    if (!_app->applicationDidFinishLaunching())
+    {
+        _error = "the application delegate did not launch";
+        return false;
+    }
+    _running = true;
+    // The first frame puts the scene on the stage.
+    step(1);
+    return true;
+}
+
+void GameLaunch::startStatistics()
+{
+    StatsStore* store = StatsStore::getInstance();
+    store->init();
+    StatEngine::getInstance();
+    if (store->isInitialised() && store->isLoggedOn())
+        store->requestCurrentStats();
+}
+
+void GameLaunch::step(int frames, float dt)
+{
+    for (int i = 0; i < frames && _running; ++i)
+        Director::getInstance()->stepFrame(dt);
+}
+
+void GameLaunch::stepSeconds(float seconds, float dt)
+{
+    step(static_cast<int>(seconds / dt + 0.5f), dt);
+}
+
+bool GameLaunch::stepUntil(const std::function<bool()>& condition, float seconds, float dt)
+{
+    for (float t = 0.0f; t < seconds; t += dt)
+    {
+        if (condition())
+            return true;
+        step(1, dt);
+    }
+    return condition();
+}
+
+void GameLaunch::press(KeyCode key)
+{
+    if (mainGLView)
+        mainGLView->injectKeyPress(key);
+}
+
+void GameLaunch::release(KeyCode key)
+{
+    if (mainGLView)
+        mainGLView->injectKeyRelease(key);
+}
+
+void GameLaunch::tap(KeyCode key, float dt)
+{
+    press(key);
+    step(1, dt);
+    release(key);
+    step(1, dt);
+}
+
+void GameLaunch::shutDown()
+{
+    if (!_running)
+        return;
+    _running = false;
+    Director* director = Director::getInstance();
+    director->end();
+    director->stepFrame(0.0f);
+    mainGLView = nullptr;
+}

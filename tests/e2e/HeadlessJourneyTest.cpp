@@ -1,0 +1,232 @@
+// The game played from start-up as a player would, on a headless view: the
+// intro with its keys, the character choice and comic of a first start, a run
+// in the first zone, a second start with the saves the first one left, each
+// of the three zones, and walking with the movement keys. Each journey runs
+// in a process of its own (the game's managers live as long as the process),
+// with the saves in a temporary folder and the tree's own assets.
+#include "GameLaunch.h"
+#include "JourneyReport.h"
+#include "PlayerJourney.h"
+#include "SharedSavesFolder.h"
+
+#include "actors/Player.h"
+#include "app/ControllerInterface.h"
+#include "app/HighScores.h"
+#include "app/GameInterface.h"
+#include "app/GameState.h"
+#include "ui/UIText.h"
+#include "world/GameData.h"
+#include "world/WorldMap.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+USING_NS_CC;
+
+namespace {
+
+using KeyCode = EventKeyboard::KeyCode;
+
+constexpr float kFrame = GameLaunch::kFrame;
+// Enough frames to see a few seconds of play.
+constexpr int kPlayFrames = 300;
+// Far enough that walking, and not a nudge, moved the player.
+constexpr float kWalkedPixels = 16.0f;
+
+class HeadlessJourney : public ::testing::Test
+{
+protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+void firstStart(JourneyReport& report, const std::string& saves)
+{
+    GameLaunch game(saves);
+    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
+        return;
+    PlayerJourney journey(game, report, kFrame);
+    if (!journey.introToMenu(true))
+        return;
+    report.check(std::filesystem::exists(saves + "/gamestate.dat"), "the chosen character was not saved");
+    report.check(std::filesystem::exists(saves + "/settings.cfg"), "the first start wrote no settings file");
+    if (!journey.startRunFromMenu() || !journey.checkZoneLoaded(0))
+        return;
+    journey.playHolding(kPlayFrames, KeyCode::KEY_W, KeyCode::KEY_D);
+
+    // ESC pauses the run in the main menu, where the city stands still.
+    GameInterface* driver = GameInterface::getInstance();
+    game.tap(KeyCode::KEY_ESCAPE);
+    report.check(driver->state == GameState::Menu, "ESC in a run did not open the menu");
+    report.check(driver->player != nullptr, "ESC ended the run instead of pausing it");
+    game.step(kPlayFrames / 10);
+    report.note("ESC: state " + std::to_string(driver->state));
+}
+
+void secondStart(JourneyReport& report, const std::string& saves)
+{
+    GameLaunch game(saves);
+    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
+        return;
+    GameInterface* driver = GameInterface::getInstance();
+    report.check(driver->playerCharacter == 4003,
+                 "the character chosen at the first start was not loaded (" + std::to_string(driver->playerCharacter) +
+                     ")");
+    // The road through the menu is the first start's to judge.
+    PlayerJourney journey(game, report, kFrame, false);
+    if (!journey.introToMenu(false))
+        return;
+    journey.startRunFromMenu();
+    game.step(kPlayFrames);
+    report.check(driver->state == GameState::Playing && driver->player, "the second start's run did not hold");
+}
+
+void everyZone(JourneyReport& report, const std::string& saves)
+{
+    GameLaunch game(saves);
+    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
+        return;
+    // Larger steps through the intro: only the zones are looked at here.
+    PlayerJourney intro(game, report, 0.05f, false);
+    if (!intro.introToMenu(true))
+        return;
+    PlayerJourney journey(game, report, kFrame, false);
+    GameInterface* driver = GameInterface::getInstance();
+    for (int zone = 0; zone < GameData::kZoneCount; ++zone)
+    {
+        // The menu's run entry for another zone loads it first.
+        GameData::getInstance()->currentZone = zone;
+        driver->setState(GameState::Menu);
+        driver->loadLevel();
+        game.step(1);
+        if (!journey.checkZoneLoaded(zone) || !journey.startRunFromMenu())
+            continue;
+        game.step(kPlayFrames);
+        report.check(driver->state == GameState::Playing && driver->player,
+                     GameData::levelName(zone) + ": the run did not hold for " + std::to_string(kPlayFrames) +
+                         " frames");
+    }
+}
+
+void walk(JourneyReport& report, const std::string& saves)
+{
+    GameLaunch game(saves);
+    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
+        return;
+    PlayerJourney journey(game, report, 0.05f, false);
+    if (!journey.introToMenu(true))
+        return;
+    PlayerJourney play(game, report, kFrame, false);
+    if (!play.startRunFromMenu())
+        return;
+
+    GameInterface* driver = GameInterface::getInstance();
+    ControllerInterface* controller = driver->controller;
+    const Vec2 start = driver->player->getPosition();
+    game.press(KeyCode::KEY_D);
+    game.press(KeyCode::KEY_W);
+    game.step(1);
+    report.check(controller->moveHorizontal == ControllerInterface::kMoveRight &&
+                     controller->moveVertical == ControllerInterface::kMoveUp && controller->running,
+                 "D and W held do not ask for a run to the right and up");
+    game.step(kPlayFrames);
+    const Vec2 end = driver->player ? driver->player->getPosition() : start;
+    game.release(KeyCode::KEY_D);
+    game.release(KeyCode::KEY_W);
+    game.step(1);
+    report.check(controller->moveHorizontal == 0.0f && controller->moveVertical == 0.0f,
+                 "the movement request did not stop with the keys");
+    report.note("player walked from " + PlayerJourney::describe(start) + " to " + PlayerJourney::describe(end));
+    report.check(end.x - start.x > kWalkedPixels && end.y - start.y > kWalkedPixels,
+                 "the player did not walk right and up with D and W held for " + std::to_string(kPlayFrames) +
+                     " frames: from " + PlayerJourney::describe(start) + " to " + PlayerJourney::describe(end));
+    report.check(WorldMap::getInstance()->cameraPoint.distance(end) < 1.0f,
+                 "the view did not follow the walking player");
+}
+
+void dieAndRestart(JourneyReport& report, const std::string& saves)
+{
+    GameLaunch game(saves);
+    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
+        return;
+    PlayerJourney journey(game, report, 0.05f, false);
+    if (!journey.introToMenu(true))
+        return;
+    PlayerJourney play(game, report, kFrame, false);
+    if (!play.startRunFromMenu())
+        return;
+    game.step(kPlayFrames / 5);
+
+    // A police drone's shot: what the player's own death does (the actors
+    // that could fire it are not in the game yet).
+    GameInterface* driver = GameInterface::getInstance();
+    report.note("the player is shot dead by a police drone");
+    driver->player->health = 0;
+    driver->playerDied(1);
+    report.check(driver->state == GameState::Dead, "the player's death did not end the run");
+    report.check(driver->popupText && driver->popupText->text.find("neutralised") != std::string::npos,
+                 "no death message is shown");
+    if (driver->popupText)
+        report.note("death message: \"" + driver->popupText->text + "\"");
+
+    // After the message the end-of-run screens come; their last step lets SPACE restart.
+    const bool screensDone = game.stepUntil([&] { return driver->runEndStep == 5; }, 20.0f);
+    if (!report.check(screensDone, "the end-of-run screens never came after the death message (runEndStep " +
+                                       std::to_string(driver->runEndStep) +
+                                       "), so SPACE can never restart the run"))
+    {
+        report.note("going on as if the end-of-run screens had been read");
+        driver->runEndStep = 5;
+    }
+    if (const UIText* summary = HighScores::getInstance()->summaryNode)
+        report.note("run summary: \"" + summary->text + "\"");
+    report.check(HighScores::getInstance()->summaryNode != nullptr, "no run summary was shown after the death");
+    game.tap(KeyCode::KEY_SPACE);
+    report.check(driver->restarting, "SPACE after the end-of-run screens did not restart");
+    if (driver->popupText)
+        report.note("restart caption: \"" + driver->popupText->text + "\"");
+    const bool again = game.stepUntil(
+        [&] { return driver->state == GameState::Playing && driver->player && driver->player->health > 0; }, 4.0f);
+    if (!report.check(again, "the restarted run never began"))
+        return;
+    play.checkRunStarted();
+    game.step(kPlayFrames);
+    report.check(driver->state == GameState::Playing && driver->player, "the restarted run did not hold");
+}
+
+}
+
+TEST_F(HeadlessJourney, ADeadPlayerRestartsWithSpaceAfterTheEndOfRunScreens)
+{
+    SharedSavesFolder saves;
+    ASSERT_FALSE(saves.path().empty());
+    EXPECT_EXIT(JourneyReport::runAndExit("death", [&](JourneyReport& r) { dieAndRestart(r, saves.path()); }),
+                ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(HeadlessJourney, AFirstStartGoesThroughTheIntroIntoARunAndASecondStartSkipsTheChoice)
+{
+    SharedSavesFolder saves;
+    ASSERT_FALSE(saves.path().empty());
+    EXPECT_EXIT(JourneyReport::runAndExit("first start", [&](JourneyReport& r) { firstStart(r, saves.path()); }),
+                ::testing::ExitedWithCode(0), "");
+    ASSERT_TRUE(saves.exists("gamestate.dat"));
+    EXPECT_EXIT(JourneyReport::runAndExit("second start", [&](JourneyReport& r) { secondStart(r, saves.path()); }),
+                ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(HeadlessJourney, EachOfTheThreeZonesLoadsAndHoldsARun)
+{
+    SharedSavesFolder saves;
+    ASSERT_FALSE(saves.path().empty());
+    EXPECT_EXIT(JourneyReport::runAndExit("zones", [&](JourneyReport& r) { everyZone(r, saves.path()); }),
+                ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(HeadlessJourney, ThePlayerWalksWithTheMovementKeysAndTheViewFollows)
+{
+    SharedSavesFolder saves;
+    ASSERT_FALSE(saves.path().empty());
+    EXPECT_EXIT(JourneyReport::runAndExit("walk", [&](JourneyReport& r) { walk(r, saves.path()); }),
+                ::testing::ExitedWithCode(0), "");
+}

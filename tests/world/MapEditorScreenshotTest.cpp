@@ -1,0 +1,99 @@
+// The editor over the first zone, drawn in a real window under Xvfb: its
+// panel with the brushes, the tool labels and the info text of a cell.
+#include "app/Game.h"
+#include "app/GameInterface.h"
+#include "app/GameState.h"
+#include "app/SoundEngine.h"
+#include "cocos2d.h"
+#include "support/XvfbServer.h"
+#include "ui/InterfaceManager.h"
+#include "ui/UIElement.h"
+#include "ui/UIText.h"
+#include "world/GameData.h"
+#include "world/MapEditor.h"
+#include "world/WorldMap.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+USING_NS_CC;
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 360;
+
+}
+
+TEST(MapEditorScreenshot, ThePanelDescribesTheSelectedCell)
+{
+    XvfbServer xvfb;
+    ASSERT_TRUE(xvfb.start(1024, 768)) << xvfb.error();
+    GLView* view = GLView::createWithRect("Tallowind", Rect(0, 0, kWidth, kHeight), 1.0f);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(glContextReady());
+    view->setDesignResolutionSize(kWidth / 2.0f, kHeight / 2.0f, ResolutionPolicy::FIXED_HEIGHT);
+    Director* director = Director::getInstance();
+    director->setOpenGLView(view);
+    FileUtils::getInstance()->addSearchPath(std::string(TALLOWIND_SOURCE_DIR) + "/assets/");
+    Scene* scene = Scene::create();
+    auto* layer = new Game();
+    layer->cocos2d::Layer::init();
+    layer->autorelease();
+    scene->addChild(layer);
+    director->runWithScene(scene);
+    director->stepFrame(0.0f);
+
+    GameInterface* driver = GameInterface::getInstance();
+    driver->gameLayer = layer;
+    driver->visibleSize = director->getVisibleSize();
+    InterfaceManager::getInstance()->hostNode = layer;
+    InterfaceManager::getInstance()->screenSize = &driver->visibleSize;
+    GameData::getInstance()->currentZone = 0;
+    driver->loadLevel();
+
+    MapEditor* editor = MapEditor::getInstance();
+    driver->state = GameState::Edit;
+    InterfaceManager::getInstance()->setMode(GameState::Edit);
+    editor->onLevelLoaded();
+    editor->selectTileDef(3);
+    editor->stepObjectDef(1);
+    editor->setTool(EditorTool::SelectTile);
+    WorldMap* map = WorldMap::getInstance();
+    const Vec2 cell = map->pixelToGrid(map->cameraPoint.x, map->cameraPoint.y);
+    editor->onMouseClick(director->convertToUI(map->gridToScreen(cell) + Vec2(16.0f, 16.0f)));
+    for (int i = 0; i < 60; ++i)
+        director->stepFrame(1.0f / 60.0f);
+    EXPECT_EQ(editor->panel->getPosition(), editor->panel->shownPosition);
+    ASSERT_NE(editor->infoText, nullptr);
+    EXPECT_EQ(editor->infoText->text.rfind("Tile: ", 0), 0u);
+
+    const std::string folder = (std::filesystem::temp_directory_path() / "tallowind-editor-shot").string();
+    std::filesystem::create_directories(folder);
+    const std::string shot = folder + "/editor.png";
+    bool written = false;
+    ASSERT_TRUE(utils::captureScreen([&](bool ok, const std::string&) { written = ok; }, shot));
+    director->stepFrame(1.0f / 60.0f);
+    ASSERT_TRUE(written);
+    Image image;
+    ASSERT_TRUE(image.initWithImageFile(shot));
+    if (const char* keep = std::getenv("TALLOWIND_KEEP_SCREENSHOTS"))
+        std::filesystem::copy_file(shot, std::string(keep) + "/editor.png",
+                                   std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::remove_all(folder);
+
+    editor->selectedTile = nullptr;
+    driver->state = GameState::Menu;
+    InterfaceManager::getInstance()->setMode(GameState::Menu);
+    InterfaceManager::getInstance()->hostNode = nullptr;
+    if (map->worldNode)
+        map->worldNode->removeFromParent();
+    map->clear();
+    driver->clearMessages();
+    driver->gameLayer = nullptr;
+    SoundEngine::getInstance()->stopAll();
+    director->end();
+    director->stepFrame(0.0f);
+}
