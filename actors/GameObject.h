@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class ObjectDef;
 class WeaponDef;
@@ -101,6 +102,9 @@ public:
     bool filled = false;
     // Whether the object stands in one of the map's buckets (solid plain objects only).
     bool inBucket = false;
+    // The display nodes. Those that GameObject::createSprites builds are held
+    // by the object until releaseNodes; a subclass that puts a node of its own
+    // here keeps it alive itself (in a parent) for as long as it is set.
     cocos2d::Sprite* mainSprite = nullptr;
     cocos2d::Sprite* underSprite = nullptr;
     cocos2d::Sprite* overSprite = nullptr;
@@ -108,14 +112,21 @@ public:
 
     // Takes every display node off its parent and lets go of it.
     void releaseNodes();
-    // Forgets, without touching them, the nodes that hang under the given
-    // parent: it is about to drop all its children at once.
+    // Forgets, without touching them later, the nodes that hang under the
+    // given parent and that the object does not hold itself: the parent is
+    // about to drop all its children at once.
     void forgetNodesUnder(const cocos2d::Node* parent);
 
 protected:
     void placeNodes(cocos2d::Vec3 offset);
 
 private:
+    // The nodes that createSprites made hold a reference of the object, so
+    // they live as long as it refers to them, in a parent or not.
+    void hold(cocos2d::Node* node);
+    bool holds(const cocos2d::Node* node) const;
+    std::vector<cocos2d::Node*> heldNodes;
+
     void buildModel();
     void buildFlatSprites();
     void buildCameraLine();

@@ -37,6 +37,19 @@ void detach(cocos2d::Node* node)
 }
 }
 
+void GameObject::hold(cocos2d::Node* node)
+{
+    if (!node)
+        return;
+    node->retain();
+    heldNodes.push_back(node);
+}
+
+bool GameObject::holds(const cocos2d::Node* node) const
+{
+    return std::find(heldNodes.begin(), heldNodes.end(), node) != heldNodes.end();
+}
+
 void GameObject::releaseNodes()
 {
     detach(mainSprite);
@@ -47,12 +60,15 @@ void GameObject::releaseNodes()
     underSprite = nullptr;
     overSprite = nullptr;
     model = nullptr;
+    for (cocos2d::Node* node : heldNodes)
+        node->release();
+    heldNodes.clear();
 }
 
 void GameObject::forgetNodesUnder(const cocos2d::Node* parent)
 {
-    auto forget = [parent](auto*& node) {
-        if (node && node->getParent() == parent)
+    auto forget = [this, parent](auto*& node) {
+        if (node && !holds(node) && node->getParent() == parent)
             node = nullptr;
     };
     forget(mainSprite);
@@ -113,6 +129,7 @@ void GameObject::buildModel()
     model = cocos2d::Sprite3D::create(def->model, getFileName());
     if (!model)
         return;
+    hold(model);
     if (model->getTexture())
         model->getTexture()->setTexParameters(PixelArtParams);
     const cocos2d::Vec3 p(position.x, position.y, getZ());
@@ -126,6 +143,7 @@ void GameObject::buildFlatSprites()
 {
     const cocos2d::Vec3 p(position.x, position.y, getZ());
     mainSprite = makeSprite(getFileName());
+    hold(mainSprite);
     if (mainSprite)
     {
         // A definition without a shape size takes the size of its first sprite.
@@ -141,6 +159,7 @@ void GameObject::buildFlatSprites()
             mainSprite->setOpacity(static_cast<GLubyte>(def->opacity));
     }
     underSprite = makeSprite(def->under);
+    hold(underSprite);
     if (underSprite)
     {
         underSprite->setAnchorPoint(cocos2d::Vec2(0.5f, 0.5f));
@@ -151,6 +170,7 @@ void GameObject::buildFlatSprites()
         buildCameraLine();
     else if ((overSprite = makeSprite(def->over)))
     {
+        hold(overSprite);
         overSprite->setAnchorPoint(cocos2d::Vec2(0.5f, 0.5f));
         overSprite->setPosition3D(p);
         overSprite->setRotation(heading);
@@ -165,6 +185,7 @@ void GameObject::buildCameraLine()
     overSprite = makeSprite("CameraLine_Neutral.png");
     if (!overSprite)
         return;
+    hold(overSprite);
     sweepTarget = heading + viewAngle * 0.5f;
     overSprite->setAnchorPoint(cocos2d::Vec2(0.5f, 0.0f));
     overSprite->setPosition3D(cocos2d::Vec3(position.x, position.y, getZ()));

@@ -91,14 +91,29 @@ bool mapFileExists(const std::string& path)
     return GamePaths::fileExists(path);
 }
 
+// The run's player leaves the game: the camera and the driver forget it
+// first, then it is taken off the map and deleted with the world's end-of-frame
+// deletions. (The world map hands a spawned player to its caller; once the mob
+// manager keeps the player, its removal takes this over.)
+void letPlayerGo(Player*& player)
+{
+    GameCamera::getInstance()->setTarget(nullptr);
+    if (!player)
+        return;
+    Player* leaving = player;
+    player = nullptr;
+    WorldMap* map = WorldMap::getInstance();
+    map->removeObject(leaving, true);
+    map->queueForDeletion(leaving);
+}
+
 }
 
 void GameInterface::loadLevel()
 {
     levelUsed = false;
     // WeatherEngine::clearRain and MobManager::clear are not offered yet.
-    GameCamera::getInstance()->setTarget(nullptr);
-    player = nullptr;
+    letPlayerGo(player);
     // PoliceManager::reset is not offered yet.
     WorldMap* map = WorldMap::getInstance();
     map->clear();
@@ -187,9 +202,7 @@ void GameInterface::startRun()
         spawn = WorldMap::gridToPixel(map->mapCentre.x, map->mapCentre.y) +
                 Vec2(WorldMap::CellSize / 2.0f, WorldMap::CellSize / 2.0f);
 
-    GameCamera* camera = GameCamera::getInstance();
-    camera->setTarget(nullptr);
-    player = nullptr;
+    letPlayerGo(player);
     if (playerCharacter == -1)
         playerCharacter = kFemaleCharacter;
 
@@ -202,7 +215,7 @@ void GameInterface::startRun()
     player = map->spawnPlayer(playerCharacter, spawn);
     // The player reads the controller's movement once the Player offers its inputs.
     if (player)
-        camera->setTarget(player);
+        GameCamera::getInstance()->setTarget(player);
 
     windowMode = 0;
     refreshCursor();
@@ -243,8 +256,7 @@ void GameInterface::reloadLevelAndStart()
     // WeatherEngine::clearRain is not offered yet.
     restarting = false;
     // Nothing may keep pointing at the player that goes with the actors.
-    GameCamera::getInstance()->setTarget(nullptr);
-    player = nullptr;
+    letPlayerGo(player);
     // MobManager::clear is not offered yet.
     // Queued path requests belong to the actors that went: drop them with the path finder.
     Pather::destroyInstance();
@@ -329,13 +341,7 @@ void GameInterface::completeZone()
     if (windowMode != 4 && windowMode != 5)
         windowMode = 0;
 
-    if (player)
-    {
-        GameCamera::getInstance()->forget(player);
-        Player* leaving = player;
-        player = nullptr;
-        WorldMap::getInstance()->removeObject(leaving, false);
-    }
+    letPlayerGo(player);
     // The run summary (once per run) waits for the end-of-run screens.
     runSummaryShown = true;
     zoneCompleted = true;

@@ -195,7 +195,7 @@ void StatEngine::checkUnlocks(size_t index)
 {
     if (index >= records.size())
         return;
-    // Copied: the rewards save the game state, which must not see a moved record.
+    // The rules read the counts as they stood right after the addition.
     const StatRecord record = records[index];
     if (record.id < kFirstStat || record.id > kLastStat)
         return;

@@ -1,6 +1,7 @@
 #include "2d/AnimationFrame.h"
 
 #include "2d/SpriteFrame.h"
+#include "base/RefOwnership.h"
 
 namespace cocos2d {
 
@@ -23,13 +24,7 @@ AnimationFrame::~AnimationFrame()
 
 void AnimationFrame::setSpriteFrame(SpriteFrame* frame)
 {
-    if (frame == _spriteFrame)
-        return;
-    if (frame)
-        frame->retain();
-    if (_spriteFrame)
-        _spriteFrame->release();
-    _spriteFrame = frame;
+    assignRetained(_spriteFrame, frame);
 }
 
 }

@@ -1,6 +1,7 @@
 #include "2d/LayerColor.h"
 
 #include "base/Director.h"
+#include "base/RefOwnership.h"
 #include "renderer/Renderer.h"
 
 namespace cocos2d {
@@ -11,12 +12,7 @@ template <typename Init>
 LayerColor* makeLayer(Init init)
 {
     LayerColor* layer = new LayerColor();
-    if (!init(layer)) {
-        delete layer;
-        return nullptr;
-    }
-    layer->autorelease();
-    return layer;
+    return autoreleaseIfInitialised(layer, init(layer));
 }
 
 }

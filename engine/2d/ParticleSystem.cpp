@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/RefOwnership.h"
 #include "renderer/Texture2D.h"
 
 namespace cocos2d {
@@ -25,12 +26,7 @@ float clamp01(float value)
 ParticleSystem* ParticleSystem::createWithTotalParticles(int count)
 {
     ParticleSystem* system = new ParticleSystem();
-    if (!system->initWithTotalParticles(count)) {
-        delete system;
-        return nullptr;
-    }
-    system->autorelease();
-    return system;
+    return autoreleaseIfInitialised(system, system->initWithTotalParticles(count));
 }
 
 ParticleSystem::~ParticleSystem()
@@ -72,13 +68,7 @@ void ParticleSystem::resetSystem()
 
 void ParticleSystem::setTexture(Texture2D* texture)
 {
-    if (texture == _texture)
-        return;
-    if (texture)
-        texture->retain();
-    if (_texture)
-        _texture->release();
-    _texture = texture;
+    assignRetained(_texture, texture);
 }
 
 void ParticleSystem::setBlendAdditive(bool additive)

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/RefOwnership.h"
 #include "renderer/Renderer.h"
 
 namespace cocos2d {
@@ -37,12 +38,7 @@ ParticleSystemQuad* ParticleSystemQuad::create()
 ParticleSystemQuad* ParticleSystemQuad::createWithTotalParticles(int count)
 {
     ParticleSystemQuad* system = new ParticleSystemQuad();
-    if (!system->initWithTotalParticles(count)) {
-        delete system;
-        return nullptr;
-    }
-    system->autorelease();
-    return system;
+    return autoreleaseIfInitialised(system, system->initWithTotalParticles(count));
 }
 
 void ParticleSystemQuad::draw(Renderer* renderer, const Mat4& transform, uint32_t)

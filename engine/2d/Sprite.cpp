@@ -4,6 +4,7 @@
 
 #include "2d/SpriteFrame.h"
 #include "2d/SpriteFrameCache.h"
+#include "base/RefOwnership.h"
 #include "platform/FileUtils.h"
 #include "renderer/Renderer.h"
 #include "renderer/Texture2D.h"
@@ -17,12 +18,7 @@ template <typename Init>
 Sprite* makeSprite(Init init)
 {
     Sprite* sprite = new Sprite();
-    if (!init(sprite)) {
-        delete sprite;
-        return nullptr;
-    }
-    sprite->autorelease();
-    return sprite;
+    return autoreleaseIfInitialised(sprite, init(sprite));
 }
 
 void place(QuadVertex& out, const Mat4& m, const QuadVertex& in)
@@ -148,13 +144,7 @@ bool Sprite::initWithSpriteFrameName(const std::string& frameName)
 
 void Sprite::setTexture(Texture2D* texture)
 {
-    if (texture == _texture)
-        return;
-    if (texture)
-        texture->retain();
-    if (_texture)
-        _texture->release();
-    _texture = texture;
+    assignRetained(_texture, texture);
 }
 
 void Sprite::setTexture(const std::string& fileName)

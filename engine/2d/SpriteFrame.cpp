@@ -1,5 +1,6 @@
 #include "2d/SpriteFrame.h"
 
+#include "base/RefOwnership.h"
 #include "renderer/Texture2D.h"
 #include "renderer/TextureCache.h"
 
@@ -26,12 +27,7 @@ SpriteFrame* SpriteFrame::createWithTexture(Texture2D* texture, const Rect& rect
                                             const Size& originalSize)
 {
     SpriteFrame* frame = new SpriteFrame();
-    if (!frame->initWithTexture(texture, rect, rotated, offset, originalSize)) {
-        delete frame;
-        return nullptr;
-    }
-    frame->autorelease();
-    return frame;
+    return autoreleaseIfInitialised(frame, frame->initWithTexture(texture, rect, rotated, offset, originalSize));
 }
 
 SpriteFrame::~SpriteFrame()
@@ -55,13 +51,7 @@ bool SpriteFrame::initWithTexture(Texture2D* texture, const Rect& rect, bool rot
 
 void SpriteFrame::setTexture(Texture2D* texture)
 {
-    if (texture == _texture)
-        return;
-    if (texture)
-        texture->retain();
-    if (_texture)
-        _texture->release();
-    _texture = texture;
+    assignRetained(_texture, texture);
 }
 
 SpriteFrame* SpriteFrame::clone() const

@@ -1,6 +1,7 @@
 #include "3d/Sprite3D.h"
 
 #include "3d/MeshCache.h"
+#include "base/RefOwnership.h"
 #include "renderer/Renderer.h"
 #include "renderer/Texture2D.h"
 #include "renderer/TextureCache.h"
@@ -10,12 +11,7 @@ namespace cocos2d {
 Sprite3D* Sprite3D::create(const std::string& modelFile)
 {
     Sprite3D* sprite = new Sprite3D();
-    if (!sprite->initWithFile(modelFile)) {
-        delete sprite;
-        return nullptr;
-    }
-    sprite->autorelease();
-    return sprite;
+    return autoreleaseIfInitialised(sprite, sprite->initWithFile(modelFile));
 }
 
 Sprite3D* Sprite3D::create(const std::string& modelFile, const std::string& textureFile)
@@ -47,13 +43,7 @@ void Sprite3D::setTexture(const std::string& textureFile)
 
 void Sprite3D::setTexture(Texture2D* texture)
 {
-    if (texture == _texture)
-        return;
-    if (texture)
-        texture->retain();
-    if (_texture)
-        _texture->release();
-    _texture = texture;
+    assignRetained(_texture, texture);
 }
 
 void Sprite3D::draw(Renderer* renderer, const Mat4& transform, uint32_t)

@@ -6,18 +6,14 @@
 #include "2d/AnimationFrame.h"
 #include "2d/Sprite.h"
 #include "2d/SpriteFrame.h"
+#include "base/RefOwnership.h"
 
 namespace cocos2d {
 
 Animate* Animate::create(Animation* animation)
 {
     Animate* animate = new Animate();
-    if (!animate->initWithAnimation(animation)) {
-        delete animate;
-        return nullptr;
-    }
-    animate->autorelease();
-    return animate;
+    return autoreleaseIfInitialised(animate, animate->initWithAnimation(animation));
 }
 
 Animate::~Animate()

@@ -1,53 +1,16 @@
 #include "actions/Sequence.h"
-#include <cstdarg>
 
 namespace cocos2d {
 
-Sequence* Sequence::create(FiniteTimeAction* action1, ...)
-{
-    std::vector<FiniteTimeAction*> list;
-    va_list args;
-    va_start(args, action1);
-    for (FiniteTimeAction* a = action1; a; a = va_arg(args, FiniteTimeAction*))
-        list.push_back(a);
-    va_end(args);
-    auto* seq = new Sequence();
-    seq->initWithActions(list);
-    seq->autorelease();
-    return seq;
-}
-
-Sequence* Sequence::create(const Vector<FiniteTimeAction*>& actions)
-{
-    std::vector<FiniteTimeAction*> list(actions.begin(), actions.end());
-    auto* seq = new Sequence();
-    seq->initWithActions(list);
-    seq->autorelease();
-    return seq;
-}
-
-Sequence* Sequence::createWithTwoActions(FiniteTimeAction* first, FiniteTimeAction* second)
-{
-    return create(first, second, nullptr);
-}
-
-bool Sequence::initWithActions(const std::vector<FiniteTimeAction*>& actions)
+bool Sequence::initTiming()
 {
     float total = 0.0f;
-    for (FiniteTimeAction* a : actions)
+    for (FiniteTimeAction* a : _actions)
     {
-        a->retain();
-        _actions.push_back(a);
         _starts.push_back(total);
         total += a->getDuration();
     }
     return initWithDuration(total);
-}
-
-Sequence::~Sequence()
-{
-    for (FiniteTimeAction* a : _actions)
-        a->release();
 }
 
 void Sequence::startWithTarget(Node* target)

@@ -1,6 +1,5 @@
 #pragma once
-#include "actions/ActionInterval.h"
-#include "base/Vector.h"
+#include "actions/ActionGroup.h"
 #include <vector>
 
 namespace cocos2d {
@@ -9,24 +8,18 @@ namespace cocos2d {
 // carries past the end of one action, that action finishes exactly and the
 // rest of the time goes to the next ones, so zero-length steps (callbacks,
 // Hide, Show) run at exactly their moment and never cost a frame.
-class Sequence : public ActionInterval
+class Sequence : public ActionGroup<Sequence>
 {
 public:
-    // The list ends with nullptr.
-    static Sequence* create(FiniteTimeAction* action1, ...);
-    static Sequence* create(const Vector<FiniteTimeAction*>& actions);
-    static Sequence* createWithTwoActions(FiniteTimeAction* first, FiniteTimeAction* second);
-    ~Sequence() override;
-
     void startWithTarget(Node* target) override;
     void stop() override;
     void update(float t) override;
 
 private:
+    friend class ActionGroup<Sequence>;
     Sequence() = default;
-    bool initWithActions(const std::vector<FiniteTimeAction*>& actions);
+    bool initTiming();
 
-    std::vector<FiniteTimeAction*> _actions;
     std::vector<float> _starts;
     std::size_t _current = 0;
     bool _currentStarted = false;

@@ -1,54 +1,15 @@
 #include "actions/Spawn.h"
 #include <algorithm>
-#include <cstdarg>
 
 namespace cocos2d {
 
-Spawn* Spawn::create(FiniteTimeAction* action1, ...)
-{
-    std::vector<FiniteTimeAction*> list;
-    va_list args;
-    va_start(args, action1);
-    for (FiniteTimeAction* a = action1; a; a = va_arg(args, FiniteTimeAction*))
-        list.push_back(a);
-    va_end(args);
-    auto* spawn = new Spawn();
-    spawn->initWithActions(list);
-    spawn->autorelease();
-    return spawn;
-}
-
-Spawn* Spawn::create(const Vector<FiniteTimeAction*>& actions)
-{
-    std::vector<FiniteTimeAction*> list(actions.begin(), actions.end());
-    auto* spawn = new Spawn();
-    spawn->initWithActions(list);
-    spawn->autorelease();
-    return spawn;
-}
-
-Spawn* Spawn::createWithTwoActions(FiniteTimeAction* first, FiniteTimeAction* second)
-{
-    return create(first, second, nullptr);
-}
-
-bool Spawn::initWithActions(const std::vector<FiniteTimeAction*>& actions)
+bool Spawn::initTiming()
 {
     float longest = 0.0f;
-    for (FiniteTimeAction* a : actions)
-    {
-        a->retain();
-        _actions.push_back(a);
+    for (FiniteTimeAction* a : _actions)
         longest = std::max(longest, a->getDuration());
-    }
     _running.assign(_actions.size(), false);
     return initWithDuration(longest);
-}
-
-Spawn::~Spawn()
-{
-    for (FiniteTimeAction* a : _actions)
-        a->release();
 }
 
 void Spawn::startWithTarget(Node* target)

@@ -103,8 +103,6 @@ protected:
     std::unique_ptr<ControllerInterface> controller;
     RecordingRoutes* routes = nullptr;
     Log log;
-    ObjectDef playerDef;
-    Player player{&playerDef, false};
 };
 
 }

@@ -4,12 +4,14 @@
 // game's half-size design resolution. Nothing of the driver's one-time set-up
 // runs; each test sets the fields it needs, and the fixture puts the shared
 // singletons back afterwards.
+#include "actors/Player.h"
 #include "app/Game.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
 #include "app/SoundEngine.h"
 #include "cocos2d.h"
 #include "world/GameData.h"
+#include "world/ObjectDef.h"
 #include "world/Pather.h"
 #include "world/WorldMap.h"
 
@@ -42,8 +44,15 @@ protected:
 
     void TearDown() override
     {
-        resetDriver();
         WorldMap* map = WorldMap::getInstance();
+        // A player the run spawned goes as the flow lets players go.
+        if (driver->player && driver->player != &player)
+        {
+            map->removeObject(driver->player, true);
+            map->queueForDeletion(driver->player);
+        }
+        resetDriver();
+        map->update(0.0f);
         if (map->worldNode)
             map->worldNode->removeFromParent();
         driver->gameLayer = nullptr;
@@ -82,6 +91,9 @@ protected:
             director->stepFrame(dt);
     }
 
+    // A player the test keeps itself (never handed to the flow's removals).
+    ObjectDef playerDef;
+    Player player{&playerDef, false};
     cocos2d::Director* director = nullptr;
     cocos2d::GLView* view = nullptr;
     cocos2d::Scene* scene = nullptr;

@@ -1,5 +1,4 @@
 #include "AssetFiles.h"
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -82,21 +81,5 @@ std::vector<Record> records(const std::string& relative, const std::string& word
         }
     }
     return out;
-}
-
-TempDir::TempDir()
-{
-    char pattern[] = "/tmp/tallowind_assets_XXXXXX";
-    const char* made = mkdtemp(pattern);
-    dir = made ? made : "";
-}
-
-TempDir::~TempDir()
-{
-    if (!dir.empty())
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
 }
 }

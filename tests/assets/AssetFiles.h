@@ -23,16 +23,4 @@ struct Record
 };
 // Records of a block file opened by the given word ("object", "tile", "weapon").
 std::vector<Record> records(const std::string& relative, const std::string& word);
-
-// A fresh temporary folder, removed by the destructor.
-class TempDir
-{
-public:
-    TempDir();
-    ~TempDir();
-    const std::string& path() const { return dir; }
-
-private:
-    std::string dir;
-};
 }

@@ -2,6 +2,7 @@
 // every tool runs into a temporary folder and each file it writes must be
 // byte for byte the committed one.
 #include "AssetFiles.h"
+#include "support/ScratchFolder.h"
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ int compareWithAssets(const std::string& folder, bool skipMp3)
 
 void checkTool(const std::string& tool, int minimumFiles)
 {
-    TempDir tmp;
+    ScratchFolder tmp("tallowind_assets");
     ASSERT_FALSE(tmp.path().empty());
     int status = runTool(tool, tmp.path());
     ASSERT_NE(status, -1) << tool << " is not built at " << toolPath(tool);
@@ -74,7 +75,7 @@ TEST(AssetRegeneration, CityMapsAreRemadeExactly)
 
 TEST(AssetRegeneration, SoundsAreRemadeExactly)
 {
-    TempDir tmp;
+    ScratchFolder tmp("tallowind_assets");
     ASSERT_FALSE(tmp.path().empty());
     int status = runTool("soundgen", tmp.path());
     ASSERT_NE(status, -1) << "soundgen is not built at " << toolPath("soundgen");
@@ -87,7 +88,7 @@ TEST(AssetRegeneration, SoundsAreRemadeExactly)
 
 TEST(AssetRegeneration, NothingIsDeliveredThatNoToolMakes)
 {
-    TempDir tmp;
+    ScratchFolder tmp("tallowind_assets");
     ASSERT_FALSE(tmp.path().empty());
     bool mp3Made = true;
     for (const char* tool : {"fontgen", "artgen", "soundgen", "citygen"})

@@ -16,6 +16,7 @@
 #include "app/GameState.h"
 #include "ui/UIText.h"
 #include "world/GameData.h"
+#include "world/Train.h"
 #include "world/WorldMap.h"
 
 #include <gtest/gtest.h>
@@ -102,9 +103,14 @@ void everyZone(JourneyReport& report, const std::string& saves)
         if (!journey.checkZoneLoaded(zone) || !journey.startRunFromMenu())
             continue;
         game.step(kPlayFrames);
+        const std::string name = GameData::levelName(zone);
         report.check(driver->state == GameState::Playing && driver->player,
-                     GameData::levelName(zone) + ": the run did not hold for " + std::to_string(kPlayFrames) +
-                         " frames");
+                     name + ": the run did not hold for " + std::to_string(kPlayFrames) + " frames");
+        // A zone with a railway has a train passing through.
+        if (driver->trainlocation != -1)
+            report.check(driver->train && driver->train->getParent() == WorldMap::getInstance()->worldNode,
+                         name + ": no train runs on the railway of column " +
+                             std::to_string(driver->trainlocation));
     }
 }
 

@@ -223,9 +223,7 @@ bool PlayerJourney::arriveAtMenu(bool firstStart)
     }
     _report.check(!screen->getParent(), "the character screen is still on the scene in the menu");
     _report.check(!game->logoSprite && !game->presentsSprite, "the intro pictures are still up in the menu");
-    checkRoad(game->menu != nullptr, "no main menu is shown: GameInterface::openMainMenu builds none "
-                                         "(MenuEngine::buildMainMenu does not exist), so a player has no way "
-                                         "to start a run");
+    checkRoad(game->menu != nullptr, "no main menu is shown after the intro, so a player has no way to start a run");
     return true;
 }
 
@@ -262,6 +260,9 @@ bool PlayerJourney::checkRunStarted()
     _report.check(game->mainHUD && game->mainHUD->isVisible() && game->copHUD && game->copHUD->isVisible(),
                   "the HUD panels are not shown in the run");
     _report.check(!game->flashOverlay, "the white overlay is still there in the run");
+    if (game->mainHUD && game->copHUD)
+        _report.note("HUD panels hold " + std::to_string(game->mainHUD->getChildrenCount()) + " and " +
+                     std::to_string(game->copHUD->getChildrenCount()) + " nodes");
     GameCamera* camera = GameCamera::getInstance();
     _report.check(camera->target == player, "the camera does not follow the player");
     _report.check(WorldMap::getInstance()->cameraPoint.distance(player->getPosition()) < 1.0f,
@@ -305,6 +306,8 @@ bool PlayerJourney::checkZoneLoaded(int zone)
     _report.check(map->worldNode && map->worldNode->getParent() == game->gameLayer,
                   name + ": the city is not under the game layer");
     _report.check(map->worldNode && !map->worldNode->getChildren().empty(), name + ": the city has nothing to draw");
+    _report.check(game->cityLoopSound != -1 && game->rainLoopSound != -1,
+                  name + ": the city and rain sounds do not play");
     const size_t objects = map->solidObjects.size() + map->passableObjects.size();
     _report.note(name + ": " + std::to_string(map->width) + " x " + std::to_string(map->height) + " cells, " +
                  std::to_string(objects) + " objects, " + std::to_string(map->allMarkers.size()) + " markers (" +

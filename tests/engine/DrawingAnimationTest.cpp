@@ -14,8 +14,7 @@ class Animations : public ::testing::Test
 protected:
     void SetUp() override
     {
-        FileUtils::getInstance()->addSearchPath(folder.path(), true);
-        FileUtils::getInstance()->purgeCachedEntries();
+        folder.searchFirst();
         folder.writeSolidPng("strip.png", 40, 10, {255, 255, 255, 255});
         texture = TextureCache::getInstance()->addImage("strip.png");
         ASSERT_NE(texture, nullptr);

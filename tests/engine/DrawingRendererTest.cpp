@@ -15,8 +15,7 @@ class RendererQueue : public ::testing::Test
 protected:
     void SetUp() override
     {
-        FileUtils::getInstance()->addSearchPath(folder.path(), true);
-        FileUtils::getInstance()->purgeCachedEntries();
+        folder.searchFirst();
         folder.writeSolidPng("a.png", 4, 4, {255, 0, 0, 255});
         folder.writeSolidPng("b.png", 4, 4, {0, 255, 0, 255});
         folder.writeCubeObj("cube.obj");
@@ -108,7 +107,7 @@ TEST_F(RendererQueue, MeshesAreCallsOfTheirOwnBetweenQuads)
     EXPECT_EQ(frame(), 3u);
 
     EXPECT_EQ(Sprite3D::create("missing.obj", "b.png"), nullptr);
-    folder.writeText("empty.obj", "# nothing\n");
+    folder.write("empty.obj", "# nothing\n");
     EXPECT_EQ(Sprite3D::create("empty.obj"), nullptr);
     Sprite3D* untextured = Sprite3D::create("cube.obj", "missing.png");
     ASSERT_NE(untextured, nullptr);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "DrawingTestFiles.h"
+#include "support/ScreenCapture.h"
 #include "support/XvfbServer.h"
 #include "cocos2d.h"
 
@@ -46,8 +47,7 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(sharedDisplay().display().empty()) << sharedDisplay().error();
-        FileUtils::getInstance()->addSearchPath(folder.path(), true);
-        FileUtils::getInstance()->purgeCachedEntries();
+        folder.searchFirst();
         GLView* view = GLView::createWithRect("drawing test", Rect(0, 0, WIDTH, HEIGHT), 1.0f);
         ASSERT_NE(view, nullptr);
         ASSERT_TRUE(glContextReady());
@@ -68,19 +68,10 @@ protected:
     // Draws frames until the scene is shown, then captures the next one.
     void capture(const std::string& name)
     {
-        Director::getInstance()->stepFrame(1.0f / 60.0f);
         shot = folder.file(name);
-        bool written = false;
-        ASSERT_TRUE(utils::captureScreen([&](bool ok, const std::string&) { written = ok; }, shot));
-        Director::getInstance()->stepFrame(1.0f / 60.0f);
-        ASSERT_TRUE(written);
-        ASSERT_TRUE(image.initWithImageFile(shot)) << image.getError();
+        ASSERT_TRUE(captureWindow(shot, name, image));
         ASSERT_EQ(image.getWidth(), WIDTH);
         ASSERT_EQ(image.getHeight(), HEIGHT);
-        // Kept for looking at when asked to.
-        if (const char* keep = std::getenv("TALLOWIND_KEEP_SCREENSHOTS"))
-            std::filesystem::copy_file(shot, std::string(keep) + "/" + name,
-                                       std::filesystem::copy_options::overwrite_existing);
     }
 
     // The pixel at a design point (y up, one design unit a pixel).

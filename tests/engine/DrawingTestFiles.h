@@ -3,10 +3,7 @@
 // pixels, sprite-sheet property lists and OBJ models, in a private
 // temporary folder that is removed afterwards.
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,37 +11,25 @@
 #include <jpeglib.h>
 #include <png.h>
 
+#include "cocos2d.h"
+#include "support/ScratchFolder.h"
+
 struct DrawingRgba
 {
     unsigned char r, g, b, a;
 };
 
-class DrawingTestFolder
+class DrawingTestFolder : public ScratchFolder
 {
 public:
-    DrawingTestFolder()
-    {
-        char pattern[] = "/tmp/tw_drawing_XXXXXX";
-        const char* made = mkdtemp(pattern);
-        _path = made ? made : "/tmp";
-    }
-    ~DrawingTestFolder()
-    {
-        std::error_code ignored;
-        if (_path != "/tmp")
-            std::filesystem::remove_all(_path, ignored);
-    }
-    DrawingTestFolder(const DrawingTestFolder&) = delete;
-    DrawingTestFolder& operator=(const DrawingTestFolder&) = delete;
+    DrawingTestFolder() : ScratchFolder("tw_drawing") {}
 
-    const std::string& path() const { return _path; }
-    std::string file(const std::string& name) const { return _path + "/" + name; }
-
-    std::string writeText(const std::string& name, const std::string& text) const
+    // Puts the folder first on the engine's search paths, forgetting what
+    // earlier lookups found elsewhere.
+    void searchFirst() const
     {
-        std::ofstream out(file(name), std::ios::binary);
-        out << text;
-        return file(name);
+        cocos2d::FileUtils::getInstance()->addSearchPath(path(), true);
+        cocos2d::FileUtils::getInstance()->purgeCachedEntries();
     }
 
     // A PNG whose pixel (x, y), y counted from the top row, is colour(x, y).
@@ -115,15 +100,12 @@ public:
     // coordinates covering each face.
     std::string writeCubeObj(const std::string& name) const
     {
-        return writeText(name,
-                         "# unit cube\n"
-                         "v -0.5 -0.5 -0.5\nv 0.5 -0.5 -0.5\nv 0.5 0.5 -0.5\nv -0.5 0.5 -0.5\n"
-                         "v -0.5 -0.5 0.5\nv 0.5 -0.5 0.5\nv 0.5 0.5 0.5\nv -0.5 0.5 0.5\n"
-                         "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
-                         "f 1/1 2/2 3/3 4/4\nf 5/1 6/2 7/3 8/4\nf 1/1 2/2 6/3 5/4\n"
-                         "f 2/1 3/2 7/3 6/4\nf 3/1 4/2 8/3 7/4\nf 4/1 1/2 5/3 8/4\n");
+        return write(name,
+                     "# unit cube\n"
+                     "v -0.5 -0.5 -0.5\nv 0.5 -0.5 -0.5\nv 0.5 0.5 -0.5\nv -0.5 0.5 -0.5\n"
+                     "v -0.5 -0.5 0.5\nv 0.5 -0.5 0.5\nv 0.5 0.5 0.5\nv -0.5 0.5 0.5\n"
+                     "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
+                     "f 1/1 2/2 3/3 4/4\nf 5/1 6/2 7/3 8/4\nf 1/1 2/2 6/3 5/4\n"
+                     "f 2/1 3/2 7/3 6/4\nf 3/1 4/2 8/3 7/4\nf 4/1 1/2 5/3 8/4\n");
     }
-
-private:
-    std::string _path;
 };

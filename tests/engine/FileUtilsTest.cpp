@@ -1,9 +1,9 @@
 #include "cocos2d.h"
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+
+#include "support/ScratchFolder.h"
 
 USING_NS_CC;
 
@@ -14,8 +14,6 @@ class FileUtilsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/tw_fileutils_XXXXXX";
-        root = mkdtemp(pattern);
         fs::create_directories(root + "/assets/sub");
         std::ofstream(root + "/assets/sub/a.bin", std::ios::binary).write("\x00\x01\xff\n", 4);
         std::ofstream(root + "/top.txt") << "top";
@@ -30,10 +28,10 @@ protected:
     {
         fu->setDefaultResourceRootPath(savedRoot);
         fu->setSearchPaths(savedPaths);
-        fs::remove_all(root);
     }
 
-    std::string root;
+    ScratchFolder scratch{"tw_fileutils"};
+    const std::string root = scratch.path();
     FileUtils* fu = nullptr;
     std::vector<std::string> savedPaths;
     std::string savedRoot;

@@ -22,8 +22,7 @@ class SpriteSheets : public ::testing::Test
 protected:
     void SetUp() override
     {
-        FileUtils::getInstance()->addSearchPath(folder.path(), true);
-        FileUtils::getInstance()->purgeCachedEntries();
+        folder.searchFirst();
         folder.writeSolidPng("sheet.png", 64, 32, {255, 255, 255, 255});
     }
     void TearDown() override
@@ -40,7 +39,7 @@ protected:
 
 TEST_F(SpriteSheets, ReadsFormatTwoFramesWithTrimAndRotation)
 {
-    folder.writeText("walk.plist",
+    folder.write("walk.plist",
                      plist("<key>format</key><integer>2</integer>\n"
                            "<key>textureFileName</key><string>sheet.png</string>\n",
                            "<key>walk01.png</key><dict>\n"
@@ -75,7 +74,7 @@ TEST_F(SpriteSheets, ReadsFormatTwoFramesWithTrimAndRotation)
 
 TEST_F(SpriteSheets, ReadsFormatsZeroAndThreeWithAliases)
 {
-    folder.writeText("old.plist", plist("<key>format</key><integer>0</integer>\n"
+    folder.write("old.plist", plist("<key>format</key><integer>0</integer>\n"
                                         "<key>textureFileName</key><string>sheet.png</string>\n",
                                         "<key>a.png</key><dict>\n"
                                         "<key>x</key><integer>3</integer><key>y</key><integer>5</integer>\n"
@@ -84,7 +83,7 @@ TEST_F(SpriteSheets, ReadsFormatsZeroAndThreeWithAliases)
                                         "<key>originalWidth</key><integer>-11</integer>\n"
                                         "<key>originalHeight</key><integer>13</integer>\n"
                                         "</dict>\n"));
-    folder.writeText("new.plist", plist("<key>format</key><integer>3</integer>\n"
+    folder.write("new.plist", plist("<key>format</key><integer>3</integer>\n"
                                         "<key>textureFileName</key><string>sheet.png</string>\n",
                                         "<key>b.png</key><dict>\n"
                                         "<key>aliases</key><array><string>b_alias.png</string></array>\n"
@@ -116,7 +115,7 @@ TEST_F(SpriteSheets, ReadsFormatsZeroAndThreeWithAliases)
 TEST_F(SpriteSheets, TextureDefaultsToTheSheetNameAndMissingFramesAreNull)
 {
     folder.writeSolidPng("plain.png", 8, 8, {0, 0, 0, 255});
-    folder.writeText("plain.plist", plist("<key>format</key><integer>1</integer>\n",
+    folder.write("plain.plist", plist("<key>format</key><integer>1</integer>\n",
                                           "<key>x.png</key><dict><key>frame</key><string>{{0,0},{4,4}}</string>"
                                           "</dict>\n"));
     SpriteFrameCache* cache = SpriteFrameCache::getInstance();
@@ -135,12 +134,12 @@ TEST_F(SpriteSheets, TextureDefaultsToTheSheetNameAndMissingFramesAreNull)
 
 TEST_F(SpriteSheets, BrokenSheetsAreReportedAndLeaveTheCacheUsable)
 {
-    folder.writeText("cut.plist", "<plist><dict><key>frames</key><dict><key>a.png</key>");
-    folder.writeText("badframe.plist",
+    folder.write("cut.plist", "<plist><dict><key>frames</key><dict><key>a.png</key>");
+    folder.write("badframe.plist",
                      plist("<key>format</key><integer>2</integer><key>textureFileName</key><string>sheet.png</string>",
                            "<key>bad.png</key><dict><key>frame</key><string>{{1,2}}</string></dict>\n"
                            "<key>good.png</key><dict><key>frame</key><string>{{1,2},{3,4}}</string></dict>\n"));
-    folder.writeText("notexture.plist", plist("<key>format</key><integer>2</integer>"
+    folder.write("notexture.plist", plist("<key>format</key><integer>2</integer>"
                                               "<key>textureFileName</key><string>gone.png</string>",
                                               "<key>z.png</key><dict><key>frame</key>"
                                               "<string>{{1,2},{3,4}}</string></dict>\n"));
@@ -157,7 +156,7 @@ TEST_F(SpriteSheets, BrokenSheetsAreReportedAndLeaveTheCacheUsable)
 
 TEST_F(SpriteSheets, SpriteOfATrimmedFrameKeepsTheUntrimmedSize)
 {
-    folder.writeText("trim.plist", plist("<key>format</key><integer>2</integer>\n"
+    folder.write("trim.plist", plist("<key>format</key><integer>2</integer>\n"
                                          "<key>textureFileName</key><string>sheet.png</string>\n",
                                          "<key>t.png</key><dict>\n"
                                          "<key>frame</key><string>{{0,0},{10,12}}</string>\n"

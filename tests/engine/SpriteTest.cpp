@@ -14,8 +14,7 @@ class Sprites : public ::testing::Test
 protected:
     void SetUp() override
     {
-        FileUtils::getInstance()->addSearchPath(folder.path(), true);
-        FileUtils::getInstance()->purgeCachedEntries();
+        folder.searchFirst();
         folder.writeSolidPng("box.png", 40, 20, {255, 0, 0, 255});
     }
     void TearDown() override
@@ -52,7 +51,7 @@ TEST_F(Sprites, MissingImagesGiveNull)
     EXPECT_EQ(Sprite::create("nope.png"), nullptr);
     EXPECT_EQ(Sprite::create("nope.png", Rect(0, 0, 1, 1)), nullptr);
     EXPECT_EQ(Sprite::create(""), nullptr);
-    folder.writeText("junk.png", "not a picture");
+    folder.write("junk.png", "not a picture");
     EXPECT_EQ(Sprite::create("junk.png"), nullptr);
 }
 

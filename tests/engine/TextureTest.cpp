@@ -1,4 +1,5 @@
 // Image decoding, headless texture sizes and the texture cache.
+#include <fstream>
 #include <gtest/gtest.h>
 
 #include "DrawingTestFiles.h"
@@ -13,8 +14,7 @@ class Textures : public ::testing::Test
 protected:
     void SetUp() override
     {
-        FileUtils::getInstance()->addSearchPath(folder.path(), true);
-        FileUtils::getInstance()->purgeCachedEntries();
+        folder.searchFirst();
     }
     void TearDown() override { TextureCache::getInstance()->removeAllTextures(); }
 
@@ -71,15 +71,15 @@ TEST_F(Textures, CorruptImagesAreRefusedWithAReason)
         std::ifstream in(png, std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    folder.writeText("cut.png", bytes.substr(0, bytes.size() / 2));
-    folder.writeText("empty.png", "");
-    folder.writeText("text.png", "hello");
+    folder.write("cut.png", bytes.substr(0, bytes.size() / 2));
+    folder.write("empty.png", "");
+    folder.write("text.png", "hello");
     std::string jpeg = folder.writeSolidJpeg("good.jpg", 16, 16, {1, 2, 3, 255});
     {
         std::ifstream in(jpeg, std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    folder.writeText("cut.jpg", bytes.substr(0, 40));
+    folder.write("cut.jpg", bytes.substr(0, 40));
 
     for (const char* name : {"cut.png", "empty.png", "text.png", "cut.jpg", "absent.png"}) {
         Image image;

@@ -12,15 +12,15 @@ class GamePathsTest : public ::testing::Test
 {
 protected:
     GamePathsTest()
-        : assets((root.path() / "assets").string()), saves((root.path() / "saves").string()),
+        : assets((root.dir() / "assets").string()), saves((root.dir() / "saves").string()),
           assetsEnv("TALLOWIND_ASSETS", assets.c_str()), savesEnv("TALLOWIND_SAVES", saves.c_str()),
-          cwd(elsewhere.path())
+          cwd(elsewhere.dir())
     {
-        fs::create_directories(root.path() / "assets" / "sfx");
+        fs::create_directories(root.dir() / "assets" / "sfx");
     }
 
-    TempFolder root;
-    TempFolder elsewhere;
+    ScratchFolder root{"tw_platform"};
+    ScratchFolder elsewhere{"tw_platform"};
     std::string assets;
     std::string saves;
     ScopedEnv assetsEnv;
@@ -51,7 +51,7 @@ TEST_F(GamePathsTest, GamePathsWithBackslashesResolveToTheRealFolders)
 TEST_F(GamePathsTest, RelativeEnvironmentFoldersAreTakenFromTheWorkingFolder)
 {
     ScopedEnv rel("TALLOWIND_ASSETS", "mine\\assets");
-    EXPECT_EQ(GamePaths::assetsDir(), (elsewhere.path() / "mine/assets").string() + "/");
+    EXPECT_EQ(GamePaths::assetsDir(), (elsewhere.dir() / "mine/assets").string() + "/");
 }
 
 TEST_F(GamePathsTest, SavesFolderIsCreatedOnDemand)
@@ -66,18 +66,18 @@ TEST_F(GamePathsTest, SavesFolderIsCreatedOnDemand)
 TEST_F(GamePathsTest, WithoutSavesVariableTheSavesFolderSitsBesideTheAssets)
 {
     ScopedEnv noSaves("TALLOWIND_SAVES", nullptr);
-    EXPECT_EQ(GamePaths::savesDir(), (root.path() / "saves").string() + "/");
+    EXPECT_EQ(GamePaths::savesDir(), (root.dir() / "saves").string() + "/");
 }
 
 TEST_F(GamePathsTest, FileTestsAndDeletion)
 {
-    writeTextFile(root.path() / "assets" / "sfx" / "a.wav", "x");
+    writeTextFile(root.dir() / "assets" / "sfx" / "a.wav", "x");
     EXPECT_TRUE(GamePaths::fileExists("assets\\sfx\\a.wav"));
     EXPECT_TRUE(GamePaths::fileExists("sfx/a.wav"));
     EXPECT_FALSE(GamePaths::fileExists("sfx/b.wav"));
     EXPECT_FALSE(GamePaths::fileExists("sfx")); // a folder is not a file
     EXPECT_FALSE(GamePaths::deleteFile("sfx"));
-    EXPECT_TRUE(fs::is_directory(root.path() / "assets" / "sfx"));
+    EXPECT_TRUE(fs::is_directory(root.dir() / "assets" / "sfx"));
 
     EXPECT_TRUE(GamePaths::deleteFile("assets\\sfx\\a.wav"));
     EXPECT_FALSE(GamePaths::fileExists("sfx/a.wav"));
@@ -93,10 +93,10 @@ TEST(GamePathsInstalled, AssetsAreFoundBesideTheExecutableFromAnyWorkingFolder)
     if (rel.empty() || rel.compare(0, 2, "..") == 0 || !fs::is_directory(source / "assets"))
         GTEST_SKIP() << "build folder outside the source tree";
 
-    TempFolder elsewhere;
+    ScratchFolder elsewhere{"tw_platform"};
     ScopedEnv noAssets("TALLOWIND_ASSETS", nullptr);
     ScopedEnv noSaves("TALLOWIND_SAVES", nullptr);
-    ScopedWorkingFolder cwd(elsewhere.path());
+    ScopedWorkingFolder cwd(elsewhere.dir());
     EXPECT_EQ(GamePaths::assetsDir(), (source / "assets").generic_string() + "/");
     EXPECT_EQ(GamePaths::savesDir(), (source / "saves").generic_string() + "/");
 }

@@ -20,9 +20,9 @@ void writeFakeTool(const fs::path& folder, const std::string& name)
 
 TEST(MessageBox, TextGoesToStderrWithoutADisplay)
 {
-    TempFolder tools;
-    writeFakeTool(tools.path(), "zenity");
-    ScopedEnv path("PATH", tools.str().c_str());
+    ScratchFolder tools{"tw_platform"};
+    writeFakeTool(tools.dir(), "zenity");
+    ScopedEnv path("PATH", tools.path().c_str());
     ScopedEnv display("DISPLAY", nullptr);
     ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
 
@@ -30,35 +30,35 @@ TEST(MessageBox, TextGoesToStderrWithoutADisplay)
     MessageBox::show("ERROR: OpenGL initialisation failed. Exiting.", "Critical Error");
     std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("Critical Error: ERROR: OpenGL initialisation failed. Exiting."), std::string::npos);
-    EXPECT_FALSE(fs::exists(tools.path() / "zenity.args"));
+    EXPECT_FALSE(fs::exists(tools.dir() / "zenity.args"));
 }
 
 TEST(MessageBox, DialogShowsTheTextExactlyThroughZenity)
 {
-    TempFolder tools;
-    writeFakeTool(tools.path(), "zenity");
-    writeFakeTool(tools.path(), "xmessage");
-    ScopedEnv path("PATH", tools.str().c_str());
+    ScratchFolder tools{"tw_platform"};
+    writeFakeTool(tools.dir(), "zenity");
+    writeFakeTool(tools.dir(), "xmessage");
+    ScopedEnv path("PATH", tools.path().c_str());
     ScopedEnv display("DISPLAY", ":77");
 
     ::testing::internal::CaptureStderr();
     MessageBox::show("a <b> & 'c' $HOME", "Critical Error");
     ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(readTextFile(tools.path() / "zenity.args"),
+    EXPECT_EQ(readTextFile(tools.dir() / "zenity.args"),
               "--info\n--no-markup\n--title=Critical Error\n--text=a <b> & 'c' $HOME\n");
-    EXPECT_FALSE(fs::exists(tools.path() / "xmessage.args"));
+    EXPECT_FALSE(fs::exists(tools.dir() / "xmessage.args"));
 }
 
 TEST(MessageBox, XmessageServesWhenZenityIsMissing)
 {
-    TempFolder tools;
-    writeFakeTool(tools.path(), "xmessage");
-    ScopedEnv path("PATH", tools.str().c_str());
+    ScratchFolder tools{"tw_platform"};
+    writeFakeTool(tools.dir(), "xmessage");
+    ScopedEnv path("PATH", tools.path().c_str());
     ScopedEnv display("DISPLAY", ":77");
 
     ::testing::internal::CaptureStderr();
     MessageBox::show("-oops", "Title");
     ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(readTextFile(tools.path() / "xmessage.args"),
+    EXPECT_EQ(readTextFile(tools.dir() / "xmessage.args"),
               "-center\n-title\nTitle\n-buttons\nOK:0\n -oops\n");
 }

@@ -7,30 +7,7 @@
 #include <string>
 #include <unistd.h>
 
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tw_platform_XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            _path = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        if (!_path.empty())
-            std::filesystem::remove_all(_path, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return _path; }
-    std::string str() const { return _path.string(); }
-
-private:
-    std::filesystem::path _path;
-};
+#include "support/ScratchFolder.h"
 
 class ScopedEnv
 {

@@ -50,11 +50,11 @@ void writeTone(const fs::path& file, double seconds)
 class SoundSystemTest : public ::testing::Test
 {
 protected:
-    SoundSystemTest() : assetsEnv("TALLOWIND_ASSETS", folder.str().c_str())
+    SoundSystemTest() : assetsEnv("TALLOWIND_ASSETS", folder.path().c_str())
     {
-        fs::create_directories(folder.path() / "sfx");
-        writeTone(folder.path() / "sfx" / "long.wav", 20.0);
-        writeTone(folder.path() / "sfx" / "short.wav", 0.05);
+        fs::create_directories(folder.dir() / "sfx");
+        writeTone(folder.dir() / "sfx" / "long.wav", 20.0);
+        writeTone(folder.dir() / "sfx" / "short.wav", 0.05);
     }
 
     void initWith(int channels) { ASSERT_EQ(system.init(channels), SoundResult::Ok); }
@@ -89,7 +89,7 @@ protected:
         return false;
     }
 
-    TempFolder folder;
+    ScratchFolder folder{"tw_platform"};
     ScopedEnv assetsEnv;
     SoundSystem system;
 };
@@ -212,7 +212,7 @@ TEST_F(SoundSystemTest, AHundredSoundsAtOnceDecodeTheFileOnce)
 TEST_F(SoundSystemTest, MissingAndDamagedFilesAreReportedOnceAndPlayNothing)
 {
     initWith(100);
-    writeTextFile(folder.path() / "sfx" / "broken.wav", "RIFF....WAVEnot really a sound");
+    writeTextFile(folder.dir() / "sfx" / "broken.wav", "RIFF....WAVEnot really a sound");
     for (const char* name : { "sfx/missing.wav", "sfx/broken.wav" }) {
         Sound sound;
         ::testing::internal::CaptureStderr();
@@ -264,8 +264,8 @@ TEST_F(SoundSystemTest, MusicFilesDecodeToo)
 {
     if (std::system("command -v lame >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "lame is not installed";
-    const fs::path wav = folder.path() / "sfx" / "tone.wav";
-    const fs::path mp3 = folder.path() / "sfx" / "menu.mp3";
+    const fs::path wav = folder.dir() / "sfx" / "tone.wav";
+    const fs::path mp3 = folder.dir() / "sfx" / "menu.mp3";
     writeTone(wav, 1.0);
     const std::string command = "lame --quiet '" + wav.string() + "' '" + mp3.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);

@@ -11,11 +11,11 @@ namespace {
 class StatsStoreTest : public ::testing::Test
 {
 protected:
-    StatsStoreTest() : savesEnv("TALLOWIND_SAVES", saves.str().c_str()) {}
+    StatsStoreTest() : savesEnv("TALLOWIND_SAVES", saves.path().c_str()) {}
 
-    fs::path file() const { return saves.path() / "userstats.txt"; }
+    fs::path file() const { return saves.dir() / "userstats.txt"; }
 
-    TempFolder saves;
+    ScratchFolder saves{"tw_platform"};
     ScopedEnv savesEnv;
 };
 
@@ -35,7 +35,7 @@ TEST_F(StatsStoreTest, StatisticsAndAchievementsSurviveARestart)
         store.setStat("tallowind_stat_1000", 99); // never stored
         store.shutdown();
     }
-    EXPECT_FALSE(fs::exists(saves.path() / "userstats.txt.tmp"));
+    EXPECT_FALSE(fs::exists(saves.dir() / "userstats.txt.tmp"));
 
     StatsStore again;
     ASSERT_TRUE(again.init());
@@ -118,7 +118,7 @@ TEST_F(StatsStoreTest, ADamagedFileIsKeptAsideAndReplacedByDefaults)
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("userstats.txt:2:"), std::string::npos) << err;
 
-    EXPECT_EQ(readTextFile(saves.path() / "userstats.txt.corrupt"), damaged);
+    EXPECT_EQ(readTextFile(saves.dir() / "userstats.txt.corrupt"), damaged);
     int32_t value = -1;
     EXPECT_TRUE(store.getStat("tallowind_stat_1000", value));
     EXPECT_EQ(value, 0);
@@ -140,10 +140,10 @@ TEST_F(StatsStoreTest, ADamagedFileIsKeptAsideAndReplacedByDefaults)
         ::testing::internal::CaptureStderr();
         store2.init();
         ::testing::internal::GetCapturedStderr();
-        EXPECT_TRUE(fs::exists(saves.path() / ("userstats.txt.corrupt" + std::to_string(kept)))) << text;
+        EXPECT_TRUE(fs::exists(saves.dir() / ("userstats.txt.corrupt" + std::to_string(kept)))) << text;
         ++kept;
     }
-    EXPECT_EQ(readTextFile(saves.path() / "userstats.txt.corrupt"), damaged);
+    EXPECT_EQ(readTextFile(saves.dir() / "userstats.txt.corrupt"), damaged);
 }
 
 TEST_F(StatsStoreTest, AFailedWriteLeavesTheOldFileWhole)
@@ -155,7 +155,7 @@ TEST_F(StatsStoreTest, AFailedWriteLeavesTheOldFileWhole)
     const std::string before = readTextFile(file());
 
     // A folder where the temporary file should go makes every write fail.
-    fs::create_directory(saves.path() / "userstats.txt.tmp");
+    fs::create_directory(saves.dir() / "userstats.txt.tmp");
     int lastResult = 0;
     std::vector<std::string> achievements;
     store.onStatsStored([&](const StatsStored& r) { lastResult = r.result; });
@@ -173,7 +173,7 @@ TEST_F(StatsStoreTest, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(readTextFile(file()), before);
 
     // Once writing works again the achievement is stored and reported.
-    fs::remove(saves.path() / "userstats.txt.tmp");
+    fs::remove(saves.dir() / "userstats.txt.tmp");
     EXPECT_TRUE(store.storeStats());
     store.runCallbacks();
     EXPECT_EQ(lastResult, StatsStore::kResultOk);

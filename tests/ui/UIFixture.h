@@ -1,32 +1,19 @@
 #pragma once
-#include <gtest/gtest.h>
-
 #include "UITestAssets.h"
 #include "cocos2d.h"
+#include "support/HeadlessDirectorTest.h"
 
 // A headless Director with a running scene and the interface's stand-in art
 // on the search paths; torn down after each test.
-class UIFixture : public ::testing::Test
+class UIFixture : public HeadlessDirectorTest
 {
 protected:
+    UIFixture() : HeadlessDirectorTest("ui test", cocos2d::Size(1280, 720), cocos2d::Size(640, 360)) {}
+
     void SetUp() override
     {
         UITestAssets::install();
-        director = cocos2d::Director::getInstance();
-        view = cocos2d::GLView::createHeadless("ui test", cocos2d::Size(1280, 720));
-        view->retain();
-        director->setOpenGLView(view);
-        view->setDesignResolutionSize(640, 360, ResolutionPolicy::FIXED_HEIGHT);
-        scene = cocos2d::Scene::create();
-        director->runWithScene(scene);
-        director->stepFrame(0.0f);
-    }
-
-    void TearDown() override
-    {
-        director->end();
-        director->stepFrame(0.0f);
-        view->release();
+        HeadlessDirectorTest::SetUp();
     }
 
     // Advances the clock by seconds in frames of at most 1/100 s.
@@ -39,10 +26,6 @@ protected:
             seconds -= dt;
         }
     }
-
-    cocos2d::Director* director = nullptr;
-    cocos2d::GLView* view = nullptr;
-    cocos2d::Scene* scene = nullptr;
 };
 
 // Counts the calls of a member callback.

@@ -2,11 +2,9 @@
 // drawn, captured to a PNG and checked for its frame and its colours.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "UITestAssets.h"
 #include "cocos2d.h"
+#include "support/ScreenCapture.h"
 #include "support/XvfbServer.h"
 #include "ui/ColourPalette.h"
 #include "ui/UIElement.h"
@@ -43,18 +41,10 @@ protected:
 
     void capture()
     {
-        Director::getInstance()->stepFrame(1.0f / 60.0f);
         shot = UITestAssets::install() + "/framed_text.png";
-        bool written = false;
-        ASSERT_TRUE(utils::captureScreen([&](bool ok, const std::string&) { written = ok; }, shot));
-        Director::getInstance()->stepFrame(1.0f / 60.0f);
-        ASSERT_TRUE(written);
-        ASSERT_TRUE(image.initWithImageFile(shot)) << image.getError();
+        ASSERT_TRUE(captureWindow(shot, "framed_text.png", image));
         ASSERT_EQ(image.getWidth(), kWidth);
         ASSERT_EQ(image.getHeight(), kHeight);
-        if (const char* keep = std::getenv("TALLOWIND_KEEP_SCREENSHOTS"))
-            std::filesystem::copy_file(shot, std::string(keep) + "/framed_text.png",
-                                       std::filesystem::copy_options::overwrite_existing);
     }
 
     Color3B at(int x, int y) const

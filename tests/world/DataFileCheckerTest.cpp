@@ -2,47 +2,26 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/ScratchFolder.h"
 #include "world/MapFileFormat.h"
 
 namespace {
 
 const std::string kChecker = std::string(TALLOWIND_BINARY_DIR) + "/tools/datacheck/datacheck";
 
-class AssetsFolder {
+// A folder of data files and maps for one run of the checker, removed afterwards.
+class AssetsFolder : public ScratchFolder {
 public:
-    AssetsFolder()
-    {
-        char pattern[] = "/tmp/tw_datacheck_XXXXXX";
-        path_ = mkdtemp(pattern);
-    }
-    ~AssetsFolder()
-    {
-        for (const std::string& name : written_)
-            std::remove((path_ + "/" + name).c_str());
-        rmdir(path_.c_str());
-    }
-    void write(const std::string& name, const std::string& text)
-    {
-        std::ofstream(path_ + "/" + name, std::ios::binary) << text;
-        written_.push_back(name);
-    }
+    AssetsFolder() : ScratchFolder("tw_datacheck") {}
     void writeMap(const std::string& name, const MapFileData& map)
     {
         std::string error;
-        ASSERT_TRUE(MapFileFormat::write(path_ + "/" + name, map, error)) << error;
-        written_.push_back(name);
+        ASSERT_TRUE(MapFileFormat::write(file(name), map, error)) << error;
     }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-    std::vector<std::string> written_;
 };
 
 // Runs the checker; its output and exit status.

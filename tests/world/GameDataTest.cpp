@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "2d/Animation.h"
+#include "support/ScratchFolder.h"
 #include "world/GameData.h"
 
 namespace {
@@ -20,32 +17,6 @@ ObjectDef* objectDef(int id, bool ammo = false, bool mob = false, bool effect = 
     def->effect = effect;
     return def;
 }
-
-// A folder of data files for one test, removed afterwards.
-class DataFolder {
-public:
-    DataFolder()
-    {
-        char pattern[] = "/tmp/tw_gamedata_XXXXXX";
-        path_ = mkdtemp(pattern);
-    }
-    ~DataFolder()
-    {
-        for (const std::string& name : written_)
-            std::remove((path_ + "/" + name).c_str());
-        rmdir(path_.c_str());
-    }
-    void write(const std::string& name, const std::string& text)
-    {
-        std::ofstream(path_ + "/" + name, std::ios::binary) << text;
-        written_.push_back(name);
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-    std::vector<std::string> written_;
-};
 
 bool hasProblem(const GameData& data, const std::string& file, int line, const std::string& part)
 {
@@ -97,7 +68,7 @@ TEST(GameData, LookupsSearchPlainThenAmmoMobEffect)
 
 TEST(GameData, LevelNamesAndPaths)
 {
-    DataFolder folder;
+    ScratchFolder folder("tw_gamedata");
     GameData data(folder.path());
     EXPECT_EQ(data.getLevelMapPath(), folder.path() + "/tallowind_levelOne.map");
     data.currentZone = 2;
@@ -110,7 +81,7 @@ TEST(GameData, LevelNamesAndPaths)
 
 TEST(GameData, LoadsEveryFileAndReportsFaultsWithFileAndLine)
 {
-    DataFolder folder;
+    ScratchFolder folder("tw_gamedata");
     folder.write("objects.txt", "object\r\nid=12\r\nfilename=runner.png\r\nend\r\nobject\r\nid=200\r\nammo\r\nend\r\n");
     folder.write("otherobjects.txt", "object\nid=12\nname=Second\nend\nobject\nrect=5\nend\n");
     folder.write("tiles.txt", "tile\nid=0\nend\ntile\nid=7\nheight=1\nend\n");
@@ -140,7 +111,7 @@ TEST(GameData, LoadsEveryFileAndReportsFaultsWithFileAndLine)
 
 TEST(GameData, MissingFilesAreReportedAndDefineNothing)
 {
-    DataFolder folder;
+    ScratchFolder folder("tw_gamedata");
     EXPECT_FALSE(GameData::folderHasDataFiles(folder.path()));
     GameData data(folder.path());
     EXPECT_TRUE(data.tileDefs.empty());

@@ -316,3 +316,24 @@ TEST_F(WorldMapViewTest, SteamPuffsEveryTwoSecondsWhileOnScreen)
     object->update(1.0f);
     EXPECT_EQ(map->worldNode->getChildrenCount(), before + 1) << "off screen: no puff";
 }
+
+TEST_F(WorldMapViewTest, SpritesOfAnObjectOutsideTheSceneLiveWithIt)
+{
+    // A preview object whose sprites never join the scene: the frame's
+    // autorelease pool must not take them from under it.
+    ObjectDef* def = makeObjectDef(false);
+    def->addFile("Barrier.png");
+    def->under = "Bench.png";
+    GameObject* preview = new GameObject(def, true, GameObject::PlainObject);
+    ASSERT_NE(preview->mainSprite, nullptr);
+    director->stepFrame(1.0f / 60.0f);
+    preview->setRotation(90.0f);
+    EXPECT_FLOAT_EQ(preview->mainSprite->getRotation(), 90.0f);
+    delete preview;
+
+    // An object on the map outlives a clear of the world node's children.
+    GameObject* crate = addObject(def, Vec2(50, 50));
+    map->addObjectSprite(crate);
+    map->clear();
+    map->update(0.0f);
+}
