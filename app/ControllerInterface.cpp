@@ -27,11 +27,14 @@ ControllerInterface::ControllerInterface(bool withMouse)
         mouseListener->onMouseUp = [this](Event* event) { onMouseUp(static_cast<EventMouse*>(event)); };
         mouseListener->onMouseMove = [this](Event* event) { onMouseMove(static_cast<EventMouse*>(event)); };
         mouseListener->onMouseScroll = [](Event*) {};
+        // Kept by the hub too, so that a dispatcher emptied first never leaves it dangling.
+        mouseListener->retain();
         dispatcher->addEventListenerWithFixedPriority(mouseListener, kMousePriority);
     }
     keyboardListener = EventListenerKeyboard::create();
     keyboardListener->onKeyPressed = [this](EventKeyboard::KeyCode key, Event* event) { onKeyPressed(key, event); };
     keyboardListener->onKeyReleased = [this](EventKeyboard::KeyCode key, Event* event) { onKeyReleased(key, event); };
+    keyboardListener->retain();
     dispatcher->addEventListenerWithFixedPriority(keyboardListener, kKeyboardPriority);
 }
 
@@ -39,8 +42,12 @@ ControllerInterface::~ControllerInterface()
 {
     EventDispatcher* dispatcher = Director::getInstance()->getEventDispatcher();
     if (mouseListener)
+    {
         dispatcher->removeEventListener(mouseListener);
+        mouseListener->release();
+    }
     dispatcher->removeEventListener(keyboardListener);
+    keyboardListener->release();
 }
 
 void ControllerInterface::setRoutes(std::unique_ptr<ControllerRoutes> newRoutes)
@@ -128,9 +135,9 @@ bool ControllerInterface::playerAlive() const
 void ControllerInterface::updateMovement()
 {
     bool sideways = true;
-    if (held(Key::A) || held(Key::Left))
+    if (isKeyDown(Key::A) || isKeyDown(Key::Left))
         moveHorizontal = kMoveLeft;
-    else if (held(Key::D) || held(Key::Right))
+    else if (isKeyDown(Key::D) || isKeyDown(Key::Right))
         moveHorizontal = kMoveRight;
     else
     {
@@ -140,14 +147,14 @@ void ControllerInterface::updateMovement()
     // The player's sideways-key flag waits for the Player's field.
     (void)sideways;
 
-    if (held(Key::W) || held(Key::Up))
+    if (isKeyDown(Key::W) || isKeyDown(Key::Up))
         moveVertical = kMoveUp;
-    else if (held(Key::S) || held(Key::Down))
+    else if (isKeyDown(Key::S) || isKeyDown(Key::Down))
         moveVertical = kMoveDown;
     else
         moveVertical = 0.0f;
 
-    running = !held(Key::Shift);
+    running = !isKeyDown(Key::Shift);
 
     const bool freeToMove = owner->state == GameState::Playing && !owner->interactWindow &&
                             owner->windowMode == 0 && playerAlive();

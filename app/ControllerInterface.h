@@ -78,7 +78,6 @@ public:
 
 private:
     static cocos2d::Vec2 designPosition(const cocos2d::EventMouse* event);
-    bool held(int key) const { return isKeyDown(key); }
     bool playerAlive() const;
     bool tutorialShowing() const;
 

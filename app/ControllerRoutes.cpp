@@ -1,5 +1,12 @@
 #include "app/ControllerRoutes.h"
 
+#include "app/GameInterface.h"
+#include "app/HighScores.h"
+#include "ui/CharSelectScreen.h"
+#include "ui/ComicEngine.h"
+#include "ui/CreditScreen.h"
+#include "world/MapEditor.h"
+
 // Each route names the operation of its owner; an owner that does not offer
 // the operation yet leaves its route empty.
 
@@ -33,38 +40,43 @@ void ControllerRoutes::infoPageKey(int key)
 
 bool ControllerRoutes::creditsShowing()
 {
-    // CreditScreen's showing flag is not offered yet.
-    return false;
+    return CreditScreen::getInstance()->isShowing();
 }
 
 void ControllerRoutes::closeCredits()
 {
-    // CreditScreen::close is not offered yet.
+    CreditScreen::getInstance()->close();
 }
 
 void ControllerRoutes::highlightCharacter(int choice)
 {
-    (void)choice; // CharSelectScreen's highlighted choice and showPrompt are not offered yet.
+    CharSelectScreen* screen = CharSelectScreen::getInstance();
+    screen->selection = choice;
+    screen->showPrompt();
 }
 
 void ControllerRoutes::confirmCharacter()
 {
-    // CharSelectScreen::select is not offered yet.
+    CharSelectScreen::getInstance()->select();
 }
 
 void ControllerRoutes::turnComicPage()
 {
-    // ComicEngine's page-complete flag and pageTransition are not offered yet.
+    ComicEngine* comic = ComicEngine::getInstance();
+    if (!comic->pageComplete)
+        return;
+    comic->pageComplete = false;
+    comic->pageTransition(ComicEngine::kTransitionSeconds);
 }
 
 void ControllerRoutes::editorDirectionKey(int direction)
 {
-    (void)direction; // MapEditor::onDirectionKey is not offered yet.
+    MapEditor::getInstance()->onDirectionKey(direction);
 }
 
 void ControllerRoutes::editorKey(int key)
 {
-    (void)key; // The map editor's key handler is not offered yet.
+    MapEditor::getInstance()->onKeyReleased(key);
 }
 
 void ControllerRoutes::menuCloseKey(int key)
@@ -74,17 +86,17 @@ void ControllerRoutes::menuCloseKey(int key)
 
 void ControllerRoutes::openMainMenu()
 {
-    // GameInterface::openMainMenu (the intro's work) is not offered yet.
+    GameInterface::getInstance()->openMainMenu(nullptr);
 }
 
 void ControllerRoutes::highScoreKey(int key)
 {
-    (void)key; // The high-score and initials entry is not offered yet.
+    HighScores::getInstance()->onKeyPressed(key);
 }
 
 void ControllerRoutes::highScoreButton(int button)
 {
-    (void)button; // The high-score and initials entry is not offered yet.
+    HighScores::getInstance()->onPadButton(button);
 }
 
 void ControllerRoutes::shopKey(int key)

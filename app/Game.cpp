@@ -1,5 +1,7 @@
 #include "app/Game.h"
 
+#include "world/MapEditor.h"
+
 #include "app/DisplaySettings.h"
 #include "app/GameInterface.h"
 #include "app/ResolutionVerify.h"
@@ -37,6 +39,8 @@ void Game::startGame()
     GameInterface* driver = GameInterface::getInstance();
     driver->init();
     driver->loadLevel();
+    // Map makers start the game with TALLOWIND_EDITOR=1 to edit the loaded zone.
+    MapEditor::getInstance()->enterOnRequest();
     scheduleUpdate();
 }
 

@@ -20,6 +20,10 @@
 #include "ui/UIObjectDescriptor.h"
 #include "ui/UITextConsole.h"
 #include "ui/UIUnlockBar.h"
+#include "world/MapEditor.h"
+#include "world/Train.h"
+#include "world/WorldMap.h"
+#include "app/GameCamera.h"
 
 #include <algorithm>
 
@@ -98,7 +102,7 @@ void GameInterface::init()
         gameLayer->addChild(weather->darkLayer, kWeatherDarkZ);
     if (weather->flashLayer)
         gameLayer->addChild(weather->flashLayer, kWeatherFlashZ);
-    // The map editor singleton is made here once the editor exists.
+    MapEditor::getInstance();
 
     registerStates();
     gameLayer->addChild(ComicEngine::getInstance(), kComicZ);
@@ -307,7 +311,11 @@ void GameInterface::refreshCursor()
 
 Vec2 GameInterface::onMouseMove(Vec2 position)
 {
-    // Until the cursor work is done the controller keeps the position as given.
+    position.x = std::clamp(position.x, 0.0f, visibleSize.width);
+    position.y = std::clamp(position.y, 0.0f, visibleSize.height);
+    // The cursor picture and aiming come with the cursor's own work.
+    if (state == GameState::Edit && controller && controller->mouseButtonDown[0])
+        MapEditor::getInstance()->onMouseMove(Director::getInstance()->convertToGL(position));
     return position;
 }
 
@@ -319,11 +327,39 @@ void GameInterface::onMouseAction(int button, Vec2 position)
 
 void GameInterface::onMouseClick(int button, Vec2 position)
 {
-    (void)button;
-    (void)position;
+    // Outside the editor a release cancels the weapon's warm-up, which comes
+    // with the player's own work.
+    if (state != GameState::Edit)
+        return;
+    const Vec2 gl = Director::getInstance()->convertToGL(position);
+    if (button != 1) {
+        onEditorMouse(gl.x, gl.y);
+        return;
+    }
+    // The right button looks around the map: the view and the listener move there.
+    const Vec2 point = WorldMap::getInstance()->screenToWorld(gl);
+    GameCamera::getInstance()->position = point;
+    WorldMap::getInstance()->setCameraCentre(point);
+    SoundEngine::getInstance()->listener = point;
 }
 
-// Trains come with the player interactions' own work.
+void GameInterface::onEditorMouse(float x, float y)
+{
+    if (state == GameState::Edit)
+        MapEditor::getInstance()->onMouseClick(Vec2(x, y));
+}
+
+Vec2 GameInterface::randomPointAroundView() const
+{
+    const Vec2 camera = GameCamera::getInstance()->position;
+    const int spanX = std::max(1, static_cast<int>(static_cast<int>(visibleSize.width) * 1.2f));
+    const int spanY = std::max(1, static_cast<int>(static_cast<int>(visibleSize.height) * 1.2f));
+    const float x = camera.x + static_cast<float>(std::rand() % spanX + 1) - visibleSize.width * 0.5f;
+    const float y = camera.y + static_cast<float>(std::rand() % spanY + 1) - visibleSize.height * 0.5f;
+    return Vec2(x, y);
+}
+
 void GameInterface::spawnTrain()
 {
+    train = Train::spawnOnMap(trainlocation);
 }

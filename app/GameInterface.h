@@ -78,6 +78,10 @@ public:
     cocos2d::Vec2 onMouseMove(cocos2d::Vec2 position);
     void onMouseAction(int button, cocos2d::Vec2 position);
     void onMouseClick(int button, cocos2d::Vec2 position);
+    // A click for the map editor, in the Edit state only.
+    void onEditorMouse(float x, float y);
+    // A random point within 1.2 view sizes around the camera (rain, ambience).
+    cocos2d::Vec2 randomPointAroundView() const;
     // Player interactions.
     void spawnTrain();
     void checkRunEnd();

@@ -7,19 +7,26 @@
 #include "app/Game.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
+#include "app/HighScores.h"
 #include "app/SoundEngine.h"
 #include "app/SpriteHelpers.h"
+#include "app/StatEngine.h"
+#include "app/WeatherEngine.h"
 #include "platform/GamePaths.h"
 #include "ui/UICopHUD.h"
 #include "ui/UIMainHUD.h"
 #include "world/GameData.h"
 #include "world/LevelSettings.h"
+#include "world/MapEditor.h"
 #include "world/MapFile.h"
 #include "world/Pather.h"
 #include "world/WorldMap.h"
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 USING_NS_CC;
 
@@ -86,6 +93,51 @@ constexpr std::array<ZoneUnlocks, GameData::kZoneCount> kZoneUnlocks{{
     {{2012, 2026, 2017, 0}, 2040, 109, 2031, 7000, 2021, 6000},
 }};
 
+// Achievements for what did not happen in the run: the statistic has no run
+// count (or no record at all).
+constexpr std::array<std::pair<int32_t, int32_t>, 5> kCleanRunAchievements{{
+    {1011, 121}, // no contract accepted
+    {1010, 122}, // no body reported
+    {1002, 115}, // no contract failed
+    {1013, 111}, // no shot missed
+    {1014, 110}, // nothing bought
+}};
+constexpr int kLastZone = 2;
+constexpr int kToughDifficulty = 1;
+constexpr int kImpossibleDifficulty = 2;
+
+// What leaving a zone wins besides the run's unlocks.
+void grantZoneAchievements(int difficulty)
+{
+    Achievements* achievements = Achievements::getInstance();
+    if (GameData::getInstance()->currentZone == kLastZone)
+    {
+        if (difficulty == kImpossibleDifficulty)
+            achievements->setAchievement(131);
+        else if (difficulty == kToughDifficulty)
+            achievements->setAchievement(132);
+    }
+    const StatEngine* stats = StatEngine::getInstance();
+    for (const auto& [stat, achievement] : kCleanRunAchievements)
+    {
+        const StatRecord* record = stats->find(stat);
+        if (!record || record->run == 0)
+            achievements->setAchievement(achievement);
+    }
+    // Achievement 129 (a full set of items carried) waits for the player's inventory.
+}
+
+// The open interaction window (vending machine, dealer, inventory) goes, and
+// the driver forgets it and its mode, so nothing waits on a window that is not
+// there. The end-of-run windows (modes 4 and 5) are not interaction windows.
+// UIInteractWindow is not offered yet, so no window can actually be open.
+void forgetInteractWindow(UIInteractWindow*& window, int& windowMode)
+{
+    window = nullptr;
+    if (windowMode >= 1 && windowMode <= 3)
+        windowMode = 0;
+}
+
 bool mapFileExists(const std::string& path)
 {
     return GamePaths::fileExists(path);
@@ -112,11 +164,14 @@ void letPlayerGo(Player*& player)
 void GameInterface::loadLevel()
 {
     levelUsed = false;
-    // WeatherEngine::clearRain and MobManager::clear are not offered yet.
+    WeatherEngine::getInstance()->clearRain();
+    // MobManager::clear is not offered yet.
     letPlayerGo(player);
     // PoliceManager::reset is not offered yet.
     WorldMap* map = WorldMap::getInstance();
     map->clear();
+    // The train hung under the world node and went with the map.
+    train = nullptr;
 
     SoundEngine* sound = SoundEngine::getInstance();
     sound->stopAll();
@@ -125,7 +180,6 @@ void GameInterface::loadLevel()
 
     // The path finder is sized to its map: the next use makes a fresh one.
     Pather::destroyInstance();
-    // The map editor's selection is cleared once the editor exists.
 
     runOver = false;
     papersBought = false;
@@ -138,7 +192,11 @@ void GameInterface::loadLevel()
     const std::string mapPath = data->getLevelMapPath();
     if (mapFileExists(mapPath))
     {
-        const LevelSettings settings = readLevelSettings(data->getLevelSettingsPath());
+        std::vector<DataFileProblem> problems;
+        const LevelSettings settings = readLevelSettings(data->getLevelSettingsPath(), &problems);
+        // A faulty line keeps its default; the map maker hears where it is.
+        for (const DataFileProblem& problem : problems)
+            std::fprintf(stderr, "Tallowind: %s\n", problem.describe().c_str());
         zoneCitizenCount = settings.citizenCount;
         contactcount = settings.contactCount;
         maxmissionspawndistance = settings.maxMissionSpawnDistance;
@@ -146,8 +204,8 @@ void GameInterface::loadLevel()
         trainlocation = settings.trainLocation;
         // The citizen target (PopulationSettings) and the contract value table
         // take their values once their owners offer them.
-        readMapFile(mapPath);
-        map->mapLoaded = true;
+        // A map file the reader refuses leaves an empty map, not one loaded from the file.
+        map->mapLoaded = readMapFile(mapPath);
     }
     else
     {
@@ -166,7 +224,9 @@ void GameInterface::loadLevel()
     GameCamera* camera = GameCamera::getInstance();
     camera->position = WorldMap::gridToPixel(map->mapCentre.x, map->mapCentre.y);
     camera->update(0.0f);
-    // In Edit the editor panel and its marker sprites come back once the editor exists.
+    // The editor's selection went with the old map; in Edit its panel and
+    // marker sprites come back.
+    MapEditor::getInstance()->onLevelLoaded();
 }
 
 void GameInterface::startRun()
@@ -179,9 +239,12 @@ void GameInterface::startRun()
     runEndStep = 0;
     dealerHintTimer = 0.0f;
     levelUsed = true;
+    // A restart still waiting loses its fade below (the overlay goes), so it
+    // would never finish: the new run replaces it.
+    restarting = false;
 
-    // Clearing the console, the zone and difficulty tuning, the statistics'
-    // run counters and the high-score store's murder list wait for their owners.
+    // Clearing the console and the zone and difficulty tuning wait for their owners.
+    StatEngine::getInstance()->resetRunCounters();
     if (flashOverlay)
     {
         flashOverlay->stopAllActions();
@@ -189,6 +252,9 @@ void GameInterface::startRun()
         flashOverlay = nullptr;
     }
     clearMessages();
+    HighScores* scores = HighScores::getInstance();
+    scores->clearMurders();
+    scores->closeScreens();
 
     if (mainHUD)
         mainHUD->setVisible(true);
@@ -253,7 +319,7 @@ void GameInterface::restart()
 
 void GameInterface::reloadLevelAndStart()
 {
-    // WeatherEngine::clearRain is not offered yet.
+    WeatherEngine::getInstance()->clearRain();
     restarting = false;
     // Nothing may keep pointing at the player that goes with the actors.
     letPlayerGo(player);
@@ -262,13 +328,14 @@ void GameInterface::reloadLevelAndStart()
     Pather::destroyInstance();
     WorldMap* map = WorldMap::getInstance();
     map->clear();
+    train = nullptr;
     creditsEarned = 0;
     if (rankTableNode)
     {
         rankTableNode->removeFromParent();
         rankTableNode = nullptr;
     }
-    // The high-score store's initials reset waits for the store.
+    HighScores::getInstance()->resetInitials();
 
     const std::string mapPath = GameData::getInstance()->getLevelMapPath();
     if (mapFileExists(mapPath))
@@ -277,6 +344,8 @@ void GameInterface::reloadLevelAndStart()
         map->init(kEmptyMapSize, kEmptyMapSize);
     map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
     map->addAllObjectSprites();
+    // The editor must not keep a selection of the map that went.
+    MapEditor::getInstance()->onLevelLoaded();
 
     startRun();
     if (logoSprite)
@@ -291,9 +360,7 @@ void GameInterface::playerDied(int cause)
     setState(GameState::Dead);
     if (mode != kNormalMode)
         grantRunUnlocks();
-    // UIInteractWindow is not offered yet, so no window can be open to remove;
-    // the driver forgets it all the same.
-    interactWindow = nullptr;
+    forgetInteractWindow(interactWindow, windowMode);
     queueMessage(deathMessage(cause), true);
     // Clearing the console waits for UITextConsole::clear.
 }
@@ -311,9 +378,9 @@ void GameInterface::grantRunUnlocks()
         for (int unlock : wins.normal)
             if (unlock != 0)
                 achievements->unlock(unlock, false, false);
-        if (difficulty == 1)
+        if (difficulty == kToughDifficulty)
             achievements->unlock(wins.tough, false, false);
-        // Achievement wins.achievement waits for Achievements::setAchievement.
+        achievements->setAchievement(wins.achievement);
         break;
     case 1:
         if (creditsEarned >= wins.scoreAttackCredits)
@@ -326,24 +393,26 @@ void GameInterface::grantRunUnlocks()
     default:
         break;
     }
-    // Saving the game state waits for StatEngine::saveGameState.
+    StatEngine::getInstance()->saveGameState();
 }
 
 void GameInterface::completeZone()
 {
     grantRunUnlocks();
-    // The zone and no-crime achievements wait for Achievements::setAchievement
-    // and the statistics' run counters.
+    grantZoneAchievements(difficulty);
     runOver = true;
     // The HUD overlay's pending node waits for GameInterface::removeOverlayNode.
-    // The interaction window (not offered yet) goes, and with it its pointer and mode.
-    interactWindow = nullptr;
-    if (windowMode != 4 && windowMode != 5)
-        windowMode = 0;
+    forgetInteractWindow(interactWindow, windowMode);
 
     letPlayerGo(player);
-    // The run summary (once per run) waits for the end-of-run screens.
-    runSummaryShown = true;
+    if (!runSummaryShown)
+    {
+        runSummaryShown = true;
+        HighScores* scores = HighScores::getInstance();
+        if (mode != kNormalMode)
+            scores->resetInitials();
+        scores->showRunSummary();
+    }
     zoneCompleted = true;
     // Opening the message pages waits for MenuEngine::showMessagePages.
 }
@@ -354,18 +423,22 @@ bool GameInterface::isRunOver() const
         return false;
     if (player && player->health > 0)
         return false;
-    // In the other modes the high-score store's summary and prompt count too,
-    // once the store offers them.
-    return runEndStep == kLastRunEndStep;
+    if (runEndStep != kLastRunEndStep)
+        return false;
+    if (mode == kNormalMode)
+        return true;
+    const HighScores* scores = HighScores::getInstance();
+    return !scores->summaryNode && !scores->promptNode;
 }
 
 void GameInterface::leaveRunToMenu()
 {
+    HighScores::getInstance()->closeScreens();
     if (mainHUD)
         mainHUD->setVisible(false);
     if (copHUD)
         copHUD->setVisible(false);
-    // Closing the end-of-run screens and opening the main menu wait for their owners.
+    openMainMenu(nullptr);
 }
 
 void GameInterface::addConsoleLine(const std::string& text)
@@ -414,7 +487,14 @@ void GameInterface::showWeaponIcon()
 
 void GameInterface::saveMap()
 {
-    const std::string path = GameData::getInstance()->getLevelMapPath();
+    const GameData* data = GameData::getInstance();
+    // A zone without a level name has no map file to write.
+    if (GameData::levelName(data->currentZone).empty())
+    {
+        queueMessage("`@Map not saved:`7 no map file for this zone.", true);
+        return;
+    }
+    const std::string path = data->getLevelMapPath();
     if (writeMapFile(path, zoneCitizenCount, trainlocation))
         queueMessage("Map saved. :-)", true);
     else

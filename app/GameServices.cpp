@@ -19,6 +19,7 @@
 #include "ui/UITextConsole.h"
 #include "ui/UIUnlockBar.h"
 #include "platform/StatsStore.h"
+#include "world/MapEditor.h"
 #include "world/Pather.h"
 #include "world/Train.h"
 #include "world/WorldMap.h"
@@ -184,13 +185,17 @@ void GameServices::closeMainMenu()
 
 void GameServices::leaveEditor()
 {
-    GameInterface::getInstance()->refreshCursor();
-    // Hiding the editor panel and its marker sprites waits for the map editor.
+    // Hiding the editor also gives the game its cursor back.
+    MapEditor* editor = MapEditor::getInstance();
+    editor->setVisible(false);
+    editor->hideMarkers();
 }
 
 void GameServices::enterEditor()
 {
-    // Showing the editor panel and its marker sprites waits for the map editor.
+    MapEditor* editor = MapEditor::getInstance();
+    editor->setVisible(true);
+    editor->showMarkers();
 }
 
 void GameServices::showRain()

@@ -5,6 +5,8 @@
 #include "app/Game.h"
 #include "app/GameInterface.h"
 #include "app/SpriteHelpers.h"
+#include "app/StatEngine.h"
+#include "ui/UIObjectDescriptor.h"
 #include "ui/UIText.h"
 
 USING_NS_CC;
@@ -185,12 +187,16 @@ void GameInterface::backToMenu()
         flashOverlay->stopAllActions();
         flashOverlay->setOpacity(0);
     }
-    // GameInterface::openMainMenu (the intro's work) is not offered yet.
+    openMainMenu(nullptr);
 }
 
 bool dismissTutorial()
 {
-    // TutorialEngine's enabled flag and current entry are not offered yet, so
-    // no hint can be dismissed.
-    return false;
+    // The tutorials option lives with the saved game state.
+    if (!StatEngine::getInstance()->tutorialsEnabled)
+        return false;
+    if (UIObjectDescriptor* marker = GameInterface::getInstance()->targetMarker)
+        marker->hold = false;
+    // Clearing TutorialEngine's current entry waits for that field.
+    return true;
 }

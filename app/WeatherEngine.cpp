@@ -35,21 +35,6 @@ float WeatherEngine::drawStrikeDelay()
     return static_cast<float>(first + second);
 }
 
-Vec2 WeatherEngine::pointAroundView()
-{
-    const Size size = GameInterface::getInstance()->visibleSize;
-    const Vec2 camera = GameCamera::getInstance()->position;
-    int spanX = static_cast<int>(static_cast<int>(size.width) * 1.2f);
-    int spanY = static_cast<int>(static_cast<int>(size.height) * 1.2f);
-    if (spanX == 0)
-        spanX = 1;
-    if (spanY == 0)
-        spanY = 1;
-    const float x = camera.x + static_cast<float>(std::rand() % spanX + 1) - size.width * 0.5f;
-    const float y = camera.y + static_cast<float>(std::rand() % spanY + 1) - size.height * 0.5f;
-    return Vec2(x, y);
-}
-
 void WeatherEngine::update(float dt)
 {
     if (!parent)
@@ -68,7 +53,7 @@ void WeatherEngine::update(float dt)
 
     if (dropCount < kLevels[intensity].mostDrops)
     {
-        auto* drop = new RainDrop(pointAroundView());
+        auto* drop = new RainDrop(GameInterface::getInstance()->randomPointAroundView());
         drops.push_back(drop);
         ++dropCount;
     }
@@ -96,7 +81,7 @@ void WeatherEngine::fall(RainDrop* drop, float dt)
     if (drop->landingZ() < z)
         return;
     splashAt(node->getPosition());
-    drop->placeAt(pointAroundView());
+    drop->placeAt(GameInterface::getInstance()->randomPointAroundView());
 }
 
 void WeatherEngine::splashAt(Vec2 point)

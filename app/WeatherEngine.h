@@ -56,8 +56,6 @@ private:
     WeatherEngine();
 
     static float drawStrikeDelay();
-    // A random map point around the view, where new and restarting drops go.
-    static cocos2d::Vec2 pointAroundView();
     void countDownStrike(float dt);
     void fall(RainDrop* drop, float dt);
     void splashAt(cocos2d::Vec2 point);

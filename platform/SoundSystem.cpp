@@ -55,6 +55,9 @@ SoundResult SoundSystem::init(int maxChannels)
 
 bool SoundSystem::openMixer()
 {
+    // SDL would otherwise turn SIGINT and SIGTERM into quit events that the
+    // game never reads, and the game could no longer be stopped from outside.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     if (Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kOutputChannels, kBufferSamples) != 0) {

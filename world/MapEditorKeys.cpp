@@ -60,10 +60,10 @@ void MapEditor::nextZone()
 {
     GameData* data = GameData::getInstance();
     data->currentZone = (data->currentZone + 1) % GameData::kZoneCount;
-    // The selection belongs to the map about to go.
+    // The selection belongs to the map about to go. The load itself brings
+    // the editor back over the new map (onLevelLoaded).
     clearSelection();
     GameInterface::getInstance()->loadLevel();
-    onLevelLoaded();
 }
 
 void MapEditor::onKeyReleased(int keyCode)

@@ -79,7 +79,7 @@ void MapEditor::onMouseClick(Vec2 screenPoint)
     if (selectedObject)
     {
         Vec2 spot;
-        if (!objectSpotAt(selectedObject->def, screenPoint, spot))
+        if (!selectedObject->def || !objectSpotAt(selectedObject->def, screenPoint, spot))
             return;
         selectedObject->setPosition(spot);
         highlightObject(selectedObject);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "2d/Animation.h"
+#include "base/RefOwnership.h"
 
 namespace cocos2d {
 
@@ -33,13 +34,7 @@ void AnimationCache::addAnimation(Animation* animation, const std::string& name)
 {
     if (!animation)
         return;
-    animation->retain();
-    auto found = _animations.find(name);
-    if (found != _animations.end()) {
-        found->second->release();
-        found->second = animation;
-    } else
-        _animations.emplace(name, animation);
+    assignRetained(_animations[name], animation);
 }
 
 Animation* AnimationCache::getAnimation(const std::string& name) const

@@ -46,8 +46,7 @@ bool ParticleSystem::initWithTotalParticles(int count)
 
 void ParticleSystem::setTotalParticles(int count)
 {
-    _totalParticles = std::max(0, count);
-    _particles.resize(std::size_t(_totalParticles));
+    _particles.resize(std::size_t(std::max(0, count)));
     _particleCount = std::min(_particleCount, _particles.size());
 }
 
@@ -165,12 +164,12 @@ bool ParticleSystem::updateParticle(Particle& p, float dt)
     return true;
 }
 
-Vec2 ParticleSystem::drawPosition(const Particle& p) const
+Vec2 ParticleSystem::drawPosition(const Particle& p, const Vec2& reference) const
 {
     if (_positionType == PositionType::GROUPED)
         return p.pos;
     // Free and relative particles keep their place while the emitter moves on.
-    return p.pos - (emitterReference() - p.startPos);
+    return p.pos - (reference - p.startPos);
 }
 
 void ParticleSystem::update(float dt)

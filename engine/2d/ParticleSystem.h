@@ -49,9 +49,9 @@ public:
     virtual bool initWithTotalParticles(int count);
 
     void setTotalParticles(int count);
-    int getTotalParticles() const { return _totalParticles; }
+    int getTotalParticles() const { return int(_particles.size()); }
     int getParticleCount() const { return int(_particleCount); }
-    bool isFull() const { return int(_particleCount) == _totalParticles; }
+    bool isFull() const { return _particleCount == _particles.size(); }
     bool isActive() const { return _active; }
     // Stops emitting; living particles finish their lives.
     void stopSystem();
@@ -146,13 +146,13 @@ protected:
     void addParticle();
     void initParticle(Particle& particle);
     bool updateParticle(Particle& particle, float dt);
-    // Where a particle is drawn, in node space.
-    Vec2 drawPosition(const Particle& particle) const;
+    // Where a particle is drawn, in node space; reference is this frame's
+    // emitterReference(), found once for all the particles.
+    Vec2 drawPosition(const Particle& particle, const Vec2& reference) const;
     Vec2 emitterReference() const;
 
     std::vector<Particle> _particles;
     std::size_t _particleCount = 0;
-    int _totalParticles = 0;
     bool _active = true;
     float _elapsed = 0.0f;
     float _emitCounter = 0.0f;

@@ -46,9 +46,10 @@ void ParticleSystemQuad::draw(Renderer* renderer, const Mat4& transform, uint32_
     if (!renderer || _particleCount == 0)
         return;
     Quad* quads = renderer->appendQuads(_texture, _blendFunc, _particleCount);
+    const Vec2 reference = emitterReference();
     for (std::size_t i = 0; i < _particleCount; ++i) {
         const Particle& p = _particles[i];
-        const Vec2 centre = drawPosition(p);
+        const Vec2 centre = drawPosition(p, reference);
         const float half = p.size * 0.5f;
         const float alpha = std::min(1.0f, std::max(0.0f, p.color.a));
         // Premultiplied, like every colour the engine sends.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "2d/SpriteFrame.h"
+#include "base/RefOwnership.h"
 #include "platform/FileUtils.h"
 #include "renderer/Texture2D.h"
 #include "renderer/TextureCache.h"
@@ -215,13 +216,7 @@ void SpriteFrameCache::addSpriteFrame(SpriteFrame* frame, const std::string& nam
 {
     if (!frame)
         return;
-    frame->retain();
-    auto found = _frames.find(name);
-    if (found != _frames.end()) {
-        found->second->release();
-        found->second = frame;
-    } else
-        _frames.emplace(name, frame);
+    assignRetained(_frames[name], frame);
 }
 
 SpriteFrame* SpriteFrameCache::findSpriteFrame(const std::string& name) const

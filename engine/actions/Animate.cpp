@@ -45,32 +45,24 @@ bool Animate::initWithAnimation(Animation* animation)
 void Animate::startWithTarget(Node* target)
 {
     ActionInterval::startWithTarget(target);
-    if (_originalFrame) {
-        _originalFrame->release();
-        _originalFrame = nullptr;
-    }
-    Sprite* sprite = dynamic_cast<Sprite*>(target);
-    if (sprite && _animation->getRestoreOriginalFrame()) {
-        _originalFrame = sprite->getSpriteFrame();
-        if (_originalFrame)
-            _originalFrame->retain();
-    }
+    _sprite = dynamic_cast<Sprite*>(target);
+    const bool restore = _sprite && _animation->getRestoreOriginalFrame();
+    assignRetained(_originalFrame, restore ? _sprite->getSpriteFrame() : nullptr);
     _nextFrame = 0;
     _executedLoops = 0;
 }
 
 void Animate::stop()
 {
-    Sprite* sprite = dynamic_cast<Sprite*>(_target);
-    if (sprite && _originalFrame && _animation->getRestoreOriginalFrame())
-        sprite->setSpriteFrame(_originalFrame);
+    if (_sprite && _originalFrame && _animation->getRestoreOriginalFrame())
+        _sprite->setSpriteFrame(_originalFrame);
+    _sprite = nullptr;
     ActionInterval::stop();
 }
 
 void Animate::update(float t)
 {
-    Sprite* sprite = dynamic_cast<Sprite*>(_target);
-    if (!sprite)
+    if (!_sprite)
         return;
     if (t < 1.0f) {
         t *= float(_animation->getLoops());
@@ -83,7 +75,7 @@ void Animate::update(float t)
     }
     const Vector<AnimationFrame*>& frames = _animation->getFrames();
     for (std::size_t i = _nextFrame; i < frames.size() && _splitTimes[i] <= t; ++i) {
-        sprite->setSpriteFrame(frames.at(i)->getSpriteFrame());
+        _sprite->setSpriteFrame(frames.at(i)->getSpriteFrame());
         _nextFrame = i + 1;
     }
 }

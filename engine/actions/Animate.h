@@ -6,6 +6,7 @@
 namespace cocos2d {
 
 class Animation;
+class Sprite;
 class SpriteFrame;
 
 // Plays an Animation on a Sprite: its duration is the animation's duration
@@ -34,6 +35,9 @@ private:
     std::size_t _nextFrame = 0;
     unsigned int _executedLoops = 0;
     SpriteFrame* _originalFrame = nullptr;
+    // The target as a sprite (null for other nodes), found once per start
+    // rather than on every step.
+    Sprite* _sprite = nullptr;
 };
 
 }

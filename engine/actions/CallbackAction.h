@@ -5,7 +5,7 @@ namespace cocos2d {
 
 // What CallFunc and CallFuncN share: they call either a function object or a
 // member of a target, and keep that target alive while they may still call
-// it. Each subclass makes the call with its own arguments in update().
+// it. Each subclass passes its own arguments to invoke() in update().
 template <class Callback, class Function, class Selector>
 class CallbackAction : public ActionInstant
 {
@@ -37,6 +37,16 @@ public:
 
 protected:
     CallbackAction() = default;
+
+    // Calls the function object, or else the target's member, with args.
+    template <class... Args>
+    void invoke(Args... args)
+    {
+        if (_function)
+            _function(args...);
+        else if (_selectorTarget && _selector)
+            (_selectorTarget->*_selector)(args...);
+    }
 
     Function _function;
     Ref* _selectorTarget = nullptr;

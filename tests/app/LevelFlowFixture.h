@@ -4,6 +4,7 @@
 // game's half-size design resolution. Nothing of the driver's one-time set-up
 // runs; each test sets the fields it needs, and the fixture puts the shared
 // singletons back afterwards.
+#include "TempFolder.h"
 #include "actors/Player.h"
 #include "app/Game.h"
 #include "app/GameCamera.h"
@@ -17,11 +18,15 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 class LevelFlowFixture : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
+        // Runs that end save the game state: never into the tree.
+        scopedSaves = std::make_unique<ScopedSavesFolder>(saves.path());
         director = cocos2d::Director::getInstance();
         view = cocos2d::GLView::createHeadless("flow test", cocos2d::Size(1280, 720));
         view->retain();
@@ -62,6 +67,7 @@ protected:
         director->end();
         director->stepFrame(0.0f);
         view->release();
+        scopedSaves.reset();
     }
 
     void resetDriver()
@@ -91,6 +97,8 @@ protected:
             director->stepFrame(dt);
     }
 
+    TempFolder saves;
+    std::unique_ptr<ScopedSavesFolder> scopedSaves;
     // A player the test keeps itself (never handed to the flow's removals).
     ObjectDef playerDef;
     Player player{&playerDef, false};

@@ -1,9 +1,11 @@
 #include "LevelFlowFixture.h"
 
 #include "actors/Player.h"
+#include "app/HighScores.h"
 #include "app/SoundInstance.h"
 #include "ui/UIText.h"
 #include "world/ObjectDef.h"
+#include "world/Train.h"
 
 #include <array>
 #include <cmath>
@@ -84,6 +86,20 @@ TEST_F(LevelFlowTest, LoadsEachZoneOfTheAssets)
         previousCityLoop = driver->cityLoopSound;
         director->stepFrame(1.0f / 60.0f);
     }
+}
+
+TEST_F(LevelFlowTest, TheTrainGoesWithTheMapItRanOn)
+{
+    loadZone(0);
+    driver->train = Train::spawnOnMap(driver->trainlocation);
+    ASSERT_NE(driver->train, nullptr);
+    loadZone(1);
+    EXPECT_EQ(driver->train, nullptr);
+
+    driver->train = Train::spawnOnMap(driver->trainlocation);
+    ASSERT_NE(driver->train, nullptr);
+    driver->reloadLevelAndStart();
+    EXPECT_EQ(driver->train, nullptr);
 }
 
 TEST_F(LevelFlowTest, AMissingMapFileGivesAnEmptyMap)
@@ -168,6 +184,20 @@ TEST_F(LevelFlowTest, RestartFadesOutAndStartsAgainWithNothingPointingAtTheOldPl
     EXPECT_FALSE(map->playerSpawnMarkers.empty());
 }
 
+TEST_F(LevelFlowTest, ARunStartedDuringARestartLeavesRestartsPossible)
+{
+    loadZone(2);
+    driver->restart();
+    driver->startRun(); // the menu starts a run during the fade
+    run(2.0f);
+    EXPECT_FALSE(driver->restarting);
+    EXPECT_EQ(driver->state, GameState::Playing);
+    driver->restart();
+    EXPECT_TRUE(driver->restarting);
+    run(2.0f);
+    EXPECT_FALSE(driver->restarting);
+}
+
 TEST_F(LevelFlowTest, DeathShowsItsCause)
 {
     const std::array<const char*, 8> messages = {
@@ -192,8 +222,11 @@ TEST_F(LevelFlowTest, DeathShowsItsCause)
         EXPECT_EQ(driver->popupText->getAnchorPoint(), Vec2(0.5f, 1.0f)); // centred
     }
     driver->clearMessages();
+    driver->windowMode = 2; // died at the dealer: contracts must not stay frozen
     driver->playerDied(99);
     EXPECT_EQ(shownText(), messages[0]);
+    EXPECT_EQ(driver->windowMode, 0);
+    EXPECT_EQ(driver->interactWindow, nullptr);
 }
 
 TEST_F(LevelFlowTest, AVigilanteIsRarelyAVegetarian)
@@ -224,9 +257,29 @@ TEST_F(LevelFlowTest, CompletingTheZoneClosesTheWindowAndLetsThePlayerGo)
     EXPECT_TRUE(driver->zoneCompleted);
     EXPECT_TRUE(driver->runSummaryShown);
     EXPECT_EQ(driver->interactWindow, nullptr);
-    EXPECT_EQ(driver->windowMode, 0);
+    // The dealer's window is gone (the run summary may hold the screen now).
+    EXPECT_NE(driver->windowMode, 2);
     EXPECT_EQ(driver->player, nullptr);
     EXPECT_EQ(camera->target, nullptr);
+}
+
+TEST_F(LevelFlowTest, LeavingTheZoneInAScoreModeOpensTheRunSummaryOnce)
+{
+    driver->mode = 1;
+    driver->state = GameState::Dead;
+    driver->completeZone();
+    EXPECT_TRUE(driver->runSummaryShown);
+    EXPECT_TRUE(saves.exists("gamestate.dat"));
+    // Leaving the run closes the end-of-run screens.
+    driver->leaveRunToMenu();
+    EXPECT_EQ(HighScores::getInstance()->summaryNode, nullptr);
+}
+
+TEST_F(LevelFlowTest, AZoneWithoutAMapFileNameIsNotSaved)
+{
+    loadZone(7);
+    driver->saveMap();
+    EXPECT_EQ(shownText(), "`@Map not saved:`7 no map file for this zone.");
 }
 
 TEST_F(LevelFlowTest, TheRunIsOverOnlyAfterTheLastRunEndStep)

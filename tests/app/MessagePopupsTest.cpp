@@ -1,6 +1,8 @@
 #include "LevelFlowFixture.h"
 
 #include "app/MessagePopups.h"
+#include "app/StatEngine.h"
+#include "ui/UIObjectDescriptor.h"
 #include "ui/UIText.h"
 
 #include <string>
@@ -181,7 +183,22 @@ TEST_F(MessagePopupsTest, BackToMenuClearsTheFadedOutScreen)
     EXPECT_EQ(overlay->getNumberOfRunningActions(), 0u);
 }
 
-TEST_F(MessagePopupsTest, WithoutTheTutorialListNoHintIsDismissed)
+TEST_F(MessagePopupsTest, ThePadDismissesAHintOnlyWithTutorialsOn)
 {
+    StatEngine* stats = StatEngine::getInstance();
+    const bool before = stats->tutorialsEnabled;
+    auto* marker = new UIObjectDescriptor("target", 1);
+    layer->addChild(marker);
+    driver->targetMarker = marker;
+
+    marker->hold = true;
+    stats->tutorialsEnabled = false;
     EXPECT_FALSE(dismissTutorial());
+    EXPECT_TRUE(marker->hold);
+    stats->tutorialsEnabled = true;
+    EXPECT_TRUE(dismissTutorial());
+    EXPECT_FALSE(marker->hold);
+
+    driver->targetMarker = nullptr;
+    stats->tutorialsEnabled = before;
 }

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 #include <string>
 
 // Each start runs in a process of its own (a fresh game driver and resolution
@@ -22,24 +23,28 @@ namespace {
 
 using KeyCode = EventKeyboard::KeyCode;
 
+// Ends the start's own process at once: what the engine keeps for the life of
+// the process is left to the system, as the real program leaves it at its end.
 [[noreturn]] void finish(const std::string& problem)
 {
-    if (problem.empty())
-        std::exit(0);
-    std::fprintf(stderr, "%s\n", problem.c_str());
-    std::exit(1);
+    if (!problem.empty())
+        std::fprintf(stderr, "%s\n", problem.c_str());
+    std::fflush(nullptr);
+    _exit(problem.empty() ? 0 : 1);
 }
 
+// Returns the problem from the scenario, so that its temporary folder is
+// removed before the process ends.
 #define REQUIRE(condition, message)  \
     do                               \
     {                                \
         if (!(condition))            \
-            finish(message);         \
+            return message;          \
     } while (0)
 
 // Reads the modes and settings, makes a headless window of the chosen size
 // and launches the delegate, as the program entry does.
-void launch(TempFolder& folder, AppDelegate& app)
+std::string launch(TempFolder& folder, AppDelegate& app)
 {
     setenv("TALLOWIND_SAVES", folder.path().c_str(), 1);
     setenv("TALLOWIND_ASSETS", (std::string(TALLOWIND_SOURCE_DIR) + "/assets").c_str(), 1);
@@ -52,6 +57,7 @@ void launch(TempFolder& folder, AppDelegate& app)
     // Kept past the end of the run, so the test can still ask it whether it closed.
     mainGLView->retain();
     REQUIRE(app.applicationDidFinishLaunching(), "the delegate refused to start");
+    return std::string();
 }
 
 void stepSeconds(float seconds, float dt = 0.1f)
@@ -66,11 +72,12 @@ std::string shownText()
     return text ? text->text : std::string();
 }
 
-void startWithoutSettingsFile()
+std::string startWithoutSettingsFile()
 {
     TempFolder folder;
     AppDelegate app;
-    launch(folder, app);
+    const std::string problem = launch(folder, app);
+    REQUIRE(problem.empty(), problem);
     GameInterface* driver = GameInterface::getInstance();
     REQUIRE(driver->gameLayer, "the game layer did not register itself");
     REQUIRE(driver->state == GameState::Intro, "a first start goes straight into the intro");
@@ -81,15 +88,16 @@ void startWithoutSettingsFile()
             "the HUD was not built");
     stepSeconds(0.5f);
     REQUIRE(driver->state == GameState::Intro, "the intro did not hold");
-    finish("");
+    return std::string();
 }
 
-void confirmAnUntriedResolution()
+std::string confirmAnUntriedResolution()
 {
     TempFolder folder;
     folder.write("settings.cfg", "1280x1024\nwindowed");
     AppDelegate app;
-    launch(folder, app);
+    const std::string problem = launch(folder, app);
+    REQUIRE(problem.empty(), problem);
     GameInterface* driver = GameInterface::getInstance();
     REQUIRE(!currentDisplayMode.verified, "the file said unverified");
     REQUIRE(driver->state == GameState::Menu && !driver->mainHUD, "the game started before the check");
@@ -114,15 +122,16 @@ void confirmAnUntriedResolution()
     REQUIRE(folder.read("settings.cfg") == "1280x1024\nwindowed\nverified", "not written as verified");
     REQUIRE(!ResolutionVerify::getInstance()->textNode, "the text stayed");
     REQUIRE(!mainGLView->windowShouldClose(), "the program ended");
-    finish("");
+    return std::string();
 }
 
-void letTheCheckTimeOut()
+std::string letTheCheckTimeOut()
 {
     TempFolder folder;
     folder.write("settings.cfg", "-1x-1\nfullscreen");
     AppDelegate app;
-    launch(folder, app);
+    const std::string problem = launch(folder, app);
+    REQUIRE(problem.empty(), problem);
     REQUIRE(shownText().find("Testing Resolution: `!auto`7 - press `$e`7 to confirm.") == 0,
             "wrong text: " + shownText());
     stepSeconds(10.5f);
@@ -133,7 +142,7 @@ void letTheCheckTimeOut()
     REQUIRE(mainGLView->windowShouldClose(), "the time-out did not end the program");
     REQUIRE(folder.read("settings.cfg") == "1024x768\nwindowed", "the fallback was not written");
     REQUIRE(GameInterface::getInstance()->state == GameState::Menu, "the game started after a time-out");
-    finish("");
+    return std::string();
 }
 
 class StartUpTest : public ::testing::Test
@@ -146,15 +155,15 @@ protected:
 
 TEST_F(StartUpTest, AMissingSettingsFileGoesStraightIntoTheIntro)
 {
-    EXPECT_EXIT(startWithoutSettingsFile(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(finish(startWithoutSettingsFile()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(StartUpTest, AnUntriedResolutionIsConfirmedWithEThenTheIntroStarts)
 {
-    EXPECT_EXIT(confirmAnUntriedResolution(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(finish(confirmAnUntriedResolution()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(StartUpTest, AnUnconfirmedResolutionTimesOutToTheSmallestWindowedMode)
 {
-    EXPECT_EXIT(letTheCheckTimeOut(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(finish(letTheCheckTimeOut()), ::testing::ExitedWithCode(0), "");
 }

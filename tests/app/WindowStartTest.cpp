@@ -10,7 +10,9 @@
 
 #include <GLFW/glfw3.h>
 #include <chrono>
+#include <filesystem>
 #include <csignal>
+#include <fcntl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -25,12 +27,14 @@ USING_NS_CC;
 
 namespace {
 
+// Ends the start's own process at once: what the engine keeps for the life of
+// the process is left to the system, as the real program leaves it at its end.
 [[noreturn]] void finish(const std::string& problem)
 {
-    if (problem.empty())
-        std::exit(0);
-    std::fprintf(stderr, "%s\n", problem.c_str());
-    std::exit(1);
+    if (!problem.empty())
+        std::fprintf(stderr, "%s\n", problem.c_str());
+    std::fflush(nullptr);
+    _exit(problem.empty() ? 0 : 1);
 }
 
 // Returns the problem from the scenario, so that its X server is stopped
@@ -62,8 +66,21 @@ std::string windowList()
     return listing;
 }
 
+// The X server started by a start's own process must not hold that process's
+// report pipe, or a crash would leave the test waiting on the server.
+void keepDescriptorsFromChildren()
+{
+    for (int fd = 3; fd < 1024; ++fd)
+    {
+        const int flags = fcntl(fd, F_GETFD);
+        if (flags != -1)
+            fcntl(fd, F_SETFD, flags | FD_CLOEXEC);
+    }
+}
+
 std::string openTheWindowAndRunFrames()
 {
+    keepDescriptorsFromChildren();
     XvfbServer server;
     if (!server.start(1920, 1080))
         return "no X server: " + server.error();
@@ -95,6 +112,65 @@ std::string openTheWindowAndRunFrames()
     return std::string();
 }
 
+
+// The resolution check drawn in the real window and captured to a PNG.
+std::string drawTheResolutionCheck()
+{
+    keepDescriptorsFromChildren();
+    XvfbServer server;
+    if (!server.start(1920, 1080))
+        return "no X server: " + server.error();
+    TempFolder folder;
+    setenv("TALLOWIND_SAVES", folder.path().c_str(), 1);
+    setenv("TALLOWIND_ASSETS", (std::string(TALLOWIND_SOURCE_DIR) + "/assets").c_str(), 1);
+    folder.write("settings.cfg", "1024x768\nwindowed");
+
+    REQUIRE(glfwInit(), "the window library did not start");
+    enumerateDisplayModes();
+    mainGLView = createMainView();
+    REQUIRE(mainGLView && !mainGLView->isHeadless(), "no window was opened");
+    AppDelegate app;
+    REQUIRE(app.applicationDidFinishLaunching(), "the delegate refused to start");
+    Director* director = Director::getInstance();
+    for (int frame = 0; frame < 5; ++frame)
+        director->stepFrame(1.0f / 60.0f);
+
+    const std::string shot = (std::filesystem::temp_directory_path() / "tallowind-resolution-check.png").string();
+    bool written = false;
+    REQUIRE(utils::captureScreen([&written](bool ok, const std::string&) { written = ok; }, shot),
+            "no screen capture");
+    director->stepFrame(1.0f / 60.0f);
+    REQUIRE(written, "the capture was not written");
+
+    Image image;
+    REQUIRE(image.initWithImageFile(shot), "the capture cannot be read");
+    // The text stands in the middle of a dark screen: bright pixels there, none in the corners.
+    const int width = image.getWidth();
+    const int height = image.getHeight();
+    const unsigned char* data = image.getData();
+    auto brightIn = [&](int x0, int y0, int x1, int y1) {
+        int bright = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+            {
+                const unsigned char* p = data + (static_cast<size_t>(y) * width + x) * 4;
+                if (p[0] + p[1] + p[2] > 300)
+                    ++bright;
+            }
+        return bright;
+    };
+    REQUIRE(brightIn(width / 4, height * 2 / 5, width * 3 / 4, height * 3 / 5) > 50, "no text in the middle");
+    REQUIRE(brightIn(0, 0, width / 8, height / 8) == 0, "the corner is not dark");
+    mainGLView->end();
+    return std::string();
+}
+
+}
+
+TEST(WindowStart, TheResolutionCheckIsDrawnInTheMiddleOfTheWindow)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(finish(drawTheResolutionCheck()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(WindowStart, TheWindowOpensAtTheChosenSizeAndRunsFrames)

@@ -150,6 +150,18 @@ void walk(JourneyReport& report, const std::string& saves)
                  "the view did not follow the walking player");
 }
 
+void reachTheMenu(JourneyReport& report, const std::string& saves)
+{
+    GameLaunch game(saves);
+    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
+        return;
+    PlayerJourney journey(game, report, 0.05f, false);
+    if (!journey.introToMenu(true))
+        return;
+    report.check(GameInterface::getInstance()->menu != nullptr,
+                 "no main menu is shown after the intro, so a player has no way to start a run");
+}
+
 void dieAndRestart(JourneyReport& report, const std::string& saves)
 {
     GameLaunch game(saves);
@@ -200,6 +212,14 @@ void dieAndRestart(JourneyReport& report, const std::string& saves)
     report.check(driver->state == GameState::Playing && driver->player, "the restarted run did not hold");
 }
 
+}
+
+TEST_F(HeadlessJourney, TheIntroEndsInTheMainMenu)
+{
+    SharedSavesFolder saves;
+    ASSERT_FALSE(saves.path().empty());
+    EXPECT_EXIT(JourneyReport::runAndExit("menu", [&](JourneyReport& r) { reachTheMenu(r, saves.path()); }),
+                ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(HeadlessJourney, ADeadPlayerRestartsWithSpaceAfterTheEndOfRunScreens)

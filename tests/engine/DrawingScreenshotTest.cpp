@@ -48,13 +48,7 @@ protected:
     {
         ASSERT_FALSE(sharedDisplay().display().empty()) << sharedDisplay().error();
         folder.searchFirst();
-        GLView* view = GLView::createWithRect("drawing test", Rect(0, 0, WIDTH, HEIGHT), 1.0f);
-        ASSERT_NE(view, nullptr);
-        ASSERT_TRUE(glContextReady());
-        view->setDesignResolutionSize(WIDTH, HEIGHT, ResolutionPolicy::FIXED_HEIGHT);
-        Director::getInstance()->setOpenGLView(view);
-        scene = Scene::create();
-        Director::getInstance()->runWithScene(scene);
+        ASSERT_TRUE(openWindowScene("drawing test", WIDTH, HEIGHT, scene));
     }
 
     void TearDown() override

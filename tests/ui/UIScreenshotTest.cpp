@@ -24,13 +24,7 @@ protected:
     {
         UITestAssets::install();
         ASSERT_TRUE(xvfb.start(640, 480)) << xvfb.error();
-        GLView* view = GLView::createWithRect("ui screenshot", Rect(0, 0, kWidth, kHeight), 1.0f);
-        ASSERT_NE(view, nullptr);
-        ASSERT_TRUE(glContextReady());
-        view->setDesignResolutionSize(kWidth, kHeight, ResolutionPolicy::FIXED_HEIGHT);
-        Director::getInstance()->setOpenGLView(view);
-        scene = Scene::create();
-        Director::getInstance()->runWithScene(scene);
+        ASSERT_TRUE(openWindowScene("ui screenshot", kWidth, kHeight, scene));
     }
 
     void TearDown() override

@@ -1,13 +1,12 @@
 #include "UITestAssets.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <vector>
 
 #include "cocos2d.h"
+#include "support/ScratchFolder.h"
 #include "ui/GlyphFrameTable.h"
 
 USING_NS_CC;
@@ -113,14 +112,13 @@ void writeWindow(const std::string& folder)
 
 const std::string& UITestAssets::install()
 {
-    static std::string folder;
-    if (!folder.empty())
+    // Removed when the test program ends.
+    static const ScratchFolder scratch("tallowind_ui");
+    static bool installed = false;
+    const std::string& folder = scratch.path();
+    if (installed)
         return folder;
-    char pattern[] = "/tmp/tallowind_ui_XXXXXX";
-    const char* made = mkdtemp(pattern);
-    folder = made ? made : "/tmp";
-    if (made)
-        std::atexit([]() { std::filesystem::remove_all(install()); });
+    installed = true;
     const std::string realFont = realFontFolder();
     if (realFont.empty())
         writeFont(folder);

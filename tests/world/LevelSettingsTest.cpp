@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-
+#include "support/ScratchFolder.h"
 #include "world/LevelSettings.h"
 
 TEST(LevelSettings, KeysSetTheirValues)
@@ -65,8 +63,6 @@ TEST(LevelSettings, MissingFileGivesDefaults)
     EXPECT_EQ(s.contractValues[LevelSettings::Base], 150);
     ASSERT_EQ(problems.size(), 1u);
 
-    const std::string path = ::testing::TempDir() + "tw_settings_test.txt";
-    std::ofstream(path) << "citizencount=90\n";
-    EXPECT_EQ(readLevelSettings(path).citizenCount, 90);
-    std::remove(path.c_str());
+    const ScratchFolder folder("tw_settings");
+    EXPECT_EQ(readLevelSettings(folder.write("tallowind_levelOne.txt", "citizencount=90\n")).citizenCount, 90);
 }

@@ -3,7 +3,6 @@
 #include "app/Game.h"
 #include "app/GameInterface.h"
 #include "app/GameState.h"
-#include "app/SoundEngine.h"
 #include "cocos2d.h"
 #include "support/XvfbServer.h"
 #include "ui/InterfaceManager.h"
@@ -15,8 +14,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <unistd.h>
 
 USING_NS_CC;
 
@@ -25,15 +27,16 @@ namespace {
 constexpr int kWidth = 640;
 constexpr int kHeight = 360;
 
-}
-
-TEST(MapEditorScreenshot, ThePanelDescribesTheSelectedCell)
+// Enters the editor over the first zone, selects the cell under the camera
+// and captures the screen; the empty answer when all went well.
+std::string shootEditor()
 {
     XvfbServer xvfb;
-    ASSERT_TRUE(xvfb.start(1024, 768)) << xvfb.error();
+    if (!xvfb.start(1024, 768))
+        return xvfb.error();
     GLView* view = GLView::createWithRect("Tallowind", Rect(0, 0, kWidth, kHeight), 1.0f);
-    ASSERT_NE(view, nullptr);
-    ASSERT_TRUE(glContextReady());
+    if (!view || !glContextReady())
+        return "no window with a GL context";
     view->setDesignResolutionSize(kWidth / 2.0f, kHeight / 2.0f, ResolutionPolicy::FIXED_HEIGHT);
     Director* director = Director::getInstance();
     director->setOpenGLView(view);
@@ -66,34 +69,42 @@ TEST(MapEditorScreenshot, ThePanelDescribesTheSelectedCell)
     editor->onMouseClick(director->convertToUI(map->gridToScreen(cell) + Vec2(16.0f, 16.0f)));
     for (int i = 0; i < 60; ++i)
         director->stepFrame(1.0f / 60.0f);
-    EXPECT_EQ(editor->panel->getPosition(), editor->panel->shownPosition);
-    ASSERT_NE(editor->infoText, nullptr);
-    EXPECT_EQ(editor->infoText->text.rfind("Tile: ", 0), 0u);
+    if (editor->panel->getPosition() != editor->panel->shownPosition)
+        return "the panel is not in its place";
+    if (!editor->infoText || editor->infoText->text.rfind("Tile: ", 0) != 0)
+        return "the panel does not describe the cell";
 
-    const std::string folder = (std::filesystem::temp_directory_path() / "tallowind-editor-shot").string();
+    const std::string folder =
+        (std::filesystem::temp_directory_path() / ("tallowind-editor-shot-" + std::to_string(getpid()))).string();
     std::filesystem::create_directories(folder);
     const std::string shot = folder + "/editor.png";
     bool written = false;
-    ASSERT_TRUE(utils::captureScreen([&](bool ok, const std::string&) { written = ok; }, shot));
+    if (!utils::captureScreen([&](bool ok, const std::string&) { written = ok; }, shot))
+        return "no capture";
     director->stepFrame(1.0f / 60.0f);
-    ASSERT_TRUE(written);
     Image image;
-    ASSERT_TRUE(image.initWithImageFile(shot));
+    if (!written || !image.initWithImageFile(shot))
+        return "the capture was not written";
     if (const char* keep = std::getenv("TALLOWIND_KEEP_SCREENSHOTS"))
         std::filesystem::copy_file(shot, std::string(keep) + "/editor.png",
                                    std::filesystem::copy_options::overwrite_existing);
     std::filesystem::remove_all(folder);
+    return std::string();
+}
 
-    editor->selectedTile = nullptr;
-    driver->state = GameState::Menu;
-    InterfaceManager::getInstance()->setMode(GameState::Menu);
-    InterfaceManager::getInstance()->hostNode = nullptr;
-    if (map->worldNode)
-        map->worldNode->removeFromParent();
-    map->clear();
-    driver->clearMessages();
-    driver->gameLayer = nullptr;
-    SoundEngine::getInstance()->stopAll();
-    director->end();
-    director->stepFrame(0.0f);
+}
+
+// In a process of its own: a window's connection to its private X server
+// must not outlive that server in the test program.
+TEST(MapEditorScreenshot, ThePanelDescribesTheSelectedCell)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const std::string error = shootEditor();
+            if (!error.empty())
+                std::fprintf(stderr, "%s\n", error.c_str());
+            std::exit(error.empty() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }

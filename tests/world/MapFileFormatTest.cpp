@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <limits>
 #include <sstream>
 
+#include "support/ScratchFolder.h"
 #include "world/GameData.h"
 #include "world/MapFileFormat.h"
 
@@ -134,11 +134,6 @@ MapFileData sampleMap()
     return data;
 }
 
-std::string tempPath(const std::string& name)
-{
-    return ::testing::TempDir() + "tw_mapformat_" + name;
-}
-
 std::string fileBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -181,7 +176,8 @@ void expectRefused(const std::string& bytes, const std::string& part, const Game
 
 TEST(MapFileFormat, Version9RoundTripsByteForByte)
 {
-    const std::string first = tempPath("first.map"), second = tempPath("second.map");
+    const ScratchFolder folder("tw_mapformat");
+    const std::string first = folder.file("first.map"), second = folder.file("second.map");
     std::string error;
     ASSERT_TRUE(MapFileFormat::write(first, sampleMap(), error)) << error;
     MapFileData read;
@@ -205,8 +201,6 @@ TEST(MapFileFormat, Version9RoundTripsByteForByte)
     EXPECT_EQ(bytes.size(), 86u + 6 * 38 + 4 + 2 * 32 + 4 + 32);
     EXPECT_EQ(fileBytes(second), bytes);
     EXPECT_FALSE(std::ifstream(first + ".tmp").good()) << "no temporary file is left behind";
-    std::remove(first.c_str());
-    std::remove(second.c_str());
 }
 
 TEST(MapFileFormat, WrittenNameIsKessaCityPaddedWithZeros)
@@ -364,7 +358,8 @@ TEST(MapFileFormat, MissingFileIsRefusedWithItsName)
 
 TEST(MapFileFormat, FailedWriteKeepsTheOldFile)
 {
-    const std::string path = tempPath("keep.map");
+    const ScratchFolder folder("tw_mapformat");
+    const std::string path = folder.file("keep.map");
     std::string error;
     ASSERT_TRUE(MapFileFormat::write(path, sampleMap(), error)) << error;
     const std::string before = fileBytes(path);
@@ -375,5 +370,4 @@ TEST(MapFileFormat, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_FALSE(MapFileFormat::write("/nonexistent/folder/x.map", sampleMap(), error));
     EXPECT_NE(error.find("cannot be written"), std::string::npos);
-    std::remove(path.c_str());
 }

@@ -15,38 +15,50 @@ void sky(Image& img, int x, int y, int w, int h)
     }
 }
 
+namespace
+{
+// One building of a skyline layer, its left edge at px, clipped to the
+// strip from x to x + w; gives its width.
+int skylineBuilding(Image& img, int x, int y, int w, int h, Rng& rng, int layer, int px)
+{
+    int shade = 20 + layer * 12;
+    int bw = rng.range(w / 16 + 4, w / 7 + 6);
+    int bh = rng.range(h / 4, h * (6 + layer) / 10);
+    int top = y + h - bh;
+    for (int j = top; j < y + h; ++j)
+        for (int i = px; i < px + bw; ++i)
+            if (i >= x && i < x + w)
+                img.set(i, j, rgba(shade, shade - 4, shade + 14));
+    // Windows.
+    for (int j = top + 4; j < y + h - 4; j += 6)
+        for (int i = px + 3; i < px + bw - 3; i += 5)
+            if (i >= x && i + 2 < x + w && rng.chance(0.22 + layer * 0.08))
+                img.fillRect(i, j, 2, 3, rng.chance(0.7) ? rgba(255, 210, 130) : rgba(160, 200, 255));
+    if (rng.chance(0.35) && bw > 12)
+    {
+        Rgba n = rng.chance(0.5) ? Neon::pink() : (rng.chance(0.5) ? Neon::cyan() : Neon::violet());
+        int sy = top + rng.range(4, std::max(5, bh / 3));
+        int sx = px + 2;
+        if (sx >= x && sx + bw - 4 < x + w)
+        {
+            img.rectOutline(sx, sy, bw - 4, 6, n);
+            img.glow(sx + (bw - 4) / 2, sy + 3, bw / 2, rgba(n.r, n.g, n.b, 50));
+        }
+    }
+    return bw;
+}
+}
+
 void skyline(Image& img, int x, int y, int w, int h, Rng& rng, int layers)
 {
     for (int layer = 0; layer < layers; ++layer)
     {
-        int shade = 20 + layer * 12;
         int px = x - rng.range(0, 20);
         while (px < x + w)
         {
-            int bw = rng.range(w / 16 + 4, w / 7 + 6);
-            int bh = rng.range(h / 4, h * (6 + layer) / 10);
-            int top = y + h - bh;
-            for (int j = top; j < y + h; ++j)
-                for (int i = px; i < px + bw; ++i)
-                    if (i >= x && i < x + w)
-                        img.set(i, j, rgba(shade, shade - 4, shade + 14));
-            // Windows.
-            for (int j = top + 4; j < y + h - 4; j += 6)
-                for (int i = px + 3; i < px + bw - 3; i += 5)
-                    if (i >= x && i + 2 < x + w && rng.chance(0.22 + layer * 0.08))
-                        img.fillRect(i, j, 2, 3, rng.chance(0.7) ? rgba(255, 210, 130) : rgba(160, 200, 255));
-            if (rng.chance(0.35) && bw > 12)
-            {
-                Rgba n = rng.chance(0.5) ? Neon::pink() : (rng.chance(0.5) ? Neon::cyan() : Neon::violet());
-                int sy = top + rng.range(4, std::max(5, bh / 3));
-                int sx = px + 2;
-                if (sx >= x && sx + bw - 4 < x + w)
-                {
-                    img.rectOutline(sx, sy, bw - 4, 6, n);
-                    img.glow(sx + (bw - 4) / 2, sy + 3, bw / 2, rgba(n.r, n.g, n.b, 50));
-                }
-            }
-            px += bw + rng.range(0, 4);
+            // The gap is drawn after the building: the random sequence depends on it.
+            const int width = skylineBuilding(img, x, y, w, h, rng, layer, px);
+            px += width + rng.range(0, 4);
         }
     }
 }

@@ -28,6 +28,15 @@ const GlyphBitmap* glyph(char c)
             return &g;
     return nullptr;
 }
+
+// One 5 x 7 glyph, its top-left corner at (x, y), each dot a scale x scale square.
+void drawGlyph(Image& img, int x, int y, const GlyphBitmap& g, Rgba colour, int scale)
+{
+    for (int gy = 0; gy < 7; ++gy)
+        for (int gx = 0; gx < 5; ++gx)
+            if (g.rows[gy][gx] == '#')
+                img.blendRect(x + gx * scale, y + gy * scale, scale, scale, colour);
+}
 }
 
 namespace TextPainter
@@ -42,12 +51,9 @@ void draw(Image& img, int x, int y, const std::string& text, Rgba colour, int sc
     int cx = x;
     for (char c : text)
     {
-        if (c != ' ')
-            if (const GlyphBitmap* g = glyph(c))
-                for (int gy = 0; gy < 7; ++gy)
-                    for (int gx = 0; gx < 5; ++gx)
-                        if (g->rows[gy][gx] == '#')
-                            img.blendRect(cx + gx * scale, y + gy * scale, scale, scale, colour);
+        const GlyphBitmap* g = c == ' ' ? nullptr : glyph(c);
+        if (g)
+            drawGlyph(img, cx, y, *g, colour, scale);
         cx += 6 * scale;
     }
 }
