@@ -50,8 +50,6 @@ public:
     virtual bool findPath(cocos2d::Vec2 goalCell, bool deferred);
     virtual void onFlashbang(float duration) { (void)duration; }
 
-    bool isAlive() const { return health > 0; }
-
     bool hasBodyguards = false;
     bool frozen = false;
     bool checkNextLeg = true;

@@ -22,7 +22,7 @@ void GameCamera::update(float dt)
 {
     // The camera snaps to its target; the frame time plays no part.
     (void)dt;
-    if (target && position != target->getPosition())
+    if (target)
         position = target->getPosition();
     showPosition();
 }

@@ -331,13 +331,15 @@ void GameInterface::onMouseClick(int button, Vec2 position)
     // with the player's own work.
     if (state != GameState::Edit)
         return;
-    const Vec2 gl = Director::getInstance()->convertToGL(position);
+    // Mouse events count y from the bottom; the editor and the map's screen
+    // conversion take window points that count y from the top.
+    const Vec2 windowPoint = Director::getInstance()->convertToGL(position);
     if (button != 1) {
-        onEditorMouse(gl.x, gl.y);
+        onEditorMouse(windowPoint.x, windowPoint.y);
         return;
     }
     // The right button looks around the map: the view and the listener move there.
-    const Vec2 point = WorldMap::getInstance()->screenToWorld(gl);
+    const Vec2 point = WorldMap::getInstance()->screenToWorld(windowPoint);
     GameCamera::getInstance()->position = point;
     WorldMap::getInstance()->setCameraCentre(point);
     SoundEngine::getInstance()->listener = point;

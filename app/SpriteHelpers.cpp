@@ -24,8 +24,17 @@ Sprite* prepareSprite(Sprite* sprite, const std::string& fileName)
     return sprite;
 }
 
-void runAnimation(Sprite* sprite, Animation* animation, bool forever, const std::function<void()>& callback)
+// Gives the sprite the animation's first frame and plays the animation once
+// over duration seconds: forever, or with the callback at its end.
+Sprite* playAnimation(Sprite* sprite, Animation* animation, int frameCount, float duration, bool forever,
+                      const std::function<void()>& callback)
 {
+    if (!sprite)
+        return nullptr;
+    animation->setLoops(1);
+    animation->setDelayPerUnit(frameCount > 0 ? duration / static_cast<float>(frameCount) : duration);
+    if (!animation->getFrames().empty())
+        sprite->setSpriteFrame(animation->getFrames().front()->getSpriteFrame());
     Animate* animate = Animate::create(animation);
     if (forever)
         sprite->runAction(RepeatForever::create(animate));
@@ -33,11 +42,7 @@ void runAnimation(Sprite* sprite, Animation* animation, bool forever, const std:
         sprite->runAction(Sequence::createWithTwoActions(animate, CallFunc::create(callback)));
     else
         sprite->runAction(animate);
-}
-
-float delayPerFrame(float duration, int frameCount)
-{
-    return frameCount > 0 ? duration / static_cast<float>(frameCount) : duration;
+    return sprite;
 }
 
 }
@@ -61,53 +66,28 @@ Sprite* createAnimatedSprite(int frameCount, bool forever, float duration, const
                              const std::string& baseName)
 {
     Animation* animation = Animation::create();
-    SpriteFrame* firstFrame = nullptr;
     for (int i = 1; i <= frameCount; ++i)
     {
         // A frame missing from the cache is reported by the cache and skipped.
-        SpriteFrame* frame = SpriteFrameCache::getInstance()->getSpriteFrameByName(animationFrameName(baseName, i));
-        if (!frame)
-            continue;
-        animation->addSpriteFrame(frame);
-        if (!firstFrame)
-            firstFrame = frame;
+        if (SpriteFrame* frame = SpriteFrameCache::getInstance()->getSpriteFrameByName(animationFrameName(baseName, i)))
+            animation->addSpriteFrame(frame);
     }
-    animation->setLoops(1);
-    animation->setDelayPerUnit(delayPerFrame(duration, frameCount));
-
-    Sprite* sprite = createSprite(baseName + ".png");
-    if (!sprite)
-        return nullptr;
-    if (firstFrame)
-        sprite->setSpriteFrame(firstFrame);
-    runAnimation(sprite, animation, forever, callback);
-    return sprite;
+    return playAnimation(createSprite(baseName + ".png"), animation, frameCount, duration, forever, callback);
 }
 
 Sprite* createAnimatedSpriteFromFirstFrame(int frameCount, bool forever, float duration,
                                            const std::function<void()>& callback, const std::string& baseName)
 {
     Animation* animation = Animation::create();
-    SpriteFrame* firstFrame = nullptr;
     for (int i = 1; i <= frameCount; ++i)
     {
         Sprite* frameSprite = createSprite(animationFrameName(baseName, i));
         if (!frameSprite)
             continue;
         const Size size = frameSprite->getContentSize();
-        SpriteFrame* frame = SpriteFrame::createWithTexture(frameSprite->getTexture(), Rect(0, 0, size.width, size.height));
-        animation->addSpriteFrame(frame);
-        if (!firstFrame)
-            firstFrame = frame;
+        animation->addSpriteFrame(
+            SpriteFrame::createWithTexture(frameSprite->getTexture(), Rect(0, 0, size.width, size.height)));
     }
-    animation->setLoops(1);
-    animation->setDelayPerUnit(delayPerFrame(duration, frameCount));
-
-    Sprite* sprite = createSprite(animationFrameName(baseName, 1));
-    if (!sprite)
-        return nullptr;
-    if (firstFrame)
-        sprite->setSpriteFrame(firstFrame);
-    runAnimation(sprite, animation, forever, callback);
-    return sprite;
+    return playAnimation(createSprite(animationFrameName(baseName, 1)), animation, frameCount, duration, forever,
+                         callback);
 }

@@ -212,7 +212,12 @@ private:
     void showInteriorObjects();
     void destroyDeleteQueue();
     void panEditorCamera(float dt);
+    static bool bucketInRange(cocos2d::Vec2 bucket);
+    static size_t bucketIndex(cocos2d::Vec2 bucket);
     bool bucketHasObjects(cocos2d::Vec2 bucket) const;
+    // The first object in the bucket or its eight neighbours that matches.
+    template <typename Match>
+    GameObject* findAroundBucket(cocos2d::Vec2 bucket, Match match) const;
     void markCollisionCells(GameObject* object, int cx, int cy, int level, bool anyOtherLevel, bool marked[3][3]);
     void collideCircleWithWalls(GameObject* object, int cx, int cy, const bool marked[3][3]);
     bool objectMatches(GameObject* o, bool cleanables, bool interactables, bool bodyContainers,

@@ -21,17 +21,6 @@ bool isInteractable(const ObjectDef* def)
 {
     return def->canpickup || def->vendingmachine || def->hackbox || def->exit;
 }
-
-bool bucketInRange(const cocos2d::Vec2& bucket)
-{
-    return bucket.x >= 0.0f && bucket.y >= 0.0f && bucket.x < WorldMap::BucketsPerSide &&
-           bucket.y < WorldMap::BucketsPerSide;
-}
-
-size_t bucketIndex(const cocos2d::Vec2& bucket)
-{
-    return static_cast<size_t>(bucket.x + bucket.y * WorldMap::BucketsPerSide);
-}
 }
 
 GameObject* WorldMap::findObjectNear(bool cleanables, bool interactables, bool bodyContainers, cocos2d::Vec2 point,

@@ -35,12 +35,6 @@ bool sideCounts(const MapTile* tile, int side, int level)
         return true;
     return tile->overlay && tile->overlay->height == level && tile->overlay->sideBlocked(side);
 }
-
-bool bucketInRange(const cocos2d::Vec2& bucket)
-{
-    return bucket.x >= 0.0f && bucket.y >= 0.0f && bucket.x < WorldMap::BucketsPerSide &&
-           bucket.y < WorldMap::BucketsPerSide;
-}
 }
 
 cocos2d::Vec2 WorldMap::gridToPixel(float gx, float gy)
@@ -63,11 +57,39 @@ cocos2d::Vec2 WorldMap::bucketOfCell(cocos2d::Vec2 cell)
     return cocos2d::Vec2(std::trunc(cell.x / BucketCells), std::trunc(cell.y / BucketCells));
 }
 
+bool WorldMap::bucketInRange(cocos2d::Vec2 bucket)
+{
+    return bucket.x >= 0.0f && bucket.y >= 0.0f && bucket.x < BucketsPerSide && bucket.y < BucketsPerSide;
+}
+
+size_t WorldMap::bucketIndex(cocos2d::Vec2 bucket)
+{
+    return static_cast<size_t>(bucket.x + bucket.y * BucketsPerSide);
+}
+
 bool WorldMap::bucketHasObjects(cocos2d::Vec2 bucket) const
 {
-    if (!bucketInRange(bucket))
-        return false;
-    return !objectBuckets[static_cast<size_t>(bucket.x + bucket.y * BucketsPerSide)].empty();
+    return bucketInRange(bucket) && !objectBuckets[bucketIndex(bucket)].empty();
+}
+
+template <typename Match>
+GameObject* WorldMap::findAroundBucket(cocos2d::Vec2 bucket, Match match) const
+{
+    for (int i = -1; i <= 1; ++i)
+    {
+        for (int j = -1; j <= 1; ++j)
+        {
+            const cocos2d::Vec2 n(bucket.x + i, bucket.y + j);
+            if (!bucketInRange(n))
+                continue;
+            for (GameObject* o : objectBuckets[bucketIndex(n)])
+            {
+                if (match(o))
+                    return o;
+            }
+        }
+    }
+    return nullptr;
 }
 
 Line WorldMap::makeTileWalls(int x, int y, int side) const
@@ -137,21 +159,7 @@ GameObject* WorldMap::findObjectOnSegment(const Line& line) const
     // An empty start bucket ends the search: the neighbours are not asked.
     if (!bucketHasObjects(b))
         return nullptr;
-    for (int i = -1; i <= 1; ++i)
-    {
-        for (int j = -1; j <= 1; ++j)
-        {
-            const cocos2d::Vec2 n(b.x + i, b.y + j);
-            if (!bucketInRange(n))
-                continue;
-            for (GameObject* o : objectBuckets[static_cast<size_t>(n.x + n.y * BucketsPerSide)])
-            {
-                if (o->intersectsSegment(line))
-                    return o;
-            }
-        }
-    }
-    return nullptr;
+    return findAroundBucket(b, [&line](GameObject* o) { return o->intersectsSegment(line); });
 }
 
 GameObject* WorldMap::findCollidingObject(GameObject* object) const
@@ -159,25 +167,12 @@ GameObject* WorldMap::findCollidingObject(GameObject* object) const
     const cocos2d::Vec2 b = bucketOfCell(object->cell);
     if (!bucketHasObjects(b))
         return nullptr;
-    for (int i = -1; i <= 1; ++i)
-    {
-        for (int j = -1; j <= 1; ++j)
-        {
-            const cocos2d::Vec2 n(b.x + i, b.y + j);
-            if (!bucketInRange(n))
-                continue;
-            for (GameObject* o : objectBuckets[static_cast<size_t>(n.x + n.y * BucketsPerSide)])
-            {
-                if (o == object)
-                    continue;
-                // The cheap distance bound first, then the exact shapes.
-                if (fastDistance(object->getPosition(), o->getPosition()) <= object->getDiameter() + o->getDiameter() &&
-                    object->overlaps(o))
-                    return o;
-            }
-        }
-    }
-    return nullptr;
+    return findAroundBucket(b, [object](GameObject* o) {
+        // The cheap distance bound first, then the exact shapes.
+        return o != object &&
+               fastDistance(object->getPosition(), o->getPosition()) <= object->getDiameter() + o->getDiameter() &&
+               object->overlaps(o);
+    });
 }
 
 int* WorldMap::collideWithTiles(GameObject* object, bool anyOtherLevel)

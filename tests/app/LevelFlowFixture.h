@@ -4,6 +4,7 @@
 // game's half-size design resolution. Nothing of the driver's one-time set-up
 // runs; each test sets the fields it needs, and the fixture puts the shared
 // singletons back afterwards.
+#include "GameLayerScene.h"
 #include "TempFolder.h"
 #include "actors/Player.h"
 #include "app/Game.h"
@@ -11,6 +12,7 @@
 #include "app/GameInterface.h"
 #include "app/SoundEngine.h"
 #include "cocos2d.h"
+#include "support/HeadlessDirectorTest.h"
 #include "world/GameData.h"
 #include "world/ObjectDef.h"
 #include "world/Pather.h"
@@ -20,30 +22,18 @@
 
 #include <memory>
 
-class LevelFlowFixture : public ::testing::Test
+class LevelFlowFixture : public HeadlessDirectorTest
 {
 protected:
+    LevelFlowFixture() : HeadlessDirectorTest("flow test", cocos2d::Size(1280, 720), cocos2d::Size(640, 360)) {}
+
     void SetUp() override
     {
         // Runs that end save the game state: never into the tree.
         scopedSaves = std::make_unique<ScopedSavesFolder>(saves.path());
-        director = cocos2d::Director::getInstance();
-        view = cocos2d::GLView::createHeadless("flow test", cocos2d::Size(1280, 720));
-        view->retain();
-        director->setOpenGLView(view);
-        view->setDesignResolutionSize(640, 360, ResolutionPolicy::FIXED_HEIGHT);
-        scene = cocos2d::Scene::create();
-        // A bare layer: Game::init would start the whole game.
-        layer = new Game();
-        layer->cocos2d::Layer::init();
-        layer->autorelease();
-        scene->addChild(layer);
-        director->runWithScene(scene);
-        director->stepFrame(0.0f);
-
+        HeadlessDirectorTest::SetUp();
+        layer = addBareGameLayer(scene);
         driver = GameInterface::getInstance();
-        driver->gameLayer = layer;
-        driver->visibleSize = director->getVisibleSize();
         resetDriver();
     }
 
@@ -64,9 +54,7 @@ protected:
         GameCamera::getInstance()->setTarget(nullptr);
         SoundEngine::getInstance()->stopAll();
         GameData::getInstance()->currentZone = 0;
-        director->end();
-        director->stepFrame(0.0f);
-        view->release();
+        HeadlessDirectorTest::TearDown();
         scopedSaves.reset();
     }
 
@@ -102,9 +90,6 @@ protected:
     // A player the test keeps itself (never handed to the flow's removals).
     ObjectDef playerDef;
     Player player{&playerDef, false};
-    cocos2d::Director* director = nullptr;
-    cocos2d::GLView* view = nullptr;
-    cocos2d::Scene* scene = nullptr;
     Game* layer = nullptr;
     GameInterface* driver = nullptr;
 };

@@ -5,34 +5,16 @@
 #include <sstream>
 #include <string>
 
-// A fresh folder under the system's temporary folder, removed afterwards.
-// Pointing the game's saves folder at it keeps tests away from the tree.
-class TempFolder
+#include "support/ScratchFolder.h"
+
+// A scratch folder for the app tests, which also read back what the game
+// wrote there. Pointing the game's saves folder at it keeps tests away from
+// the tree.
+class TempFolder : public ScratchFolder
 {
 public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallowind-app-XXXXXX").string();
-        if (char* made = mkdtemp(pattern.data()))
-            _path = made;
-    }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        if (!_path.empty())
-            std::filesystem::remove_all(_path, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+    TempFolder() : ScratchFolder("tallowind-app") {}
 
-    const std::string& path() const { return _path; }
-    std::string file(const std::string& name) const { return _path + "/" + name; }
-
-    void write(const std::string& name, const std::string& text) const
-    {
-        std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
-        out << text;
-    }
     std::string read(const std::string& name) const
     {
         std::ifstream in(file(name), std::ios::binary);
@@ -41,9 +23,6 @@ public:
         return buffer.str();
     }
     bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
-
-private:
-    std::string _path;
 };
 
 // Points the saves folder at a temporary folder for the life of the object.

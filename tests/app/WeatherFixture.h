@@ -3,6 +3,7 @@
 // layer, a small map of level-0 ground with its world node in that layer, the
 // camera on the map's centre and the weather reset to a quiet sky (no drops,
 // no strike due) before each test.
+#include "GameLayerScene.h"
 #include "app/Game.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
@@ -10,6 +11,7 @@
 #include "app/SoundEngine.h"
 #include "app/WeatherEngine.h"
 #include "cocos2d.h"
+#include "support/HeadlessDirectorTest.h"
 #include "world/MapTile.h"
 #include "world/TileDef.h"
 #include "world/WorldMap.h"
@@ -19,31 +21,19 @@
 #include <memory>
 #include <string>
 
-class WeatherFixture : public ::testing::Test
+class WeatherFixture : public HeadlessDirectorTest
 {
 protected:
     static constexpr int kMapSize = 20;
 
+    WeatherFixture() : HeadlessDirectorTest("weather test", cocos2d::Size(1280, 720), cocos2d::Size(640, 360)) {}
+
     void SetUp() override
     {
-        director = cocos2d::Director::getInstance();
-        view = cocos2d::GLView::createHeadless("weather test", cocos2d::Size(1280, 720));
-        view->retain();
-        director->setOpenGLView(view);
-        view->setDesignResolutionSize(640, 360, ResolutionPolicy::FIXED_HEIGHT);
+        HeadlessDirectorTest::SetUp();
         cocos2d::FileUtils::getInstance()->addSearchPath(std::string(TALLOWIND_SOURCE_DIR) + "/assets/");
-        scene = cocos2d::Scene::create();
-        // A bare game layer: Game::init would start the whole game.
-        layer = new Game();
-        layer->cocos2d::Layer::init();
-        layer->autorelease();
-        scene->addChild(layer);
-        director->runWithScene(scene);
-        director->stepFrame(0.0f);
-
+        layer = addBareGameLayer(scene);
         driver = GameInterface::getInstance();
-        driver->gameLayer = layer;
-        driver->visibleSize = director->getVisibleSize();
 
         ground.id = 0;
         ground.files = {"Tile_Asphalt.png"};
@@ -79,9 +69,7 @@ protected:
         map->update(0.0f);
         if (map->worldNode)
             map->worldNode->removeFromParent();
-        director->end();
-        director->stepFrame(0.0f);
-        view->release();
+        HeadlessDirectorTest::TearDown();
     }
 
     // A drop of its own at the map pixel point, with no new drops made beside it.
@@ -93,9 +81,6 @@ protected:
         return drop;
     }
 
-    cocos2d::Director* director = nullptr;
-    cocos2d::GLView* view = nullptr;
-    cocos2d::Scene* scene = nullptr;
     Game* layer = nullptr;
     GameInterface* driver = nullptr;
     WorldMap* map = nullptr;

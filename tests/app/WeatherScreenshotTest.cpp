@@ -1,4 +1,5 @@
 // Rain over the first zone, drawn in a real window under Xvfb and captured.
+#include "GameLayerScene.h"
 #include "app/Game.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
@@ -6,6 +7,7 @@
 #include "app/SoundEngine.h"
 #include "app/WeatherEngine.h"
 #include "cocos2d.h"
+#include "support/ScratchFolder.h"
 #include "support/XvfbServer.h"
 #include "world/GameData.h"
 #include "world/WorldMap.h"
@@ -15,8 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
-#include <filesystem>
 
 USING_NS_CC;
 
@@ -36,15 +36,6 @@ double meanChannel(const Image& image, int channel)
     return sum / pixels;
 }
 
-bool capture(Director* director, const std::string& path)
-{
-    bool written = false;
-    if (!utils::captureScreen([&](bool ok, const std::string&) { written = ok; }, path))
-        return false;
-    director->stepFrame(1.0f / 60.0f);
-    return written;
-}
-
 // Draws the first zone dry and then under a storm, and compares the two
 // pictures; the empty answer when all went well, else what went wrong.
 std::string shootRain()
@@ -52,33 +43,20 @@ std::string shootRain()
     XvfbServer xvfb;
     if (!xvfb.start(1024, 768))
         return xvfb.error();
-    GLView* view = GLView::createWithRect("Tallowind", Rect(0, 0, kWidth, kHeight), 1.0f);
-    if (!view || !glContextReady())
-        return "no window with a GL context";
-    view->setDesignResolutionSize(kWidth / 2.0f, kHeight / 2.0f, ResolutionPolicy::FIXED_HEIGHT);
+    Game* layer = nullptr;
+    const ::testing::AssertionResult opened = openGameWindow(kWidth, kHeight, layer);
+    if (!opened)
+        return opened.message();
     Director* director = Director::getInstance();
-    director->setOpenGLView(view);
-    FileUtils::getInstance()->addSearchPath(std::string(TALLOWIND_SOURCE_DIR) + "/assets/");
-    Scene* scene = Scene::create();
-    auto* layer = new Game();
-    layer->cocos2d::Layer::init();
-    layer->autorelease();
-    scene->addChild(layer);
-    director->runWithScene(scene);
-    director->stepFrame(0.0f);
-
     GameInterface* driver = GameInterface::getInstance();
-    driver->gameLayer = layer;
-    driver->visibleSize = director->getVisibleSize();
     GameData::getInstance()->currentZone = 0;
     driver->loadLevel();
 
-    const std::string folder =
-        (std::filesystem::temp_directory_path() / ("tallowind-rain-shot-" + std::to_string(getpid()))).string();
-    std::filesystem::create_directories(folder);
-    const std::string dry = folder + "/dry.png";
-    if (!capture(director, dry))
-        return "the dry city was not captured";
+    ScratchFolder folder("tallowind-rain-shot");
+    Image dryImage;
+    const ::testing::AssertionResult dry = captureWindow(folder.file("dry.png"), "dry.png", dryImage);
+    if (!dry)
+        return dry.message();
 
     WeatherEngine* weather = WeatherEngine::getInstance();
     weather->strikeDelay = 1000.0f;
@@ -92,23 +70,15 @@ std::string shootRain()
     }
     if (weather->drops.size() != 100u)
         return "not a hundred drops but " + std::to_string(weather->drops.size());
-    const std::string rain = folder + "/rain.png";
-    if (!capture(director, rain))
-        return "the rain was not captured";
-
-    Image dryImage;
     Image rainImage;
-    if (!dryImage.initWithImageFile(dry) || !rainImage.initWithImageFile(rain))
-        return "the captures cannot be read";
+    const ::testing::AssertionResult rain = captureWindow(folder.file("rain.png"), "rain.png", rainImage);
+    if (!rain)
+        return rain.message();
     // The storm's tint darkens the city and turns it bluer.
     if (!(meanChannel(rainImage, 0) < meanChannel(dryImage, 0) - 5.0))
         return "the rain did not darken the city";
     if (!(meanChannel(rainImage, 2) - meanChannel(rainImage, 0) > meanChannel(dryImage, 2) - meanChannel(dryImage, 0)))
         return "the rain did not turn the city bluer";
-    if (const char* keep = std::getenv("TALLOWIND_KEEP_SCREENSHOTS"))
-        std::filesystem::copy_file(rain, std::string(keep) + "/rain.png",
-                                   std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::remove_all(folder);
     return std::string();
 }
 

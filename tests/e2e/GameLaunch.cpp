@@ -24,6 +24,8 @@ GameLaunch::GameLaunch(const std::string& savesFolder)
 {
     setenv("TALLOWIND_SAVES", savesFolder.c_str(), 1);
     setenv("TALLOWIND_ASSETS", (std::string(TALLOWIND_SOURCE_DIR) + "/assets").c_str(), 1);
+    // A player's start, never the map maker's.
+    unsetenv("TALLOWIND_EDITOR");
     // The program entry makes the delegate first: it is the engine's application.
     _app = std::make_unique<AppDelegate>();
 }
@@ -35,8 +37,8 @@ GameLaunch::~GameLaunch()
 
 bool GameLaunch::startHeadless()
 {
-    // No monitor to ask: a desktop with two common modes.
-    buildDisplayModeList({{1280, 720}, {1920, 1080}});
+    // No monitor to ask: a desktop with two common modes (a first start takes the smaller).
+    buildDisplayModeList({{1600, 900}, {1920, 1080}});
     loadSettings();
     const float width = currentDisplayMode.width == -1 ? kAutomaticWidth : static_cast<float>(currentDisplayMode.width);
     const float height =

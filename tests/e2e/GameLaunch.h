@@ -24,7 +24,7 @@ public:
     GameLaunch(const GameLaunch&) = delete;
     GameLaunch& operator=(const GameLaunch&) = delete;
 
-    // A headless view with a desktop that offers 1280 x 720 and 1920 x 1080.
+    // A headless view with a desktop that offers 1600 x 900 and 1920 x 1080.
     // False, with the reason in error(), when the game did not start.
     bool startHeadless();
     // A real window on the current X display (the test's private server).

@@ -5,11 +5,13 @@
 // start state (no tool, nothing selected, an empty clipboard) before each test.
 #include "actors/GameObject.h"
 #include "app/Game.h"
+#include "app/GameLayerScene.h"
 #include "app/GameInterface.h"
 #include "app/GameState.h"
 #include "app/Message.h"
 #include "app/SoundEngine.h"
 #include "cocos2d.h"
+#include "support/HeadlessDirectorTest.h"
 #include "ui/UIElement.h"
 #include "ui/UIText.h"
 #include "world/GameData.h"
@@ -26,7 +28,7 @@
 #include <string>
 #include <vector>
 
-class MapEditorFixture : public ::testing::Test
+class MapEditorFixture : public HeadlessDirectorTest
 {
 protected:
     static constexpr int kWidth = 10;
@@ -41,26 +43,16 @@ protected:
     static constexpr int kVending = 500;
     static constexpr int kBlood = 1002;
 
+    MapEditorFixture() : HeadlessDirectorTest("editor test", cocos2d::Size(1280, 720), cocos2d::Size(640, 360)) {}
+
     void SetUp() override
     {
-        director = cocos2d::Director::getInstance();
-        view = cocos2d::GLView::createHeadless("editor test", cocos2d::Size(1280, 720));
-        view->retain();
-        director->setOpenGLView(view);
-        view->setDesignResolutionSize(640, 360, ResolutionPolicy::FIXED_HEIGHT);
+        HeadlessDirectorTest::SetUp();
         cocos2d::FileUtils::getInstance()->addSearchPath(std::string(TALLOWIND_SOURCE_DIR) + "/assets/");
-        scene = cocos2d::Scene::create();
-        layer = new Game();
-        layer->cocos2d::Layer::init();
-        layer->autorelease();
-        scene->addChild(layer);
-        director->runWithScene(scene);
-        director->stepFrame(0.0f);
+        layer = addBareGameLayer(scene);
 
         data = GameData::getInstance();
         driver = GameInterface::getInstance();
-        driver->gameLayer = layer;
-        driver->visibleSize = director->getVisibleSize();
         driver->state = GameState::Edit;
         driver->clearMessages();
 
@@ -107,9 +99,7 @@ protected:
         map->levelFilter = -2;
         if (map->worldNode)
             map->worldNode->removeFromParent();
-        director->end();
-        director->stepFrame(0.0f);
-        view->release();
+        HeadlessDirectorTest::TearDown();
     }
 
     // The window point (y down) over a map pixel point.
@@ -152,9 +142,6 @@ protected:
 
     std::string info() const { return editor->infoText ? editor->infoText->text : std::string(); }
 
-    cocos2d::Director* director = nullptr;
-    cocos2d::GLView* view = nullptr;
-    cocos2d::Scene* scene = nullptr;
     Game* layer = nullptr;
     GameData* data = nullptr;
     GameInterface* driver = nullptr;

@@ -2,6 +2,7 @@
 // an edited map comes back the same after a save and a reload, and a save
 // that fails says so and loses nothing.
 #include "MapEditorFixture.h"
+#include "support/ScratchFolder.h"
 
 #include "world/MapEditorBackup.h"
 #include "world/MapFile.h"
@@ -9,27 +10,11 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using cocos2d::Vec2;
 
 namespace {
-
-class ScratchFolder
-{
-public:
-    ScratchFolder()
-        : path((fs::temp_directory_path() / ("tallowind-editor-" + std::to_string(::getpid()))).string())
-    {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~ScratchFolder() { fs::remove_all(path); }
-    std::string file(const std::string& name) const { return path + "/" + name; }
-
-    const std::string path;
-};
 
 void writeText(const std::string& path, const std::string& text)
 {
@@ -48,7 +33,7 @@ std::string readText(const std::string& path)
 
 TEST(MapEditorBackup, KeepsTheMapOnDiskBesideIt)
 {
-    ScratchFolder folder;
+    ScratchFolder folder("tallowind-editor");
     const std::string map = folder.file("zone.map");
     std::string error;
     EXPECT_TRUE(MapEditorBackup::keep(map, error));  // nothing to keep yet
@@ -66,7 +51,7 @@ TEST(MapEditorBackup, KeepsTheMapOnDiskBesideIt)
 
 TEST(MapEditorBackup, AFailedBackupTouchesNothing)
 {
-    ScratchFolder folder;
+    ScratchFolder folder("tallowind-editor");
     const std::string map = folder.file("zone.map");
     writeText(map, "precious");
     fs::create_directories(map + ".bak/in-the-way");
@@ -80,7 +65,7 @@ TEST(MapEditorBackup, AFailedBackupTouchesNothing)
 
 TEST_F(MapEditorFixture, AnEditedMapComesBackAfterASaveAndAReload)
 {
-    ScratchFolder folder;
+    ScratchFolder folder("tallowind-editor");
     const std::string path = folder.file("edited.map");
     ASSERT_TRUE(writeMapFile(path, 40, 3));  // the map before the edits
     const std::string before = readText(path);

@@ -1,9 +1,11 @@
 // The editor over the first zone, drawn in a real window under Xvfb: its
 // panel with the brushes, the tool labels and the info text of a cell.
+#include "app/GameLayerScene.h"
 #include "app/Game.h"
 #include "app/GameInterface.h"
 #include "app/GameState.h"
 #include "cocos2d.h"
+#include "support/ScratchFolder.h"
 #include "support/XvfbServer.h"
 #include "ui/InterfaceManager.h"
 #include "ui/UIElement.h"
@@ -16,9 +18,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
 
 USING_NS_CC;
 
@@ -34,24 +34,12 @@ std::string shootEditor()
     XvfbServer xvfb;
     if (!xvfb.start(1024, 768))
         return xvfb.error();
-    GLView* view = GLView::createWithRect("Tallowind", Rect(0, 0, kWidth, kHeight), 1.0f);
-    if (!view || !glContextReady())
-        return "no window with a GL context";
-    view->setDesignResolutionSize(kWidth / 2.0f, kHeight / 2.0f, ResolutionPolicy::FIXED_HEIGHT);
+    Game* layer = nullptr;
+    const ::testing::AssertionResult opened = openGameWindow(kWidth, kHeight, layer);
+    if (!opened)
+        return opened.message();
     Director* director = Director::getInstance();
-    director->setOpenGLView(view);
-    FileUtils::getInstance()->addSearchPath(std::string(TALLOWIND_SOURCE_DIR) + "/assets/");
-    Scene* scene = Scene::create();
-    auto* layer = new Game();
-    layer->cocos2d::Layer::init();
-    layer->autorelease();
-    scene->addChild(layer);
-    director->runWithScene(scene);
-    director->stepFrame(0.0f);
-
     GameInterface* driver = GameInterface::getInstance();
-    driver->gameLayer = layer;
-    driver->visibleSize = director->getVisibleSize();
     InterfaceManager::getInstance()->hostNode = layer;
     InterfaceManager::getInstance()->screenSize = &driver->visibleSize;
     GameData::getInstance()->currentZone = 0;
@@ -74,21 +62,11 @@ std::string shootEditor()
     if (!editor->infoText || editor->infoText->text.rfind("Tile: ", 0) != 0)
         return "the panel does not describe the cell";
 
-    const std::string folder =
-        (std::filesystem::temp_directory_path() / ("tallowind-editor-shot-" + std::to_string(getpid()))).string();
-    std::filesystem::create_directories(folder);
-    const std::string shot = folder + "/editor.png";
-    bool written = false;
-    if (!utils::captureScreen([&](bool ok, const std::string&) { written = ok; }, shot))
-        return "no capture";
-    director->stepFrame(1.0f / 60.0f);
+    ScratchFolder folder("tallowind-editor-shot");
     Image image;
-    if (!written || !image.initWithImageFile(shot))
-        return "the capture was not written";
-    if (const char* keep = std::getenv("TALLOWIND_KEEP_SCREENSHOTS"))
-        std::filesystem::copy_file(shot, std::string(keep) + "/editor.png",
-                                   std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::remove_all(folder);
+    const ::testing::AssertionResult shot = captureWindow(folder.file("editor.png"), "editor.png", image);
+    if (!shot)
+        return shot.message();
     return std::string();
 }
 

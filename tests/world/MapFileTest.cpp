@@ -3,21 +3,12 @@
 #include "world/MapFile.h"
 #include "world/MapFileFormat.h"
 #include "world/MapMarker.h"
-#include <cstdio>
-#include <filesystem>
+#include "support/ScratchFolder.h"
 #include <fstream>
-#include <unistd.h>
 
 using cocos2d::Vec2;
 
 namespace {
-std::string tempPath(const std::string& name)
-{
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                      ("tallowind_mapfile_" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
-}
 
 // Definitions the map files of these tests name, filed once in GameData.
 struct Definitions
@@ -66,6 +57,7 @@ class MapFileTest : public WorldMapFixture
 {
 protected:
     Definitions defs;
+    ScratchFolder folder{"tallowind_mapfile"};
 };
 
 TEST_F(MapFileTest, WrittenMapReadsBackTheSame)
@@ -103,7 +95,7 @@ TEST_F(MapFileTest, WrittenMapReadsBackTheSame)
     checkpoint->identifier = 12;
     map->allMarkers = {spawn, contact, checkpoint};
 
-    const std::string path = tempPath("roundtrip.map");
+    const std::string path = folder.file("roundtrip.map");
     ASSERT_TRUE(writeMapFile(path, 80, 7));
 
     map->clear();
@@ -146,12 +138,11 @@ TEST_F(MapFileTest, WrittenMapReadsBackTheSame)
     ASSERT_EQ(map->spawnMarkers.size(), 1u);
     ASSERT_EQ(map->contactMarkers.size(), 1u);
     EXPECT_TRUE(map->playerSpawnMarkers.empty()) << "a checkpoint is only in the list of all markers";
-    std::filesystem::remove(path);
 }
 
 TEST_F(MapFileTest, RefusedFileGivesAnEmptyLevelOfTheDefaultSize)
 {
-    const std::string path = tempPath("broken.map");
+    const std::string path = folder.file("broken.map");
     {
         std::ofstream out(path, std::ios::binary);
         out << "not a map";
@@ -165,7 +156,6 @@ TEST_F(MapFileTest, RefusedFileGivesAnEmptyLevelOfTheDefaultSize)
     EXPECT_EQ(map->width, MapFileFormat::kDefaultSize);
     EXPECT_EQ(map->height, MapFileFormat::kDefaultSize);
     EXPECT_TRUE(map->passableObjects.empty());
-    std::filesystem::remove(path);
 }
 
 TEST_F(MapFileTest, OlderVersionsFileMarkersByTheirVersion)
@@ -207,7 +197,7 @@ TEST_F(MapFileTest, OlderVersionsFileMarkersByTheirVersion)
             i32(-1);
             i32(0);
         }
-        const std::string path = tempPath("old.map");
+        const std::string path = folder.file("old.map");
         {
             std::ofstream out(path, std::ios::binary);
             out << file;
@@ -218,6 +208,5 @@ TEST_F(MapFileTest, OlderVersionsFileMarkersByTheirVersion)
         EXPECT_EQ(map->allMarkers.size(), 2u);
         EXPECT_EQ(map->playerSpawnMarkers.size(), version == 6 ? 1u : 0u);
         EXPECT_TRUE(map->spawnMarkers.empty());
-        std::filesystem::remove(path);
-    }
+        }
 }

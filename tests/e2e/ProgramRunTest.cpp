@@ -1,0 +1,93 @@
+// The game program itself, started as a player starts it (its own main, the
+// engine's real-time run loop, a window on a private X server): it must come
+// up, write its saves and keep running through the intro without falling over.
+#include "SharedSavesFolder.h"
+
+#include "support/XvfbServer.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Long enough for the logos and the character choice to come up.
+constexpr auto kRunFor = std::chrono::seconds(10);
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Starts the program with its output going to the log file; -1 when it cannot.
+pid_t startProgram(const std::string& program, const std::string& saves, const std::string& log)
+{
+    const pid_t pid = fork();
+    if (pid != 0)
+        return pid;
+    const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (out >= 0)
+    {
+        dup2(out, STDOUT_FILENO);
+        dup2(out, STDERR_FILENO);
+        close(out);
+    }
+    setenv("TALLOWIND_SAVES", saves.c_str(), 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    unsetenv("TALLOWIND_ASSETS");
+    unsetenv("TALLOWIND_EDITOR");
+    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+}
+
+TEST(ProgramRun, TheGameProgramStartsInAWindowAndKeepsRunning)
+{
+    const std::string program = std::string(TALLOWIND_BINARY_DIR) + "/tallowind";
+    ASSERT_TRUE(std::filesystem::exists(program)) << program << " is not built";
+    SharedSavesFolder saves;
+    ASSERT_FALSE(saves.path().empty());
+    XvfbServer xvfb;
+    ASSERT_TRUE(xvfb.start(1024, 768)) << xvfb.error();
+
+    const std::string log = saves.path() + "/program.log";
+    const pid_t pid = startProgram(program, saves.path(), log);
+    ASSERT_GT(pid, 0);
+
+    // It must still be running at the end; an early end (crash or not) is a fault.
+    int status = 0;
+    pid_t ended = 0;
+    const auto until = std::chrono::steady_clock::now() + kRunFor;
+    while (ended == 0 && std::chrono::steady_clock::now() < until)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        ended = waitpid(pid, &status, WNOHANG);
+    }
+    if (ended == 0)
+    {
+        kill(pid, SIGTERM);
+        waitpid(pid, &status, 0);
+    }
+    EXPECT_EQ(ended, 0) << "the program ended early ("
+                        << (WIFSIGNALED(status) ? "signal " + std::to_string(WTERMSIG(status))
+                                                : "exit " + std::to_string(WEXITSTATUS(status)))
+                        << "); its output:\n"
+                        << readFile(log);
+    EXPECT_EQ(readFile(saves.path() + "/settings.cfg"), "1024x768\nwindowed\nverified")
+        << "a first start opens windowed at the smallest mode and writes it";
+    EXPECT_TRUE(std::filesystem::exists(saves.path() + "/gamestate.dat")) << "no saved game state";
+}
