@@ -14,9 +14,8 @@ struct PathNode
     float h = 0.0f;
     float f = 0.0f;
     int32_t state = Fresh;
-    // Ticket of the node's live entry in the open set: entries the node has
-    // left behind (after a cheaper way to it was found) carry older tickets.
-    uint32_t openTicket = 0;
+    // Where the node's entry sits in the open set's heap; -1 when not open.
+    int32_t heapIndex = -1;
 
     void clear()
     {
@@ -24,6 +23,6 @@ struct PathNode
         position = cocos2d::Vec2::ZERO;
         g = h = f = 0.0f;
         state = Fresh;
-        openTicket = 0;
+        heapIndex = -1;
     }
 };

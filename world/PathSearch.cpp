@@ -7,6 +7,7 @@ PathSearch::PathSearch(int mapWidth, int mapHeight)
       _nodeMap(static_cast<size_t>(_width) * _height, nullptr)
 {
     _heap.reserve(1024);
+    _usedCells.reserve(1024);
 }
 
 uint64_t PathSearch::keyOf(float f, uint32_t ticket)
@@ -20,29 +21,31 @@ uint64_t PathSearch::keyOf(float f, uint32_t ticket)
 }
 
 // A four-way heap of the smallest key in front: shallower than a binary one,
-// and the four children of an entry share a cache line or two.
-void PathSearch::siftUp(size_t index)
+// and the four children of an entry share a cache line or two. Every node
+// knows where its entry is, so a node whose cost drops is taken out at once
+// instead of leaving a stale entry behind to be skipped later.
+void PathSearch::place(size_t index, const Entry& entry)
 {
-    const Entry moving = _heap[index];
+    _heap[index] = entry;
+    entry.node->heapIndex = static_cast<int32_t>(index);
+}
+
+void PathSearch::siftUp(size_t index, const Entry& moving)
+{
     while (index > 0)
     {
         const size_t parent = (index - 1) / 4;
         if (_heap[parent].key <= moving.key)
             break;
-        _heap[index] = _heap[parent];
+        place(index, _heap[parent]);
         index = parent;
     }
-    _heap[index] = moving;
+    place(index, moving);
 }
 
-void PathSearch::popTop()
+void PathSearch::siftDown(size_t index, const Entry& moving)
 {
-    const Entry last = _heap.back();
-    _heap.pop_back();
     const size_t size = _heap.size();
-    if (size == 0)
-        return;
-    size_t index = 0;
     for (;;)
     {
         const size_t first = index * 4 + 1;
@@ -55,61 +58,43 @@ void PathSearch::popTop()
             if (_heap[child].key < _heap[best].key)
                 best = child;
         }
-        if (_heap[best].key >= last.key)
+        if (_heap[best].key >= moving.key)
             break;
-        _heap[index] = _heap[best];
+        place(index, _heap[best]);
         index = best;
     }
-    _heap[index] = last;
-}
-
-bool PathSearch::isLive(const Entry& e) const
-{
-    return e.node->openTicket == static_cast<uint32_t>(e.key) && e.node->state == PathNode::Open;
-}
-
-void PathSearch::dropStaleTop()
-{
-    while (!_heap.empty() && !isLive(_heap.front()))
-    {
-        popTop();
-    }
+    place(index, moving);
 }
 
 void PathSearch::pushOpen(PathNode* node)
 {
     node->state = PathNode::Open;
-    node->openTicket = _nextTicket++;
-    _heap.push_back(Entry{keyOf(node->f, node->openTicket), node});
-    siftUp(_heap.size() - 1);
-    ++_openCount;
-}
-
-PathNode* PathSearch::peekOpen()
-{
-    dropStaleTop();
-    return _heap.empty() ? nullptr : _heap.front().node;
+    const Entry entry{keyOf(node->f, _nextTicket++), node};
+    _heap.push_back(entry);
+    siftUp(_heap.size() - 1, entry);
 }
 
 void PathSearch::eraseOpen(PathNode* node)
 {
-    if (node->openTicket == 0)
+    if (node->heapIndex < 0)
         return;
-    dropStaleTop();
-    if (!_heap.empty() && _heap.front().node == node && isLive(_heap.front()))
-    {
-        popTop();
-    }
-    // Anywhere else in the heap its entry simply goes stale.
-    node->openTicket = 0;
-    --_openCount;
+    const size_t index = static_cast<size_t>(node->heapIndex);
+    node->heapIndex = -1;
+    const Entry last = _heap.back();
+    _heap.pop_back();
+    if (index == _heap.size())
+        return;
+    // The last entry fills the hole and moves whichever way its key says.
+    if (index > 0 && last.key < _heap[(index - 1) / 4].key)
+        siftUp(index, last);
+    else
+        siftDown(index, last);
 }
 
 void PathSearch::clearOpen()
 {
     for (const Entry& e : _heap)
-        e.node->openTicket = 0;
+        e.node->heapIndex = -1;
     _heap.clear();
-    _openCount = 0;
     _nextTicket = 1;
 }

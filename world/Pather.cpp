@@ -14,6 +14,15 @@ bool sameCellPosition(const cocos2d::Vec2& a, const cocos2d::Vec2& b)
 {
     return a.x == b.x && a.y == b.y;
 }
+
+// A step to a neighbouring cell. The neighbours are tried in this order:
+// north (y - 1), south, east, west.
+struct CellStep
+{
+    int dx;
+    int dy;
+};
+constexpr CellStep kNeighbourSteps[4] = {{0, -1}, {0, 1}, {1, 0}, {-1, 0}};
 }
 
 Pather* Pather::getInstance()
@@ -95,7 +104,7 @@ void Pather::startNode(PathSearch& search, PathNodePool& pool, cocos2d::Vec2 sta
         return;
     PathNode* node = pool.take();
     node->position = start;
-    search.nodeAt(x, y) = node;
+    search.placeNode(search.cellIndex(x, y), node);
     search.pushOpen(node);
 }
 
@@ -110,14 +119,7 @@ void Pather::beginSearch(cocos2d::Vec2 start, cocos2d::Vec2 goal, int mode)
 void Pather::resetSearch(PathSearch& search)
 {
     search.clearOpen();
-    for (PathNode*& node : search.nodeMap())
-    {
-        if (node)
-        {
-            _pool.giveBack(node);
-            node = nullptr;
-        }
-    }
+    search.takeBackNodes([this](PathNode* node) { _pool.giveBack(node); });
     search.current = nullptr;
     search.expansions = 0;
 }
@@ -143,18 +145,23 @@ PathNode* Pather::searchStep(PathSearch& search, int level, unsigned budget)
         if (search.expansionLog)
             search.expansionLog->push_back(current->position);
 
-        const float x = current->position.x;
-        const float y = current->position.y;
-        _neighbours = {cocos2d::Vec2(x, y - 1.0f), cocos2d::Vec2(x, y + 1.0f), cocos2d::Vec2(x + 1.0f, y),
-                       cocos2d::Vec2(x - 1.0f, y)};
-        // The four cells' records are fetched together rather than one miss after another.
-        for (const cocos2d::Vec2& cell : _neighbours)
+        // The neighbours are walked in whole cells; the nodes keep the float
+        // positions the requests gave.
+        const int x = static_cast<int>(current->position.x);
+        const int y = static_cast<int>(current->position.y);
+        const MapTile* currentTile = _map->getTile(x, y);
+        std::array<Neighbour, 4> neighbours;
+        for (size_t i = 0; i < neighbours.size(); ++i)
         {
-            if (const MapTile* tile = _map->tileAtCell(cell.x, cell.y))
-                __builtin_prefetch(tile);
+            const CellStep& step = kNeighbourSteps[i];
+            Neighbour& cell = neighbours[i];
+            cell = {x + step.dx, y + step.dy, step.dx, step.dy, _map->getTile(x + step.dx, y + step.dy)};
+            // The four cells' records are fetched together rather than one miss after another.
+            if (cell.tile)
+                __builtin_prefetch(cell.tile);
         }
-        for (const cocos2d::Vec2& cell : _neighbours)
-            expandNeighbour(search, current, cell, level);
+        for (const Neighbour& cell : neighbours)
+            expandNeighbour(search, current, currentTile, cell, level);
 
         ++n;
         if (n > budget)
@@ -165,23 +172,28 @@ PathNode* Pather::searchStep(PathSearch& search, int level, unsigned budget)
     return found;
 }
 
-void Pather::expandNeighbour(PathSearch& search, PathNode* current, cocos2d::Vec2 cell, int level)
+void Pather::expandNeighbour(PathSearch& search, PathNode* current, const MapTile* currentTile,
+                             const Neighbour& neighbour, int level)
 {
-    if (cell.x < 0.0f || cell.y < 0.0f)
+    if (!search.contains(neighbour.x, neighbour.y) || !_map->containsCell(neighbour.x, neighbour.y))
         return;
-    const int cx = static_cast<int>(cell.x);
-    const int cy = static_cast<int>(cell.y);
-    if (!search.contains(cx, cy))
-        return;
-    PathNode*& slot = search.nodeAt(cx, cy);
+    const size_t index = search.cellIndex(neighbour.x, neighbour.y);
+    PathNode* slot = search.nodeAt(index);
     if (slot && slot->state == PathNode::Closed)
         return;
-    if (!isPassable(cell, current->position, level))
+    // The expanded cell is the one tested for level and for the avoid flag.
+    if (!currentTile ||
+        !WorldMap::canPassTiles(level, true, currentTile, neighbour.tile, -neighbour.dx, -neighbour.dy))
         return;
+    cocos2d::Vec2 cell = current->position;
+    if (neighbour.dx != 0)
+        cell.x += static_cast<float>(neighbour.dx);
+    else
+        cell.y += static_cast<float>(neighbour.dy);
     if (isBlockedCell(search, cell))
         return;
 
-    const float g = current->g + stepCost(cell);
+    const float g = current->g + static_cast<float>(neighbour.tile ? WorldMap::tileCost(neighbour.tile) : -1);
     if (slot)
     {
         if (slot->state == PathNode::Open && slot->g > g)
@@ -201,7 +213,7 @@ void Pather::expandNeighbour(PathSearch& search, PathNode* current, cocos2d::Vec
     node->h = heuristic(cell, search.goal, search.mode);
     node->f = node->g + node->h;
     node->parent = current;
-    slot = node;
+    search.placeNode(index, node);
     search.pushOpen(node);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 class GameMob;
+class MapTile;
 class WorldMap;
 
 // The path-finding service of the city map: A* over the tile grid, four
@@ -42,6 +43,8 @@ public:
 
     PathNode* searchStep(PathSearch& search, int level, unsigned budget);
     static float heuristic(cocos2d::Vec2 a, cocos2d::Vec2 b, int mode);
+    // The search's rules for one neighbour, asked by cell; searchStep applies
+    // the same rules to the map records it has already fetched.
     bool isPassable(cocos2d::Vec2 cell, cocos2d::Vec2 expanded, int level) const;
     float stepCost(cocos2d::Vec2 cell) const;
     void beginSearch(cocos2d::Vec2 start, cocos2d::Vec2 goal, int mode);
@@ -50,7 +53,18 @@ public:
 private:
     static void startNode(PathSearch& search, PathNodePool& pool, cocos2d::Vec2 start);
     bool takeNextRequest();
-    void expandNeighbour(PathSearch& search, PathNode* current, cocos2d::Vec2 cell, int level);
+    // A cell next to the expanded one: where it lies from it, and its map
+    // record, fetched once.
+    struct Neighbour
+    {
+        int x;
+        int y;
+        int dx;
+        int dy;
+        const MapTile* tile;
+    };
+    void expandNeighbour(PathSearch& search, PathNode* current, const MapTile* currentTile, const Neighbour& cell,
+                         int level);
     static bool isBlockedCell(const PathSearch& search, cocos2d::Vec2 cell);
 
     // The map never changes identity: looked up once.
@@ -59,6 +73,5 @@ private:
     PathRequest* _current = nullptr;
     unsigned _frameExpansions = 0;
     std::unique_ptr<PathSearch> _search;
-    std::array<cocos2d::Vec2, 4> _neighbours;
     PathNodePool _pool;
 };

@@ -106,6 +106,7 @@ public:
         return isOutOfBounds(gx, gy) ? nullptr : getTile(static_cast<int>(gx), static_cast<int>(gy));
     }
     bool isOutOfBounds(float gx, float gy) const { return gx < 0.0f || gx >= width || gy < 0.0f || gy >= height; }
+    bool containsCell(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
     cocos2d::Vec2 screenToWorld(cocos2d::Vec2 point) const;
     cocos2d::Vec2 screenToGrid(cocos2d::Vec2 point) const;
     cocos2d::Vec2 gridToScreen(cocos2d::Vec2 cell) const;
@@ -125,6 +126,12 @@ public:
     bool isWalkable(int x, int y) const;
     bool canPass(int level, bool avoidFlagged, cocos2d::Vec2 toCell, cocos2d::Vec2 fromCell) const;
     int cellCost(cocos2d::Vec2 cell) const;
+    // canPass for two neighbouring cells already looked up, for the path
+    // finder's inner loop: `to` lies dx, dy cells from `from` (one of them
+    // +-1); `from` is null off the map.
+    static bool canPassTiles(int level, bool avoidFlagged, const MapTile* to, const MapTile* from, int dx, int dy);
+    // cellCost of a cell already looked up.
+    static int tileCost(const MapTile* tile);
     // The level of a cell: its overlay's height when it has an overlay, else its own level.
     static int cellLevel(const MapTile* tile);
     static cocos2d::Vec2 bucketOfCell(cocos2d::Vec2 cell);

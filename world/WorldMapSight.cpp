@@ -313,30 +313,41 @@ bool WorldMap::canPass(int level, bool avoidFlagged, cocos2d::Vec2 toCell, cocos
     const MapTile* to = tileAtCell(toCell.x, toCell.y);
     if (!to)
         return false;
+    const int dx = (toCell.x > fromCell.x) - (toCell.x < fromCell.x);
+    const int dy = (toCell.y > fromCell.y) - (toCell.y < fromCell.y);
+    return canPassTiles(level, avoidFlagged, to, tileAtCell(fromCell.x, fromCell.y), dx, dy);
+}
+
+bool WorldMap::canPassTiles(int level, bool avoidFlagged, const MapTile* to, const MapTile* from, int dx, int dy)
+{
     if (avoidFlagged && to->npcAvoid)
         return false;
     if (cellLevel(to) != level)
         return false;
     int entry;
-    if (toCell.x > fromCell.x)
+    if (dx > 0)
         entry = SideWest;
-    else if (toCell.x < fromCell.x)
+    else if (dx < 0)
         entry = SideEast;
-    else if (toCell.y > fromCell.y)
+    else if (dy > 0)
         entry = SideSouth;
     else
         entry = SideNorth;
-    if (to->isSideBlocked(level, entry))
+    // sideCounts is MapTile::isSideBlocked made visible to the compiler here:
+    // this runs for every neighbour the path finder looks at.
+    if (sideCounts(to, entry, level))
         return false;
-    const MapTile* from = tileAtCell(fromCell.x, fromCell.y);
-    return !(from && from->isSideBlocked(level, oppositeSide(entry)));
+    return !(from && sideCounts(from, oppositeSide(entry), level));
 }
 
 int WorldMap::cellCost(cocos2d::Vec2 cell) const
 {
     const MapTile* tile = tileAtCell(cell.x, cell.y);
-    if (!tile)
-        return -1;
+    return tile ? tileCost(tile) : -1;
+}
+
+int WorldMap::tileCost(const MapTile* tile)
+{
     const TileDef* def = (tile->level != 0 && tile->overlay) ? tile->overlay : tile->floor;
     return def ? def->cost : 1;
 }
