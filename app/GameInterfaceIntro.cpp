@@ -1,4 +1,7 @@
 #include "app/GameInterface.h"
+#include "app/WeatherEngine.h"
+
+#include <cstdlib>
 
 #include "app/Game.h"
 #include "app/SoundEngine.h"
@@ -199,6 +202,8 @@ void GameInterface::showNormalLogo()
 
 void GameInterface::introLightning()
 {
-    // A lightning strike with thunder when the weather is at its heaviest
-    // waits for the weather's lightning operations.
+    // The logo is struck by lightning only in the heaviest weather.
+    WeatherEngine* weather = WeatherEngine::getInstance();
+    if (weather->intensity == 2)
+        weather->lightning(std::rand() % 3 + 1);
 }

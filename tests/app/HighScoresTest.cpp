@@ -1,6 +1,8 @@
 #include "StatEngineFixture.h"
 #include "app/HighScores.h"
 
+#include <filesystem>
+
 namespace {
 
 std::string le16(int16_t value)
@@ -45,6 +47,10 @@ protected:
     {
         ProgressTest::SetUp();
         scores = HighScores::getInstance();
+        // The store reads its file when it is first made; when that happens in
+        // this test's folder it leaves default tables behind. Every test starts
+        // from an empty saves folder, whichever test made the store.
+        std::filesystem::remove(folder.file(HighScores::kFileName));
         game->mode = 1;
         game->difficulty = 0;
     }
