@@ -23,6 +23,7 @@ namespace {
 
 // Long enough for the logos and the character choice to come up.
 constexpr auto kRunFor = std::chrono::seconds(10);
+constexpr auto kStopWithin = std::chrono::seconds(5);
 
 std::string readFile(const std::string& path)
 {
@@ -77,10 +78,25 @@ TEST(ProgramRun, TheGameProgramStartsInAWindowAndKeepsRunning)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         ended = waitpid(pid, &status, WNOHANG);
     }
+    bool stoppedOnRequest = true;
     if (ended == 0)
     {
+        // Stopped from outside as a desktop session ends it; it must not hang on.
         kill(pid, SIGTERM);
-        waitpid(pid, &status, 0);
+        pid_t gone = 0;
+        int stopStatus = 0;
+        const auto limit = std::chrono::steady_clock::now() + kStopWithin;
+        while (gone == 0 && std::chrono::steady_clock::now() < limit)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            gone = waitpid(pid, &stopStatus, WNOHANG);
+        }
+        if (gone == 0)
+        {
+            stoppedOnRequest = false;
+            kill(pid, SIGKILL);
+            waitpid(pid, &stopStatus, 0);
+        }
     }
     EXPECT_EQ(ended, 0) << "the program ended early ("
                         << (WIFSIGNALED(status) ? "signal " + std::to_string(WTERMSIG(status))
@@ -90,4 +106,5 @@ TEST(ProgramRun, TheGameProgramStartsInAWindowAndKeepsRunning)
     EXPECT_EQ(readFile(saves.path() + "/settings.cfg"), "1024x768\nwindowed\nverified")
         << "a first start opens windowed at the smallest mode and writes it";
     EXPECT_TRUE(std::filesystem::exists(saves.path() + "/gamestate.dat")) << "no saved game state";
+    EXPECT_TRUE(stoppedOnRequest) << "the program did not stop on SIGTERM";
 }
