@@ -1,5 +1,6 @@
 // Rain over the first zone, drawn in a real window under Xvfb and captured.
 #include "GameLayerScene.h"
+#include "support/OwnProcess.h"
 #include "app/Game.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
@@ -84,17 +85,7 @@ std::string shootRain()
 
 }
 
-// In a process of its own: a window's connection to its private X server
-// must not outlive that server in the test program.
 TEST(WeatherScreenshot, RainFallsOverTheCity)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            const std::string error = shootRain();
-            if (!error.empty())
-                std::fprintf(stderr, "%s\n", error.c_str());
-            std::exit(error.empty() ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
+    expectPassesInOwnProcess(&shootRain);
 }

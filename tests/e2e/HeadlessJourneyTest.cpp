@@ -212,6 +212,13 @@ void dieAndRestart(JourneyReport& report, const std::string& saves)
     report.check(driver->state == GameState::Playing && driver->player, "the restarted run did not hold");
 }
 
+// Walks one journey in a child process of its own, on the given saves folder.
+void expectJourney(const char* name, void (*journey)(JourneyReport&, const std::string&), const std::string& saves)
+{
+    EXPECT_EXIT(JourneyReport::runAndExit(name, [&](JourneyReport& r) { journey(r, saves); }),
+                ::testing::ExitedWithCode(0), "");
+}
+
 }
 
 TEST_F(HeadlessJourney, TheIntroEndsInTheMainMenu)
@@ -220,35 +227,30 @@ TEST_F(HeadlessJourney, TheIntroEndsInTheMainMenu)
                     "in the Menu state with no panel";
     SharedSavesFolder saves;
     ASSERT_FALSE(saves.path().empty());
-    EXPECT_EXIT(JourneyReport::runAndExit("menu", [&](JourneyReport& r) { reachTheMenu(r, saves.path()); }),
-                ::testing::ExitedWithCode(0), "");
+    expectJourney("menu", &reachTheMenu, saves.path());
 }
 
 TEST_F(HeadlessJourney, ADeadPlayerRestartsWithSpaceAfterTheEndOfRunScreens)
 {
     SharedSavesFolder saves;
     ASSERT_FALSE(saves.path().empty());
-    EXPECT_EXIT(JourneyReport::runAndExit("death", [&](JourneyReport& r) { dieAndRestart(r, saves.path()); }),
-                ::testing::ExitedWithCode(0), "");
+    expectJourney("death", &dieAndRestart, saves.path());
 }
 
 TEST_F(HeadlessJourney, AFirstStartGoesThroughTheIntroIntoARunAndASecondStartSkipsTheChoice)
 {
     SharedSavesFolder saves;
     ASSERT_FALSE(saves.path().empty());
-    EXPECT_EXIT(JourneyReport::runAndExit("first start", [&](JourneyReport& r) { firstStart(r, saves.path()); }),
-                ::testing::ExitedWithCode(0), "");
+    expectJourney("first start", &firstStart, saves.path());
     ASSERT_TRUE(saves.exists("gamestate.dat"));
-    EXPECT_EXIT(JourneyReport::runAndExit("second start", [&](JourneyReport& r) { secondStart(r, saves.path()); }),
-                ::testing::ExitedWithCode(0), "");
+    expectJourney("second start", &secondStart, saves.path());
 }
 
 TEST_F(HeadlessJourney, EachOfTheThreeZonesLoadsAndHoldsARun)
 {
     SharedSavesFolder saves;
     ASSERT_FALSE(saves.path().empty());
-    EXPECT_EXIT(JourneyReport::runAndExit("zones", [&](JourneyReport& r) { everyZone(r, saves.path()); }),
-                ::testing::ExitedWithCode(0), "");
+    expectJourney("zones", &everyZone, saves.path());
 }
 
 TEST_F(HeadlessJourney, ThePlayerWalksWithTheMovementKeysAndTheViewFollows)
@@ -257,6 +259,5 @@ TEST_F(HeadlessJourney, ThePlayerWalksWithTheMovementKeysAndTheViewFollows)
                     "checked by the first-start journey";
     SharedSavesFolder saves;
     ASSERT_FALSE(saves.path().empty());
-    EXPECT_EXIT(JourneyReport::runAndExit("walk", [&](JourneyReport& r) { walk(r, saves.path()); }),
-                ::testing::ExitedWithCode(0), "");
+    expectJourney("walk", &walk, saves.path());
 }

@@ -1,6 +1,7 @@
 // The editor over the first zone, drawn in a real window under Xvfb: its
 // panel with the brushes, the tool labels and the info text of a cell.
 #include "app/GameLayerScene.h"
+#include "support/OwnProcess.h"
 #include "app/Game.h"
 #include "app/GameInterface.h"
 #include "app/GameState.h"
@@ -72,17 +73,7 @@ std::string shootEditor()
 
 }
 
-// In a process of its own: a window's connection to its private X server
-// must not outlive that server in the test program.
 TEST(MapEditorScreenshot, ThePanelDescribesTheSelectedCell)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            const std::string error = shootEditor();
-            if (!error.empty())
-                std::fprintf(stderr, "%s\n", error.c_str());
-            std::exit(error.empty() ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
+    expectPassesInOwnProcess(&shootEditor);
 }
