@@ -43,10 +43,23 @@ fs::path findAssetsBesideExecutable()
     return fs::path();
 }
 
+// The assets of the checkout the program was built from, for a build folder that lies
+// outside the source tree; empty when that folder is gone.
+fs::path checkoutAssets()
+{
+#ifdef TALLOWIND_CHECKOUT_ASSETS
+    std::error_code ec;
+    if (fs::is_directory(TALLOWIND_CHECKOUT_ASSETS, ec))
+        return fs::path(TALLOWIND_CHECKOUT_ASSETS);
+#endif
+    return fs::path();
+}
+
 std::string installedAssetsDir()
 {
     // The executable does not move while the program runs: search once.
-    static const fs::path found = findAssetsBesideExecutable();
+    static const fs::path beside = findAssetsBesideExecutable();
+    static const fs::path found = beside.empty() ? checkoutAssets() : beside;
     if (!found.empty())
         return withSlash(found);
 

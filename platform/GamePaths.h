@@ -7,7 +7,9 @@
 // folder, and any other relative name is taken inside the assets folder.
 //
 //   assets folder: $TALLOWIND_ASSETS when set; otherwise the first "assets" folder found beside
-//                  the executable or in one of its parent folders (the program lives in build/).
+//                  the executable or in one of its parent folders (the program lives in build/);
+//                  failing that, the assets of the checkout it was built from (a build folder
+//                  anywhere else); failing that, "assets" in the working folder.
 //   saves folder:  $TALLOWIND_SAVES when set; otherwise "saves" beside the assets folder, i.e.
 //                  in the installation root. ensureSavesDir() creates it on demand.
 //
