@@ -4,10 +4,10 @@
 
 #include "app/DisplaySettings.h"
 #include "app/GameInterface.h"
+#include "app/RandomSeed.h"
 #include "app/ResolutionVerify.h"
 
 #include <cstdlib>
-#include <ctime>
 
 Game::~Game() = default;
 
@@ -16,7 +16,7 @@ bool Game::init()
     if (!Layer::init())
         return false;
 
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    std::srand(RandomSeed::forStart());
     GameInterface::getInstance()->gameLayer = this;
 
     if (currentDisplayMode.verified)

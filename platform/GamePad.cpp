@@ -1,6 +1,7 @@
 #include "platform/GamePad.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -38,11 +39,31 @@ constexpr int kTableAxes = static_cast<int>(sizeof(kAxisTable) / sizeof(kAxisTab
 static_assert(kTableButtons <= GamePadState::kMaxButtons, "pad table wider than the tracked buttons");
 static_assert(kTableAxes <= GamePadState::kMaxAxes, "pad table wider than the tracked axes");
 
+constexpr int kJoysticks = GLFW_JOYSTICK_LAST + 1;
+
+// The pads a headless run plays with, by joystick number.
+std::optional<GamePadState>& injectedPad(int joystick)
+{
+    static std::optional<GamePadState> pads[kJoysticks];
+    return pads[joystick];
+}
+
+bool isJoystick(int joystick)
+{
+    return joystick >= 0 && joystick < kJoysticks;
+}
+
 } // namespace
 
 bool GamePad::poll(int joystick, GamePadState& state)
 {
     state = GamePadState();
+    if (!isJoystick(joystick))
+        return false;
+    if (const std::optional<GamePadState>& injected = injectedPad(joystick)) {
+        state = *injected;
+        return state.connected;
+    }
     if (!glfwJoystickPresent(joystick))
         return false;
 
@@ -58,6 +79,18 @@ bool GamePad::poll(int joystick, GamePadState& state)
     const unsigned char* buttons = glfwGetJoystickButtons(joystick, &buttonCount);
     state = fromJoystick(axes, axes ? axisCount : 0, buttons, buttons ? buttonCount : 0);
     return true;
+}
+
+void GamePad::inject(int joystick, const GamePadState& state)
+{
+    if (isJoystick(joystick))
+        injectedPad(joystick) = state;
+}
+
+void GamePad::removeInjected(int joystick)
+{
+    if (isJoystick(joystick))
+        injectedPad(joystick).reset();
 }
 
 GamePadState GamePad::fromGamepad(const GLFWgamepadstate& pad)

@@ -33,6 +33,12 @@ public:
     // is disconnected with no axes and no buttons; returns state.connected.
     static bool poll(int joystick, GamePadState& state);
 
+    // A pad without hardware, for headless runs that play the game as a person would: from now
+    // on poll() reports this state for the joystick instead of asking GLFW.
+    static void inject(int joystick, const GamePadState& state);
+    // The joystick is read from GLFW again.
+    static void removeInjected(int joystick);
+
     // The table: GLFW's gamepad state in the game's button and axis numbers.
     static GamePadState fromGamepad(const GLFWgamepadstate& pad);
     // A joystick without a gamepad mapping: its own axes and buttons, at most the tracked counts.
