@@ -20,10 +20,10 @@ constexpr float kAutomaticHeight = 720.0f;
 
 }
 
-GameLaunch::GameLaunch(const std::string& savesFolder)
+GameLaunch::GameLaunch(const std::string& savesFolder, const std::string& assetsFolder)
 {
     setenv("TALLOWIND_SAVES", savesFolder.c_str(), 1);
-    setenv("TALLOWIND_ASSETS", (std::string(TALLOWIND_SOURCE_DIR) + "/assets").c_str(), 1);
+    setenv("TALLOWIND_ASSETS", assetsFolder.c_str(), 1);
     // A player's start, never the map maker's.
     unsetenv("TALLOWIND_EDITOR");
     // The program entry makes the delegate first: it is the engine's application.
@@ -33,6 +33,17 @@ GameLaunch::GameLaunch(const std::string& savesFolder)
 GameLaunch::~GameLaunch()
 {
     shutDown();
+    GamePad::removeInjected(0);
+}
+
+std::string GameLaunch::treeAssets()
+{
+    return std::string(TALLOWIND_SOURCE_DIR) + "/assets";
+}
+
+void GameLaunch::requestEditor()
+{
+    setenv("TALLOWIND_EDITOR", "1", 1);
 }
 
 bool GameLaunch::startHeadless()
@@ -127,6 +138,49 @@ void GameLaunch::tap(KeyCode key, float dt)
     step(1, dt);
     release(key);
     step(1, dt);
+}
+
+void GameLaunch::moveMouse(float x, float y)
+{
+    if (mainGLView)
+        mainGLView->injectMouseMove(x, y);
+}
+
+void GameLaunch::pressMouse(int button)
+{
+    if (mainGLView)
+        mainGLView->injectMouseDown(button);
+}
+
+void GameLaunch::releaseMouse(int button)
+{
+    if (mainGLView)
+        mainGLView->injectMouseUp(button);
+}
+
+void GameLaunch::pressPad(int button)
+{
+    if (button < 0 || button >= GamePadState::kMaxButtons)
+        return;
+    _pad.buttons[button] = 1;
+    injectPad();
+}
+
+void GameLaunch::releasePad(int button)
+{
+    if (button < 0 || button >= GamePadState::kMaxButtons)
+        return;
+    _pad.buttons[button] = 0;
+    injectPad();
+}
+
+void GameLaunch::injectPad()
+{
+    // A pad is plugged in from the first button on; the game reads it at its
+    // next poll, as it would a real one.
+    _pad.connected = true;
+    _pad.buttonCount = GamePadState::kMaxButtons;
+    GamePad::inject(0, _pad);
 }
 
 void GameLaunch::shutDown()

@@ -1,5 +1,6 @@
 #pragma once
 #include "cocos2d.h"
+#include "platform/GamePad.h"
 
 #include <functional>
 #include <memory>
@@ -11,15 +12,16 @@ class AppDelegate;
 // settings, the window, the statistics store, the application delegate's
 // launch, which builds the scene and the Game layer) and then plays it frame
 // by frame through Director::stepFrame instead of the engine's real-time run
-// loop, with keys injected into the view as a player would press them.
+// loop, with keys, the mouse and a game pad injected as a player would use them.
 //
-// The saves folder is the given folder, the assets are the tree's own.
+// The saves folder is the given folder; the assets are the tree's own unless
+// another folder is given (a copy the run may write into).
 class GameLaunch
 {
 public:
     using KeyCode = cocos2d::EventKeyboard::KeyCode;
 
-    explicit GameLaunch(const std::string& savesFolder);
+    explicit GameLaunch(const std::string& savesFolder, const std::string& assetsFolder = treeAssets());
     ~GameLaunch();
     GameLaunch(const GameLaunch&) = delete;
     GameLaunch& operator=(const GameLaunch&) = delete;
@@ -30,6 +32,9 @@ public:
     // A real window on the current X display (the test's private server).
     bool startInWindow();
     const std::string& error() const { return _error; }
+    // Before a start: the game enters its map editor once the level has
+    // loaded, the map makers' way in.
+    void requestEditor();
 
     void step(int frames, float dt = kFrame);
     void stepSeconds(float seconds, float dt = kFrame);
@@ -41,6 +46,17 @@ public:
     // Press, one frame, release, one frame: a quick tap.
     void tap(KeyCode key, float dt = kFrame);
 
+    // The mouse, in window pixels from the top left as the window reports
+    // them; buttons 0 left, 1 right, 2 middle.
+    void moveMouse(float x, float y);
+    void pressMouse(int button);
+    void releaseMouse(int button);
+    // Game pad 0's buttons, numbered as platform/GamePad.h lists them.
+    void pressPad(int button);
+    void releasePad(int button);
+
+    static std::string treeAssets();
+
     // Ends the director as closing the window would.
     void shutDown();
 
@@ -50,7 +66,10 @@ private:
     bool launch(cocos2d::GLView* view);
     void startStatistics();
 
+    void injectPad();
+
     std::unique_ptr<AppDelegate> _app;
+    GamePadState _pad;
     std::string _error;
     bool _running = false;
 };
