@@ -57,14 +57,17 @@ private:
     bool number(const std::string& word, const char* what, double& value);
     bool seconds(const std::string& word, double& value) { return number(word, "time in seconds", value); }
     bool wordCount(const std::vector<std::string>& words, size_t count, const char* usage);
+    // A two-word setting such as "start editor": true when written so.
+    bool setting(const std::vector<std::string>& words, const char* second, const char* usage);
     void readSeed(const std::vector<std::string>& words);
     void readEnd(const std::vector<std::string>& words);
     void readInput(const std::vector<std::string>& words);
     void readAction(const std::vector<std::string>& action);
-    void readHeld(const std::vector<std::string>& action, bool press, bool release);
+    void readHeld(const std::vector<std::string>& action, bool press, bool release, const std::string& usage);
     void readExpectation(const std::vector<std::string>& words, const std::string& text);
-    // The code of a key, "mouse <button>" or "pad <button>"; false when unknown.
-    bool inputCode(const std::vector<std::string>& action, size_t at, Kind& down, int& code, size_t& used);
+    // The press and code of a key (device and name the key's name), a mouse
+    // button or a pad button; false when the name is unknown.
+    bool inputCode(const std::string& device, const std::string& name, Kind& down, int& code);
     void add(Kind kind, int frame, int code, float x = 0.0f, float y = 0.0f);
 
     const std::string& _path;
@@ -103,10 +106,10 @@ void Reading::statement(const std::vector<std::string>& words, int line, const s
     const std::string& verb = words[0];
     if (verb == "seed")
         readSeed(words);
-    else if (verb == "start" && words.size() == 2 && words[1] == "editor")
-        _scenario.editor = true;
-    else if (verb == "assets" && words.size() == 2 && words[1] == "copy")
-        _scenario.assetsCopy = true;
+    else if (verb == "start")
+        _scenario.editor = setting(words, "editor", "start editor") || _scenario.editor;
+    else if (verb == "assets")
+        _scenario.assetsCopy = setting(words, "copy", "assets copy") || _scenario.assetsCopy;
     else if (verb == "at")
         readInput(words);
     else if (verb == "end")
@@ -115,6 +118,14 @@ void Reading::statement(const std::vector<std::string>& words, int line, const s
         readExpectation(words, text);
     else
         problem("'" + verb + "' starts no statement (seed, start editor, assets copy, at, end, expect)");
+}
+
+bool Reading::setting(const std::vector<std::string>& words, const char* second, const char* usage)
+{
+    if (words.size() == 2 && words[1] == second)
+        return true;
+    problem(std::string("write it as: ") + usage);
+    return false;
 }
 
 void Reading::readSeed(const std::vector<std::string>& words)
@@ -167,14 +178,16 @@ void Reading::readAction(const std::vector<std::string>& action)
     {
         // "tap E", "click left" and "pad A" are a press for one frame.
         std::vector<std::string> held = action;
-        if (verb == "click")
-            held.insert(held.begin() + 1, "mouse");
-        else if (verb == "pad")
-            held.insert(held.begin() + 1, "pad");
-        readHeld(held, true, true);
+        if (verb != "tap")
+            held.insert(held.begin() + 1, verb == "click" ? "mouse" : "pad");
+        const char* usage = verb == "tap"     ? "tap <key>"
+                            : verb == "click" ? "click <left | right | middle>"
+                                              : "pad <button>";
+        readHeld(held, true, true, usage);
     }
     else if (verb == "press" || verb == "release" || verb == "hold")
-        readHeld(action, verb != "release", verb != "press");
+        readHeld(action, verb != "release", verb != "press",
+                 verb + " <key | mouse <button> | pad <button>>" + (verb == "hold" ? " <seconds>" : ""));
     else if (verb == "mouse")
     {
         double x = 0.0;
@@ -194,22 +207,21 @@ void Reading::readAction(const std::vector<std::string>& action)
         problem("'" + verb + "' is no input (tap, press, release, hold, mouse, click, pad, do start-run)");
 }
 
-void Reading::readHeld(const std::vector<std::string>& action, bool press, bool release)
+void Reading::readHeld(const std::vector<std::string>& action, bool press, bool release, const std::string& usage)
 {
-    Kind down = Kind::KeyDown;
-    int code = -1;
-    size_t used = 0;
-    if (action.size() < 2 || !inputCode(action, 1, down, code, used))
-        return;
     // A hold says for how long; a tap is one frame.
     const bool hold = action[0] == "hold";
-    const size_t expected = 1 + used + (hold ? 1 : 0);
-    if (action.size() != expected)
+    const bool device = action.size() > 1 && (action[1] == "mouse" || action[1] == "pad");
+    const size_t used = device ? 2 : 1;
+    if (action.size() != 1 + used + (hold ? 1 : 0))
     {
-        problem("write it as: at <seconds> " + action[0] + " <key | mouse <button> | pad <button>>" +
-                (hold ? " <seconds>" : ""));
+        problem("write it as: at <seconds> " + usage);
         return;
     }
+    Kind down = Kind::KeyDown;
+    int code = -1;
+    if (!inputCode(action[1], device ? action[2] : action[1], down, code))
+        return;
     int frames = 1;
     if (hold)
     {
@@ -225,24 +237,20 @@ void Reading::readHeld(const std::vector<std::string>& action, bool press, bool 
         add(up, press ? _frame + frames : _frame, code);
 }
 
-bool Reading::inputCode(const std::vector<std::string>& action, size_t at, Kind& down, int& code, size_t& used)
+bool Reading::inputCode(const std::string& device, const std::string& name, Kind& down, int& code)
 {
-    const std::string& device = action[at];
-    if ((device == "mouse" || device == "pad") && action.size() > at + 1)
+    if (device == "mouse" || device == "pad")
     {
-        const std::string& button = action[at + 1];
-        used = 2;
         down = device == "mouse" ? Kind::MouseDown : Kind::PadDown;
-        code = device == "mouse" ? InputNames::mouseButton(button) : InputNames::padButton(button);
+        code = device == "mouse" ? InputNames::mouseButton(name) : InputNames::padButton(name);
         if (code == -1)
-            problem("'" + button + "' is no " + device + " button");
+            problem("'" + name + "' is no " + device + " button");
         return code != -1;
     }
-    used = 1;
     down = Kind::KeyDown;
-    code = InputNames::key(device);
+    code = InputNames::key(name);
     if (code == -1)
-        problem("'" + device + "' is no key");
+        problem("'" + name + "' is no key");
     return code != -1;
 }
 
@@ -323,6 +331,7 @@ bool ScenarioReader::read(const std::string& path, Scenario& scenario, std::vect
         {
             std::string text = line.substr(0, line.find('#'));
             text.erase(text.find_last_not_of(" \t\r") + 1);
+            text.erase(0, text.find_first_not_of(" \t"));
             reading.statement(words, number, text);
         }
     }

@@ -104,6 +104,8 @@ TEST(ScenarioReader, NamesTheFileAndLineOfEveryBadStatement)
                                           "at 1 tap E\n"
                                           "at soon tap E\n"
                                           "at 3 wiggle mouse\n"
+                                          "at 3 click sideways\n"
+                                          "at 3 hold pad A\n"
                                           "expect state Sleeping\n"
                                           "expect weather rain\n"
                                           "teleport 3 4\n"
@@ -115,8 +117,10 @@ TEST(ScenarioReader, NamesTheFileAndLineOfEveryBadStatement)
     for (const char* expected :
          {"bad.scenario:2: 'NoSuchKey' is no key", "bad.scenario:3: the time goes back",
           "bad.scenario:4: 'soon' is no time in seconds", "bad.scenario:5: 'wiggle' is no input",
-          "bad.scenario:6: write it as: expect state", "bad.scenario:7: no check is called 'weather'",
-          "bad.scenario:8: 'teleport' starts no statement", "bad.scenario:9: the run ends before its last input",
-          "bad.scenario: no seed line"})
+          "bad.scenario:6: 'sideways' is no mouse button",
+          "bad.scenario:7: write it as: at <seconds> hold <key | mouse <button> | pad <button>> <seconds>",
+          "bad.scenario:8: write it as: expect state", "bad.scenario:9: no check is called 'weather'",
+          "bad.scenario:10: 'teleport' starts no statement",
+          "bad.scenario:11: the run ends before its last input", "bad.scenario: no seed line"})
         EXPECT_NE(text.find(expected), std::string::npos) << "missing \"" << expected << "\" in:\n" << text;
 }
