@@ -29,15 +29,14 @@ constexpr float kArmed = 90.0f;
 constexpr float kUnarmed = 30.0f;
 constexpr float kArmedAbove = 70.0f;
 
-float twoDraws50()
+// One throw of a die with the given number of sides (1 to sides).
+int roll(int sides)
 {
-    const int first = std::rand() % 50 + 1;
-    const int second = std::rand() % 50 + 1;
-    return static_cast<float>(first + second);
+    return std::rand() % sides + 1;
 }
 
 // A given name for a person of gender 2: one draw over both lists, the
-// female list first (its first entry is never taken, as the odds were tuned).
+// female list first (whose first name this draw never reaches).
 const std::string& drawAnyFirstName(const NameTables& names)
 {
     const auto& female = names.femaleFirstNames();
@@ -90,10 +89,9 @@ CitizenRecord::CitizenRecord(bool isContact)
     smoker = coinFlip();
     paranoid = coinFlip();
     laidBack = coinFlip() && !paranoid;
-    age = 17 + (std::rand() % 12 + 1);
-    age += std::rand() % 12 + 1;
-    secondTrait = twoDraws50();
-    courage = twoDraws50();
+    age = 17 + roll(12) + roll(12);
+    secondTrait = static_cast<float>(roll(50) + roll(50));
+    courage = static_cast<float>(roll(50) + roll(50));
 
     drawGender();
     drawArmedTrait();
@@ -107,26 +105,26 @@ CitizenRecord::CitizenRecord(bool isContact)
 
 void CitizenRecord::drawGender()
 {
-    if (std::rand() % 100 + 1 == 1)
+    if (roll(100) == 1)
         gender = 2;
     else
-        gender = std::rand() % 2 + 1 == 1 ? 1 : 0;
+        gender = roll(2) == 1 ? 1 : 0;
 }
 
 void CitizenRecord::drawArmedTrait()
 {
     const int armedShare = GameInterface::getInstance()->armedCitizenPercent;
-    armedTrait = std::rand() % 100 + 1 > armedShare ? kUnarmed : kArmed;
+    armedTrait = roll(100) > armedShare ? kUnarmed : kArmed;
 }
 
 void CitizenRecord::drawNames()
 {
     const NameTables& names = *NameTables::getInstance();
     firstName = drawFirstName(names, gender);
-    if (std::rand() % 30 + 1 != 1)
+    if (roll(30) != 1)
     {
         lastName = NameTables::draw(names.lastNames());
-        if (std::rand() % 100 + 1 == 1)
+        if (roll(100) == 1)
             lastName += "-" + NameTables::draw(names.lastNames());
     }
     fullName = joinName(firstName, lastName);
@@ -143,7 +141,7 @@ void CitizenRecord::drawAppearance()
         appearanceId = kArmedMaleLook + std::rand() % 3;
     else
         appearanceId = kPlainMaleLook + std::rand() % 4;
-    if (std::rand() % 100000 + 1 == 1)
+    if (roll(100000) == 1)
     {
         firstName = kSpecialFirstName;
         lastName = kSpecialLastName;
@@ -155,7 +153,7 @@ void CitizenRecord::drawAppearance()
 void CitizenRecord::drawFamily()
 {
     int allowedChildren = 1;
-    if (std::rand() % 6 + 1 < 5)
+    if (roll(6) < 5)
         drawPartner(allowedChildren);
     drawChildren(allowedChildren);
 }
@@ -165,7 +163,7 @@ void CitizenRecord::drawPartner(int& allowedChildren)
     married = true;
     if (std::rand() % 8 != 0)
     {
-        sharesSurname = std::rand() % 6 + 1 < 5;
+        sharesSurname = roll(6) < 5;
         allowedChildren = 4;
         partnerGender = gender == 1 ? 0 : 1;
     }
@@ -173,7 +171,7 @@ void CitizenRecord::drawPartner(int& allowedChildren)
     {
         allowedChildren = 2;
         partnerGender = gender;
-        sharesSurname = std::rand() % 6 + 1 < 3;
+        sharesSurname = roll(6) < 3;
     }
     if (age > 30 && coinFlip())
         ++allowedChildren;
@@ -190,9 +188,9 @@ void CitizenRecord::drawPartner(int& allowedChildren)
 
 void CitizenRecord::drawChildren(int allowedChildren)
 {
-    if (std::rand() % 6 + 1 > allowedChildren)
+    if (roll(6) > allowedChildren)
         return;
-    int count = std::rand() % 3 + 1;
+    int count = roll(3);
     if (count == 3 && std::rand() % 4 == 0)
         count = std::rand() % 3 + 4;
     for (int child = 0; child < count; ++child)
@@ -272,7 +270,7 @@ std::string CitizenRecord::getCriminalRecordText(bool hasRecord, bool found) con
     text += CitizenTexts::kCriminalRecordHeading;
     if (!hasRecord)
         return text + CitizenTexts::kNoRecord;
-    const bool common = std::rand() % 10 + 1 != 1;
+    const bool common = roll(10) != 1;
     const TextTable& offences = common ? CitizenTexts::commonOffences() : CitizenTexts::rareOffences();
     return text + offences[static_cast<size_t>(std::rand()) % offences.size()];
 }
