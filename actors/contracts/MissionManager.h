@@ -44,7 +44,8 @@ public:
     void onMobRemoved(GameMob* mob);
     // The killed steal target's package takes its place as the target.
     void setTargetPackage(GameObject* package);
-    // A placed object leaves the map: the tracker must not point at it.
+    // A placed object leaves the map: a package that was the target is
+    // forgotten, so the tracker never points at it; the job stays accepted.
     void forgetObject(GameObject* object);
     // A new run, or the level is reloaded: the accepted contract is dropped
     // without a failure, the board cleared and the count zeroed.
