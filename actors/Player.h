@@ -11,4 +11,7 @@ public:
     // A player of a definition at hand, as for any mob.
     Player(ObjectDef* definition, bool buildSpritesNow);
     ~Player() override;
+
+    // Credits to spend; fines may take them below 0.
+    int32_t credits = 0;
 };

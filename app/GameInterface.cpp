@@ -54,6 +54,9 @@ constexpr int kCreditsZ = 2600;
 constexpr int kMainHudElement = 1;
 constexpr int kCopHudElement = 2;
 
+// Money earned, counted over the player's history.
+constexpr int32_t kMoneyEarnedStat = 1006;
+
 constexpr int kConsoleWidth = 256;
 constexpr float kConsoleMargin = 4.0f;
 
@@ -359,6 +362,16 @@ Vec2 GameInterface::randomPointAroundView() const
     const float x = camera.x + static_cast<float>(std::rand() % spanX + 1) - visibleSize.width * 0.5f;
     const float y = camera.y + static_cast<float>(std::rand() % spanY + 1) - visibleSize.height * 0.5f;
     return Vec2(x, y);
+}
+
+void GameInterface::addMoney(int amount)
+{
+    if (!player)
+        return;
+    player->credits += amount;
+    creditsEarned += amount;
+    StatEngine::getInstance()->addStat(kMoneyEarnedStat, amount);
+    // GameHUD::refresh(true) is not built yet.
 }
 
 void GameInterface::spawnTrain()

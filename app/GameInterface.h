@@ -83,6 +83,8 @@ public:
     // A random point within 1.2 view sizes around the camera (rain, ambience).
     cocos2d::Vec2 randomPointAroundView() const;
     // Player interactions.
+    // Pays the player: credits, the run's earnings and the money statistic.
+    void addMoney(int amount);
     void spawnTrain();
     void checkRunEnd();
     // Ranks the run's score and shows the high-score table (GameInterfaceRunEnd.cpp).

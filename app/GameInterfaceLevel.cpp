@@ -3,6 +3,8 @@
 // the world and the editor call (console line, screen shake, weapon picture,
 // saving the map).
 #include "actors/Player.h"
+#include "actors/contracts/Contract.h"
+#include "actors/contracts/MissionManager.h"
 #include "app/Achievements.h"
 #include "app/Game.h"
 #include "app/GameCamera.h"
@@ -165,6 +167,8 @@ void GameInterface::loadLevel()
 {
     levelUsed = false;
     WeatherEngine::getInstance()->clearRain();
+    // The contract goes before the actors: its target leaving with them is no failure.
+    MissionManager::getInstance()->resetRun();
     // MobManager::clear is not offered yet.
     letPlayerGo(player);
     // PoliceManager::reset is not offered yet.
@@ -187,6 +191,8 @@ void GameInterface::loadLevel()
     armedCitizenPercent = 25;
     firstWeaponPercent = 0;
     secondWeaponPercent = 35;
+    // A zone without a settings text prices its contracts at the defaults.
+    resetContractValues();
 
     const GameData* data = GameData::getInstance();
     const std::string mapPath = data->getLevelMapPath();
@@ -202,8 +208,8 @@ void GameInterface::loadLevel()
         maxmissionspawndistance = settings.maxMissionSpawnDistance;
         missioncount = settings.missionCount;
         trainlocation = settings.trainLocation;
-        // The citizen target (PopulationSettings) and the contract value table
-        // take their values once their owners offer them.
+        contractValueTable = settings.contractValues;
+        // The citizen target (PopulationSettings) takes its value once its owner offers it.
         // A map file the reader refuses leaves an empty map, not one loaded from the file.
         map->mapLoaded = readMapFile(mapPath);
     }
@@ -276,7 +282,8 @@ void GameInterface::startRun()
     murders = 0;
     gangKills = 0;
     contractsDone = 0;
-    // The police, the citizen spawner and the contract board are reset once they offer it.
+    MissionManager::getInstance()->resetRun();
+    // The police and the citizen spawner are reset once they offer it.
 
     player = map->spawnPlayer(playerCharacter, spawn);
     // The player reads the controller's movement once the Player offers its inputs.
@@ -323,6 +330,8 @@ void GameInterface::reloadLevelAndStart()
     restarting = false;
     // Nothing may keep pointing at the player that goes with the actors.
     letPlayerGo(player);
+    // The contract goes before the actors: its target leaving with them is no failure.
+    MissionManager::getInstance()->resetRun();
     // MobManager::clear is not offered yet.
     // Queued path requests belong to the actors that went: drop them with the path finder.
     Pather::destroyInstance();

@@ -1,6 +1,6 @@
 #include "app/GameServices.h"
 
-#include "actors/MissionManager.h"
+#include "actors/contracts/MissionManager.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "actors/PoliceManager.h"

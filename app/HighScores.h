@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-class GameMob;
+class CitizenRecord;
 class UIText;
 
 // One line of a high-score table.
@@ -74,7 +74,11 @@ public:
     void resetInitials();
 
     // The run's victims.
-    void recordMurder(GameMob* victim, bool found);
+    // Appends a victim of the player to the run's murder list. Everything is
+    // copied from the record at once: the body and its record may be freed
+    // long before the newspaper is read. hasCriminalRecord is the NPC's
+    // contract-target flag; found tells a body found from a disappearance.
+    void recordMurder(const CitizenRecord& victim, bool hasCriminalRecord, bool found);
     void addMurder(const MurderRecord& murder);
     std::string buildNewspaper(int32_t kind, int32_t first, int32_t end) const;
     void closeScreens();

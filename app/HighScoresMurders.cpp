@@ -1,5 +1,6 @@
 #include "app/HighScores.h"
 
+#include "actors/citizens/CitizenRecord.h"
 #include "app/StringHelpers.h"
 #include "ui/UIText.h"
 
@@ -20,12 +21,13 @@ std::string HighScores::murderLine(const std::string& name, int32_t age, int32_t
     return line;
 }
 
-void HighScores::recordMurder(GameMob* victim, bool found)
+void HighScores::recordMurder(const CitizenRecord& victim, bool hasCriminalRecord, bool found)
 {
-    // The victim's name, age, gender, obituary and criminal record come from
-    // its citizen record, which the actors do not offer yet.
-    (void)victim;
-    (void)found;
+    MurderRecord murder;
+    murder.line = murderLine(victim.fullName, victim.age, victim.gender);
+    murder.news = victim.getObituaryText(found);
+    murder.record = victim.getCriminalRecordText(hasCriminalRecord, found);
+    addMurder(murder);
 }
 
 void HighScores::addMurder(const MurderRecord& murder)

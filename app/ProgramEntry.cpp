@@ -1,5 +1,6 @@
 #include "app/ProgramEntry.h"
 
+#include "actors/citizens/NameTables.h"
 #include "app/AppDelegate.h"
 #include "app/DisplaySettings.h"
 #include "app/StatEngine.h"
@@ -68,8 +69,23 @@ GLView* createMainView()
     return fullScreen ? createFullScreenView() : createWindowedView();
 }
 
+bool nameTablesReady()
+{
+    const std::string& problem = NameTables::getInstance()->problem();
+    if (problem.empty())
+        return true;
+    MessageBox::show("ERROR: The citizens' name lists are missing or incomplete.\n" + problem + "Exiting.",
+                     kCriticalError);
+    return false;
+}
+
 int runProgram()
 {
+    // Nobody in the city can be named without the name lists: check them
+    // before any window opens.
+    if (!nameTablesReady())
+        return 0;
+
     AppDelegate app;
 
     if (!glfwInit())

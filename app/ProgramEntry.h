@@ -12,3 +12,7 @@ int runProgram();
 
 // Opens the window at the current display choice; null when it cannot.
 cocos2d::GLView* createMainView();
+
+// Whether the citizens' name lists were read whole; otherwise reports what is
+// wrong in a "Critical Error" message box and gives false.
+bool nameTablesReady();

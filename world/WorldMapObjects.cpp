@@ -235,7 +235,7 @@ Player* WorldMap::spawnPlayer(int defId, cocos2d::Vec2 position)
 NPCHunter* WorldMap::spawnHunter(cocos2d::Vec2 position)
 {
     (void)position;
-    // NPCHunter and CitizenRecord are not built yet.
+    // NPCHunter is not built yet.
     return nullptr;
 }
 
@@ -243,7 +243,7 @@ NPCBodyguard* WorldMap::spawnBodyguard(GameNPC* principal, cocos2d::Vec2 positio
 {
     (void)principal;
     (void)position;
-    // NPCBodyguard and CitizenRecord are not built yet.
+    // NPCBodyguard is not built yet.
     return nullptr;
 }
 
@@ -251,7 +251,7 @@ GameNPC* WorldMap::spawnNPC(CitizenRecord* record, cocos2d::Vec2 position)
 {
     (void)record;
     (void)position;
-    // GameNPC, NPCContact and CitizenRecord are not built yet.
+    // GameNPC and NPCContact are not built yet.
     return nullptr;
 }
 

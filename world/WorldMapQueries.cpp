@@ -3,6 +3,7 @@
 #include "world/WorldMap.h"
 #include "actors/GameMob.h"
 #include "actors/GameObject.h"
+#include "actors/contracts/MissionManager.h"
 #include "app/GameCamera.h"
 #include "app/Geometry.h"
 #include "app/SoundEngine.h"
@@ -155,6 +156,7 @@ void WorldMap::removeObject(GameObject* object, bool silent)
     if (!silent && def && def->despawnasobject != -1)
         spawnObject(def->despawnasobject, object->getPosition());
     // PopulationSettings::forgetCleanerTarget and MobManager::forgetObject are not built yet.
+    MissionManager::getInstance()->forgetObject(object);
     clearReferencesTo(object);
     removeObjectNodes(object);
     if (def && def->islure)

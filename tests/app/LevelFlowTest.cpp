@@ -1,9 +1,12 @@
 #include "LevelFlowFixture.h"
 
 #include "actors/Player.h"
+#include "actors/contracts/Contract.h"
+#include "actors/contracts/MissionManager.h"
 #include "app/HighScores.h"
 #include "app/SoundInstance.h"
 #include "ui/UIText.h"
+#include "world/LevelSettings.h"
 #include "world/ObjectDef.h"
 #include "world/Train.h"
 
@@ -52,6 +55,7 @@ protected:
 TEST_F(LevelFlowTest, LoadsEachZoneOfTheAssets)
 {
     const std::array<int, 3> trains = {70, 20, -1};
+    const std::array<int, 3> bases = {150, 175, 200};
     int previousCityLoop = SoundEngine::getInstance()->play(nullptr, true, "city_loop.wav", 1.0f);
     for (int zone = 0; zone < 3; ++zone)
     {
@@ -64,6 +68,9 @@ TEST_F(LevelFlowTest, LoadsEachZoneOfTheAssets)
         EXPECT_FALSE(map->playerSpawnMarkers.empty());
         EXPECT_GT(map->passableObjects.size() + map->solidObjects.size(), 0u);
         EXPECT_EQ(driver->trainlocation, trains[static_cast<size_t>(zone)]);
+        // Contracts are priced by the zone's own table.
+        EXPECT_EQ(contractValueTable, readLevelSettings(GameData::getInstance()->getLevelSettingsPath()).contractValues);
+        EXPECT_EQ(contractValueTable[LevelSettings::Base], bases[static_cast<size_t>(zone)]);
         EXPECT_FALSE(driver->levelUsed);
         EXPECT_FALSE(driver->runOver);
         EXPECT_EQ(driver->scanCountdown, -1.0f);
@@ -104,7 +111,9 @@ TEST_F(LevelFlowTest, TheTrainGoesWithTheMapItRanOn)
 
 TEST_F(LevelFlowTest, AMissingMapFileGivesAnEmptyMap)
 {
+    contractValueTable[LevelSettings::Base] = 999;
     loadZone(7);
+    EXPECT_EQ(contractValueTable, LevelSettings().contractValues) << "no settings: the default prices";
     EXPECT_EQ(map->width, 140);
     EXPECT_EQ(map->height, 140);
     EXPECT_TRUE(map->playerSpawnMarkers.empty());
@@ -129,8 +138,15 @@ TEST_F(LevelFlowTest, StartRunResetsTheRun)
     driver->flashOverlay = overlay;
     driver->queueMessage("an old message", true);
     driver->queueMessage("another", true);
+    MissionManager* missions = MissionManager::getInstance();
+    missions->update(0.0f);
+    missions->acceptContract(0);
+    ASSERT_NE(missions->acceptedContract(), nullptr);
 
     driver->startRun();
+    EXPECT_EQ(missions->acceptedContract(), nullptr);
+    EXPECT_TRUE(missions->board().empty());
+    EXPECT_EQ(missions->completedCount(), 0);
     EXPECT_EQ(driver->state, GameState::Playing);
     EXPECT_TRUE(driver->levelUsed);
     EXPECT_EQ(driver->runEndStep, 0);

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <filesystem>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -233,4 +234,34 @@ TEST(WindowStart, WithoutADisplayTheProgramReportsACriticalErrorAndEnds)
     EXPECT_NE(output.find("Critical Error"), std::string::npos) << output;
     EXPECT_NE(output.find("ERROR: OpenGL initialisation failed. Exiting."), std::string::npos) << output;
     EXPECT_FALSE(folder.exists("settings.cfg")) << "the settings file is not touched";
+}
+
+TEST(WindowStart, AShortNameListIsACriticalErrorBeforeAnyWindowOpens)
+{
+    const std::string program = std::string(TALLOWIND_BINARY_DIR) + "/tallowind";
+    if (access(program.c_str(), X_OK) != 0)
+        GTEST_SKIP() << program << " is not built";
+    TempFolder folder;
+    const std::filesystem::path names = folder.dir() / "assets" / "names";
+    std::filesystem::create_directories(names);
+    const std::filesystem::path source = std::filesystem::path(TALLOWIND_SOURCE_DIR) / "assets" / "names";
+    for (const char* file : {"female_first_names.txt", "last_names.txt"})
+        std::filesystem::copy_file(source / file, names / file);
+    folder.write("assets/names/male_first_names.txt", "Adam\nBen\n");
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY TALLOWIND_SAVES='" + folder.path() +
+                                "' TALLOWIND_ASSETS='" + folder.path() + "/assets' '" + program + "' 2>&1";
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe))
+        output += buffer;
+    const int status = pclose(pipe);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_NE(output.find("Critical Error"), std::string::npos) << output;
+    EXPECT_NE(output.find("male_first_names.txt:2: the name list ends after 2 names; it needs 1224"),
+              std::string::npos)
+        << output;
+    EXPECT_EQ(output.find("OpenGL"), std::string::npos) << "the lists are checked before the window: " << output;
 }

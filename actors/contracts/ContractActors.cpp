@@ -1,0 +1,3 @@
+#include "actors/contracts/ContractActors.h"
+
+ContractActors::~ContractActors() = default;
