@@ -95,7 +95,7 @@ void GameInterface::init()
     InterfaceManager::getInstance()->screenSize = &visibleSize;
     bindController();
 
-    unlockBar = new UIUnlockBar();
+    unlockBar = UIUnlockBar::create();
     unlockBar->setAnchorPoint(Vec2(0.5f, 0.0f));
     gameLayer->addChild(unlockBar, kHudOverlayZ);
 
@@ -114,7 +114,7 @@ void GameInterface::init()
 
     setState(GameState::Intro);
 
-    targetMarker = new UIObjectDescriptor("target", 1);
+    targetMarker = UIObjectDescriptor::create("target", 1);
     gameLayer->addChild(targetMarker, kHudOverlayZ);
     gameLayer->addChild(CreditScreen::getInstance(), kCreditsZ);
 }
@@ -150,19 +150,19 @@ void GameInterface::registerStates()
 
 void GameInterface::buildHud()
 {
-    mainHUD = new UIMainHUD();
+    mainHUD = UIMainHUD::create();
     mainHUD->setAnchorPoint(Vec2(0.0f, 1.0f));
     mainHUD->setPosition(Vec2(0.0f, visibleSize.height));
     mainHUD->setVisible(false);
     gameLayer->addChild(mainHUD, kHudZ);
 
-    copHUD = new UICopHUD();
+    copHUD = UICopHUD::create();
     copHUD->setAnchorPoint(Vec2(1.0f, 1.0f));
     copHUD->setPosition(Vec2(visibleSize.width, visibleSize.height));
     copHUD->setVisible(false);
     gameLayer->addChild(copHUD, kHudZ);
 
-    console = new UITextConsole(kConsoleWidth, -1);
+    console = UITextConsole::create(kConsoleWidth, -1);
     console->setAnchorPoint(Vec2(1.0f, 1.0f));
     console->setPosition(Vec2(visibleSize.width - kConsoleMargin,
                               visibleSize.height - copHUD->getContentSize().height - kConsoleMargin));

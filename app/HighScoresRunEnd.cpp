@@ -156,12 +156,12 @@ void HighScores::showRunSummary()
         }
         else
         {
-            promptNode = addText(new UIText(-1, -1, "`%Press `$space`% to see the high scores."), Vec2(0.5f, 1.0f),
+            promptNode = addText(UIText::create(-1, -1, "`%Press `$space`% to see the high scores."), Vec2(0.5f, 1.0f),
                                  Vec2(view.width * 0.5f, view.height * 0.5f - 96.0f));
         }
     }
 
-    UIText* summary = new UIText(kSummaryBox, kSummaryBox, "");
+    UIText* summary = UIText::create(kSummaryBox, kSummaryBox, "");
     summary->setText(false, false, text);
     summaryNode = addText(summary, Vec2(0.5f, 1.0f), Vec2(view.width * 0.5f, view.height * 0.5f + 64.0f));
     summaryNode->buildGlyphs(UIText::kTypewriter, kRevealSeconds, 0.0f);
@@ -221,7 +221,7 @@ void HighScores::showTable(int32_t zone, Node** slot, int32_t highlight, int32_t
     if (!slot)
         return;
     if (!*slot)
-        *slot = new UIText(kTableWidth, -1, text);
+        *slot = UIText::create(kTableWidth, -1, text);
     else if (UIText* shown = dynamic_cast<UIText*>(*slot))
         shown->setText(true, false, text);
 }
@@ -244,14 +244,14 @@ void HighScores::showInitialsEntry()
 
     const GameInterface* game = GameInterface::getInstance();
     const Size& view = game->visibleSize;
-    UIText* entry = new UIText(-1, -1, formatString("`%%Enter Initials`7: `8[`!%s`8]", letters.c_str()));
+    UIText* entry = UIText::create(-1, -1, formatString("`%%Enter Initials`7: `8[`!%s`8]", letters.c_str()));
     entry->setScale(kInitialsScale);
     initialsNode = addText(entry, Vec2(0.5f, 0.5f), Vec2(view.width * 0.5f, view.height * 0.5f - 64.0f));
 
     if (game->controller && game->controller->padMode)
     {
         promptNode = addText(
-            new UIText(kPadHelpWidth, -1, "`7Change letter: `$d-pad\n`7Select: `0A`7 button\nBackspace: `9X`7 button"),
+            UIText::create(kPadHelpWidth, -1, "`7Change letter: `$d-pad\n`7Select: `0A`7 button\nBackspace: `9X`7 button"),
             Vec2(0.5f, 1.0f), Vec2(view.width * 0.5f, view.height * 0.5f - 96.0f));
     }
 }

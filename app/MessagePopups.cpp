@@ -81,7 +81,7 @@ void GameInterface::showNextMessage()
 void GameInterface::showPopup(const std::string& text, bool centred)
 {
     dropNode(popupText);
-    popupText = new UIText(-1, kPopupBoxHeight, text);
+    popupText = UIText::create(-1, kPopupBoxHeight, text);
     // The driver keeps its own hold, so the pointer never outlives the node.
     popupText->retain();
     if (centred)
@@ -120,7 +120,7 @@ void GameInterface::showCaption(bool middle, bool onTop, const std::string& text
     // time the message would have had.
     const bool queueRunning = popupShowing;
     dropNode(popupText);
-    popupText = new UIText(-1, kPopupBoxHeight, text);
+    popupText = UIText::create(-1, kPopupBoxHeight, text);
     popupText->retain();
     popupText->setAnchorPoint(Vec2(0.5f, 1.0f));
     popupText->setPosition(Vec2(visibleSize.width * 0.5f, middle ? visibleSize.height * 0.5f : kCaptionLowY));
@@ -150,7 +150,7 @@ void GameInterface::showTutorialPopup(const std::string& image)
     if (gameLayer)
         gameLayer->addChild(picture, kTutorialZ);
 
-    auto* caption = new UIText(-1, -1, kTutorialCloseText);
+    auto* caption = UIText::create(-1, -1, kTutorialCloseText);
     caption->setAnchorPoint(Vec2(0.5f, 0.0f));
     caption->setPosition(Vec2(picture->getContentSize().width * 0.5f, 2.0f));
     picture->addChild(caption, kTutorialCaptionZ);

@@ -41,7 +41,7 @@ void ResolutionVerify::showText()
     else
         text = formatString("Testing Resolution: `!auto`7 - press `$e`7 to confirm.\nTimeout in: %d", secondsLeft);
 
-    textNode = new UIText(kTextBoxWidth, -1, text);
+    textNode = UIText::create(kTextBoxWidth, -1, text);
     textNode->setAnchorPoint(Vec2(0.5f, 0.5f));
     const Size visible = mainGLView ? mainGLView->getVisibleSize() : Director::getInstance()->getVisibleSize();
     textNode->setPosition(Vec2(visible.width * 0.5f, visible.height * 0.5f));

@@ -110,7 +110,7 @@ void CharSelectScreen::showPrompt()
 {
     if (!prompt)
     {
-        prompt = new UIText(-1, -1, "");
+        prompt = UIText::create(-1, -1, "");
         addChild(prompt, kPromptZ);
     }
 

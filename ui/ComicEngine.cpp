@@ -97,7 +97,7 @@ void ComicEngine::showPrompt()
     if (prompt)
         prompt->removeFromParent();
     const Size& view = GameInterface::getInstance()->visibleSize;
-    prompt = new UIText(-1, -1, "");
+    prompt = UIText::create(-1, -1, "");
     prompt->setText(false, false, "Press `$e`7 to continue.");
     prompt->setAnchorPoint(Vec2(0.5f, 0.0f));
     prompt->setPosition(Vec2(view.width * 0.5f, kPromptY));

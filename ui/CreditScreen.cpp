@@ -90,7 +90,7 @@ void CreditScreen::show()
     backdrop->setOpacity(0);
     backdrop->runAction(FadeIn::create(kBackdropFadeSeconds));
 
-    text = new UIText(-1, -1, creditsText());
+    text = UIText::create(-1, -1, creditsText());
     text->setAnchorPoint(Vec2(0.5f, 1.0f));
     text->setPosition(Vec2(view.width * 0.5f, 0.0f));
     addChild(text, kTextZ);

@@ -10,10 +10,16 @@ const char* const kBarTexture = "white.png";
 const float kTintTime = 0.01f;
 } // namespace
 
+UIBox* UIBox::create(const Color3B& boxColour, const Vec2& boxSize)
+{
+    auto* box = new UIBox(boxColour, boxSize);
+    box->autorelease();
+    return box;
+}
+
 UIBox::UIBox(const Color3B& boxColour, const Vec2& boxSize) : size(boxSize), colour(boxColour)
 {
     Node::init();
-    autorelease();
     leftBar = makeBar();
     topBar = makeBar();
     rightBar = makeBar();

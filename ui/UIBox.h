@@ -2,12 +2,11 @@
 #include "cocos2d.h"
 
 // A rectangular outline of four bars cut from "white.png" and tinted.
-// Made with new and autoreleased: add it to a parent before the frame ends.
 class UIBox : public cocos2d::Node
 {
 public:
     // A width of -1 leaves the box to be laid out later: set size, then resize.
-    UIBox(const cocos2d::Color3B& colour, const cocos2d::Vec2& size);
+    static UIBox* create(const cocos2d::Color3B& colour, const cocos2d::Vec2& size);
 
     // Lays the bars out along the edges of size, thickness wide.
     void resize();
@@ -26,6 +25,9 @@ public:
     cocos2d::Sprite* topBar = nullptr;
     cocos2d::Sprite* rightBar = nullptr;
     cocos2d::Sprite* bottomBar = nullptr;
+
+protected:
+    UIBox(const cocos2d::Color3B& colour, const cocos2d::Vec2& size);
 
 private:
     cocos2d::Sprite* makeBar();

@@ -10,6 +10,13 @@ namespace
 const GLubyte kFrameOpacity = 128;
 } // namespace
 
+UIElement* UIElement::create(std::string texture)
+{
+    auto* element = new UIElement(std::move(texture));
+    element->autorelease();
+    return element;
+}
+
 UIElement::UIElement(std::string texture) : frameTexture(std::move(texture))
 {
 }

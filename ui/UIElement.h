@@ -14,7 +14,7 @@ public:
     static constexpr int kWholeTexture = 0;
     static constexpr int kNinePieceFrame = 2;
 
-    explicit UIElement(std::string frameTexture);
+    static UIElement* create(std::string frameTexture);
 
     // Sizes of the four corner pieces; the left column is as wide as the top
     // left corner, the right column as the top right one, the top row as high
@@ -50,6 +50,9 @@ public:
     std::vector<cocos2d::Sprite*> bottomRowPieces;
     cocos2d::Ref* completionTarget = nullptr;
     cocos2d::SEL_CallFunc completionSelector = nullptr;
+
+protected:
+    explicit UIElement(std::string frameTexture);
 
 private:
     void removePieces();

@@ -2,10 +2,16 @@
 
 USING_NS_CC;
 
+UIInterface* UIInterface::create()
+{
+    auto* panel = new UIInterface();
+    panel->autorelease();
+    return panel;
+}
+
 UIInterface::UIInterface()
 {
     Node::init();
-    autorelease();
 }
 
 void UIInterface::show()

@@ -6,8 +6,10 @@
 // where it waits when hidden and which way it slides; a panel that is never
 // registered keeps them all at (0, 0).
 //
-// A panel is made with new and starts autoreleased: add it to a parent (or
-// retain it) before the frame ends.
+// Every widget of ui/ (texts, boxes, bars, panels, the HUD's parts) follows
+// the engine's convention: it is made with X::create(...), which hands it out
+// autoreleased, and a parent retains its children. Constructors are protected
+// so that subclasses chain them and nobody news a widget that leaks.
 class UIInterface : public cocos2d::Node
 {
 public:
@@ -19,7 +21,7 @@ public:
     static constexpr int kUp = 3;
     static constexpr int kDown = 4;
 
-    UIInterface();
+    static UIInterface* create();
 
     virtual void show();
     virtual void hide();
@@ -44,6 +46,9 @@ public:
     cocos2d::Vec2 shownPosition;
     cocos2d::Vec2 offScreenPositions[4];
     int slideDirection = kNoDirection;
+
+protected:
+    UIInterface();
 
 private:
     const cocos2d::Vec2& moveOutTarget() const;

@@ -2,10 +2,12 @@
 #include "ui/UIInterface.h"
 
 // A HUD panel of the game screen, moved on and off by the interface manager.
-// Made with new and handed out autoreleased, like every panel.
 class UIMainHUD : public UIInterface
 {
 public:
-    UIMainHUD();
+    static UIMainHUD* create();
     ~UIMainHUD() override;
+
+protected:
+    UIMainHUD();
 };

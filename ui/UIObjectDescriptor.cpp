@@ -1,11 +1,17 @@
 #include "ui/UIObjectDescriptor.h"
 
+UIObjectDescriptor* UIObjectDescriptor::create(const std::string& name, int flag)
+{
+    auto* descriptor = new UIObjectDescriptor(name, flag);
+    descriptor->autorelease();
+    return descriptor;
+}
+
 UIObjectDescriptor::UIObjectDescriptor(const std::string& name, int flag)
 {
     (void)name;
     (void)flag;
     init();
-    autorelease();
 }
 
 UIObjectDescriptor::~UIObjectDescriptor() = default;

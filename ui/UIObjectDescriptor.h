@@ -6,11 +6,11 @@
 class GameMob;
 
 // A floating description over an actor, such as the marker over the current
-// target. Made with new and handed out autoreleased.
+// target.
 class UIObjectDescriptor : public cocos2d::Node
 {
 public:
-    UIObjectDescriptor(const std::string& name, int flag);
+    static UIObjectDescriptor* create(const std::string& name, int flag);
     ~UIObjectDescriptor() override;
 
     // Shows the description over the actor.
@@ -22,4 +22,7 @@ public:
     bool hold = false;
     bool shown = false;
     GameMob* target = nullptr;
+
+protected:
+    UIObjectDescriptor(const std::string& name, int flag);
 };

@@ -24,12 +24,19 @@ Sprite* makeBlock(float width, float height, const Color3B& colour)
 }
 } // namespace
 
+UIProgressBar* UIProgressBar::create(const Color3B& borderColour, const Color3B& fillColour, const Vec2& size,
+                                     std::string label)
+{
+    auto* bar = new UIProgressBar(borderColour, fillColour, size, std::move(label));
+    bar->autorelease();
+    return bar;
+}
+
 UIProgressBar::UIProgressBar(const Color3B& borderColour_, const Color3B& fillColour_, const Vec2& size_,
                              std::string label_)
     : label(std::move(label_)), size(size_), fillColour(fillColour_), borderColour(borderColour_)
 {
     Node::init();
-    autorelease();
     build();
     setContentSize(Size(size.x, size.y));
 }
@@ -49,7 +56,7 @@ void UIProgressBar::build()
         addChild(fill, -1);
     }
     if (!label.empty()) {
-        labelText = new UIText(-1, -1, label);
+        labelText = UIText::create(-1, -1, label);
         labelText->setAnchorPoint(Vec2(0.5f, 0.0f));
         labelText->setPosition(size.x * 0.5f, size.y + kLabelGap);
         addChild(labelText, 1);

@@ -6,12 +6,11 @@
 class UIText;
 
 // A bordered fill bar with an optional label centred above it.
-// Made with new and autoreleased: add it to a parent before the frame ends.
 class UIProgressBar : public cocos2d::Node
 {
 public:
-    UIProgressBar(const cocos2d::Color3B& borderColour, const cocos2d::Color3B& fillColour,
-                  const cocos2d::Vec2& size, std::string label);
+    static UIProgressBar* create(const cocos2d::Color3B& borderColour, const cocos2d::Color3B& fillColour,
+                                 const cocos2d::Vec2& size, std::string label);
 
     // Discards the parts and makes them anew.
     void build();
@@ -28,6 +27,10 @@ public:
     cocos2d::Vec2 size;
     cocos2d::Color3B fillColour;
     cocos2d::Color3B borderColour;
+
+protected:
+    UIProgressBar(const cocos2d::Color3B& borderColour, const cocos2d::Color3B& fillColour,
+                  const cocos2d::Vec2& size, std::string label);
 
 private:
     void removeParts();

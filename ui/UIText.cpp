@@ -26,10 +26,16 @@ const int kGlyphHeight = 7;
 const Texture2D::TexParams UIText::kGlyphTexParams = {GL_NEAREST, GL_NEAREST, GL_CLAMP_TO_EDGE,
                                                       GL_CLAMP_TO_EDGE};
 
+UIText* UIText::create(int width, int height, std::string initialText)
+{
+    auto* text = new UIText(width, height, std::move(initialText));
+    text->autorelease();
+    return text;
+}
+
 UIText::UIText(int width, int height, std::string initialText) : boxWidth(width), boxHeight(height)
 {
     Node::init();
-    autorelease();
     loadFontAtlas();
     if (!initialText.empty())
         setText(false, false, initialText);

@@ -9,9 +9,6 @@
 // character, with the backquote colour mark-up of TextMarkup. It wraps to its
 // box width, can fit its box to the text, reveal itself like a typewriter with
 // typing ticks, blinks every '#' and can fade out and then call back.
-//
-// A text is made with new and starts autoreleased, like the engine's create
-// functions: add it to a parent (or retain it) before the frame ends.
 class UIText : public cocos2d::Node
 {
 public:
@@ -20,7 +17,7 @@ public:
     static constexpr int kTypewriter = 1;
 
     // width and height in pixels; -1 for either fits it to the text.
-    UIText(int width, int height, std::string text);
+    static UIText* create(int width, int height, std::string text);
     ~UIText() override;
 
     // Replaces the text. build makes the glyphs at once without a reveal;
@@ -74,6 +71,8 @@ public:
     std::vector<cocos2d::Sprite*> glyphs;
 
 protected:
+    UIText(int width, int height, std::string text);
+
     // Plays one tick sound; playTypingSound has already decided it is heard.
     virtual void emitTypingTick(const std::string& soundName);
 

@@ -1,9 +1,15 @@
 #include "ui/UIUnlockBar.h"
 
+UIUnlockBar* UIUnlockBar::create()
+{
+    auto* bar = new UIUnlockBar();
+    bar->autorelease();
+    return bar;
+}
+
 UIUnlockBar::UIUnlockBar()
 {
     init();
-    autorelease();
 }
 
 UIUnlockBar::~UIUnlockBar() = default;

@@ -5,8 +5,7 @@
 #include <string>
 
 // The bar that announces unlocks one after the other. The game driver takes a
-// queued notice every few seconds and asks the bar to show it. Made with new
-// and handed out autoreleased.
+// queued notice every few seconds and asks the bar to show it.
 class UIUnlockBar : public cocos2d::Node
 {
 public:
@@ -17,7 +16,7 @@ public:
         std::string sound;
     };
 
-    UIUnlockBar();
+    static UIUnlockBar* create();
     ~UIUnlockBar() override;
 
     // Shows the next queued notice.
@@ -26,4 +25,7 @@ public:
     std::deque<Notice> queue;
     // Seconds the shown notice still stays; -1 when ready for the next.
     float timer = -1.0f;
+
+protected:
+    UIUnlockBar();
 };

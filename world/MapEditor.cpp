@@ -73,7 +73,7 @@ MapEditor::MapEditor()
 
 void MapEditor::buildPanel()
 {
-    panel = new UIElement("EditBackground.png");
+    panel = UIElement::create("EditBackground.png");
     panel->retain();
     panel->setAnchorPoint(Vec2(0.0f, 1.0f));
     const Vec2 corner(kPanelCorner, kPanelCorner);
@@ -101,7 +101,7 @@ void MapEditor::buildToolLabels()
     {
         if (!kToolLabels[static_cast<size_t>(t)])
             continue;
-        auto* label = new UIText(-1, -1, std::string("`8") + kToolLabels[static_cast<size_t>(t)]);
+        auto* label = UIText::create(-1, -1, std::string("`8") + kToolLabels[static_cast<size_t>(t)]);
         label->setAnchorPoint(Vec2(0.5f, 0.5f));
         label->setPosition(Vec2(kSlotSpacing * static_cast<float>(t) + kSlotX, kPanelHeight - kSlotFromTop));
         label->buildGlyphs(UIText::kShowAtOnce, 0.0f, 0.0f);

@@ -54,7 +54,7 @@ void MapEditor::setPanelText(UIText*& text, int height, Vec2 anchor, Vec2 positi
 {
     if (!text)
     {
-        text = new UIText(kTextWidth, height, content);
+        text = UIText::create(kTextWidth, height, content);
         text->setAnchorPoint(anchor);
         text->setPosition(position);
         panel->addChild(text, kTextZ);

@@ -268,7 +268,7 @@ TEST_F(GameInterfaceTest, StateChangesRunTheirExitAndEntryActionsOnce)
 TEST(GameServicesTest, UnlockNoticesShowOneAfterTheOtherEveryFourSeconds)
 {
     GameServices services;
-    UIUnlockBar* bar = new UIUnlockBar();
+    UIUnlockBar* bar = UIUnlockBar::create();
     bar->retain();
 
     services.updateUnlockBar(bar, 0.5f);
@@ -289,7 +289,7 @@ TEST(GameServicesTest, UnlockNoticesShowOneAfterTheOtherEveryFourSeconds)
 TEST(GameServicesTest, TheTargetMarkerKeepsAHeldTargetAndOtherwiseLooksAgain)
 {
     GameServices services;
-    UIObjectDescriptor* marker = new UIObjectDescriptor("target", 1);
+    UIObjectDescriptor* marker = UIObjectDescriptor::create("target", 1);
     marker->retain();
     ObjectDef def;
     Player someone(&def, false);

@@ -187,7 +187,7 @@ TEST_F(MessagePopupsTest, ThePadDismissesAHintOnlyWithTutorialsOn)
 {
     StatEngine* stats = StatEngine::getInstance();
     const bool before = stats->tutorialsEnabled;
-    auto* marker = new UIObjectDescriptor("target", 1);
+    auto* marker = UIObjectDescriptor::create("target", 1);
     layer->addChild(marker);
     driver->targetMarker = marker;
 

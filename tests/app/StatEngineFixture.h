@@ -30,7 +30,7 @@ protected:
         stats->reset();
         game = GameInterface::getInstance();
         oldBar = game->unlockBar;
-        bar = new UIUnlockBar();
+        bar = UIUnlockBar::create();
         bar->retain();
         game->unlockBar = bar;
         game->mode = 0;

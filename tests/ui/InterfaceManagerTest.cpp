@@ -17,6 +17,12 @@ namespace
 class RecordingPanel : public UIInterface
 {
 public:
+    static RecordingPanel* create()
+    {
+        auto* p = new RecordingPanel();
+        p->autorelease();
+        return p;
+    }
     std::vector<std::string> calls;
     void showAnimated(float duration, float opacity) override
     {
@@ -77,14 +83,14 @@ protected:
     // An off-stage panel seen in no mode.
     UIInterface* placeholder()
     {
-        UIInterface* panel = new UIInterface();
+        UIInterface* panel = UIInterface::create();
         return panel;
     }
 
     template <typename T = UIInterface>
     T* panel(float width, float height, const Vec2& anchor)
     {
-        T* p = new T();
+        T* p = T::create();
         p->setContentSize(Size(width, height));
         p->setAnchorPoint(anchor);
         scene->addChild(p);

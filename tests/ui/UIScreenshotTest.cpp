@@ -69,7 +69,7 @@ TEST_F(UIScreenshot, FramedPanelWithColouredWrappedText)
     scene->addChild(LayerColor::create(Color4B(0, 0, 0, 255)), -10);
 
     // A 150 x 100 window drawn at twice its size from (10, 20).
-    UIElement* window = new UIElement("test_window.png");
+    UIElement* window = UIElement::create("test_window.png");
     window->setFrameSize(Size(150, 100));
     window->setFrameCorners(Vec2(4, 4), Vec2(4, 4), Vec2(4, 12), Vec2(4, 12));
     window->buildFrame();
@@ -78,7 +78,7 @@ TEST_F(UIScreenshot, FramedPanelWithColouredWrappedText)
     scene->addChild(window);
     ASSERT_EQ(window->middleRowPieces.size(), 3u);
 
-    UIText* text = new UIText(static_cast<int>(window->innerSize.x), static_cast<int>(window->innerSize.y),
+    UIText* text = UIText::create(static_cast<int>(window->innerSize.x), static_cast<int>(window->innerSize.y),
                               "`@Warning:`7 the `!police`7 are scanning this block.\n"
                               "`0Stay calm`7 or `$run`7. `bblack`7 `%#`7");
     text->setAnchorPoint(Vec2::ZERO);

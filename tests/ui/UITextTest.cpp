@@ -14,10 +14,16 @@ namespace
 class TickCountingText : public UIText
 {
 public:
-    using UIText::UIText;
+    static TickCountingText* create(int width, int height, std::string text)
+    {
+        auto* t = new TickCountingText(width, height, std::move(text));
+        t->autorelease();
+        return t;
+    }
     std::vector<std::string> ticks;
 
 protected:
+    using UIText::UIText;
     void emitTypingTick(const std::string& soundName) override { ticks.push_back(soundName); }
 };
 
@@ -33,7 +39,7 @@ protected:
     template <typename T = UIText>
     T* make(int width, int height, const std::string& text)
     {
-        T* t = new T(width, height, text);
+        T* t = T::create(width, height, text);
         scene->addChild(t);
         return t;
     }

@@ -14,6 +14,12 @@ namespace
 class CountingPanel : public UIInterface
 {
 public:
+    static CountingPanel* create()
+    {
+        auto* p = new CountingPanel();
+        p->autorelease();
+        return p;
+    }
     int slidIn = 0;
     int slidOut = 0;
     void onSlidIn() override { ++slidIn; }
@@ -39,7 +45,7 @@ protected:
 
     UIElement* makeWindow()
     {
-        UIElement* window = add(new UIElement("test_window.png"));
+        UIElement* window = add(UIElement::create("test_window.png"));
         window->setFrameSize(Size(264, 256));
         window->setFrameCorners(Vec2(4, 4), Vec2(4, 4), Vec2(4, 12), Vec2(4, 12));
         window->buildFrame();
@@ -49,7 +55,7 @@ protected:
 
 TEST_F(WidgetTest, MoveOutFollowsTheSlideDirectionThenHides)
 {
-    UIInterface* panel = add(new UIInterface());
+    UIInterface* panel = add(UIInterface::create());
     panel->hiddenPosition = Vec2(-50, 0);
     panel->offScreenPositions[0] = Vec2(-100, 0);
     panel->offScreenPositions[1] = Vec2(100, 0);
@@ -76,7 +82,7 @@ TEST_F(WidgetTest, MoveOutFollowsTheSlideDirectionThenHides)
 
 TEST_F(WidgetTest, SlideOutStaysVisibleAtScaleZeroAndSlideInStartsOver)
 {
-    auto* panel = add(new CountingPanel());
+    auto* panel = add(CountingPanel::create());
     panel->hiddenPosition = Vec2(0, 300);
     panel->shownPosition = Vec2(0, 200);
     panel->setPosition(panel->shownPosition);
@@ -126,7 +132,7 @@ TEST_F(WidgetTest, FramedElementHasNinePiecesInRows)
 
 TEST_F(WidgetTest, UnframedElementIsTheWholeTexture)
 {
-    UIElement* element = add(new UIElement("white.png"));
+    UIElement* element = add(UIElement::create("white.png"));
     element->buildFrame();
     ASSERT_EQ(element->framePieces.size(), 1u);
     EXPECT_EQ(element->getContentSize(), Size(8, 8));
@@ -194,7 +200,7 @@ TEST_F(WidgetTest, RemovedWindowNeverCallsBack)
 
 TEST_F(WidgetTest, BoxBarsFollowItsSize)
 {
-    UIBox* box = add(new UIBox(Color3B(255, 0, 0), Vec2(100, 50)));
+    UIBox* box = add(UIBox::create(Color3B(255, 0, 0), Vec2(100, 50)));
     EXPECT_EQ(box->getContentSize(), Size(100, 50));
     EXPECT_EQ(box->leftBar->getPosition(), Vec2(0, 25));
     EXPECT_EQ(box->topBar->getPosition(), Vec2(50, 50));
@@ -215,7 +221,7 @@ TEST_F(WidgetTest, BoxBarsFollowItsSize)
 
 TEST_F(WidgetTest, UnplacedBoxWaitsForResize)
 {
-    UIBox* box = add(new UIBox(Color3B(0, 255, 0), Vec2(-1, 0)));
+    UIBox* box = add(UIBox::create(Color3B(0, 255, 0), Vec2(-1, 0)));
     EXPECT_EQ(box->getContentSize(), Size::ZERO);
     box->size = Vec2(20, 10);
     box->thickness = 2.0f;
@@ -226,7 +232,7 @@ TEST_F(WidgetTest, UnplacedBoxWaitsForResize)
 
 TEST_F(WidgetTest, BoxFlashesBetweenTwoColours)
 {
-    UIBox* box = add(new UIBox(Color3B(0, 0, 0), Vec2(10, 10)));
+    UIBox* box = add(UIBox::create(Color3B(0, 0, 0), Vec2(10, 10)));
     box->flash(Color3B(255, 0, 0), Color3B(0, 0, 255), 0.2f, 0.3f);
     advance(0.1f);
     EXPECT_EQ(box->topBar->getColor(), Color3B(255, 0, 0));
@@ -238,7 +244,7 @@ TEST_F(WidgetTest, BoxFlashesBetweenTwoColours)
 
 TEST_F(WidgetTest, ProgressBarFillsItsShare)
 {
-    UIProgressBar* bar = add(new UIProgressBar(Color3B::WHITE, Color3B::RED, Vec2(100, 6), "Scan"));
+    UIProgressBar* bar = add(UIProgressBar::create(Color3B::WHITE, Color3B::RED, Vec2(100, 6), "Scan"));
     EXPECT_EQ(bar->getContentSize(), Size(100, 6));
     EXPECT_FALSE(bar->fill->isVisible());
     EXPECT_EQ(bar->border->getPosition(), Vec2(-1, -1));
@@ -255,7 +261,7 @@ TEST_F(WidgetTest, ProgressBarFillsItsShare)
     bar->setValue(0);
     EXPECT_FALSE(bar->fill->isVisible());
 
-    UIProgressBar* plain = add(new UIProgressBar(Color3B::WHITE, Color3B::RED, Vec2(10, 2), ""));
+    UIProgressBar* plain = add(UIProgressBar::create(Color3B::WHITE, Color3B::RED, Vec2(10, 2), ""));
     EXPECT_EQ(plain->labelText, nullptr);
     EXPECT_EQ(plain->getChildrenCount(), 2u);
 }
