@@ -184,6 +184,14 @@ void MapEditor::enterOnRequest()
 void MapEditor::saveMap()
 {
     GameInterface* game = GameInterface::getInstance();
+    // The map shown after a refused file is a stand-in: saved, it would
+    // replace the real map (and on the next save its backup too).
+    if (!WorldMap::getInstance()->mapLoaded)
+    {
+        game->queueMessage("`@Map not saved:`7 this zone's map file could not be read, so it is left as it is.",
+                           true);
+        return;
+    }
     const std::string path = GameData::getInstance()->getLevelMapPath();
     std::string error = "this zone has no map file.";
     if (path.empty() || !MapEditorBackup::keep(path, error))
