@@ -177,8 +177,14 @@ void MapEditor::enterOnRequest()
         return;
     entryRequestHandled = true;
     const char* request = std::getenv("TALLOWIND_EDITOR");
-    if (request && std::strcmp(request, "1") == 0)
-        GameInterface::getInstance()->setState(GameState::Edit);
+    if (!request || std::strcmp(request, "1") != 0)
+        return;
+    // The intro would go on under the editor and end in the menu (or, on a
+    // first start, hold the keys for the character choice): it is skipped.
+    GameInterface* game = GameInterface::getInstance();
+    if (game->state == GameState::Intro)
+        game->skipIntro();
+    game->setState(GameState::Edit);
 }
 
 void MapEditor::saveMap()

@@ -70,7 +70,6 @@ public:
     void updateVisibleTiles(float cx, float cy);
     void setCameraCentre(cocos2d::Vec2 point);
     float zoomScale() const;
-    static int zoneColourIndex(int zone);
     static std::string sideTextureName(const std::string& texture, int sideTexture);
 
     // --- placed objects, spawning and the per-frame update ---

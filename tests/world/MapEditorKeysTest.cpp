@@ -35,6 +35,21 @@ TEST_F(MapEditorFixture, TheLevelFilterStopsAtMinusTwoAndTen)
     for (int i = 0; i < 20; ++i)
         editor->onKeyReleased(key(KC::KEY_KP_PLUS));
     EXPECT_EQ(map->levelFilter, 10);
+
+    // A building of another level keeps its model; the ground's floor dims.
+    map->setTileFloorType(3, 3, kBuildingLow);
+    map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
+    map->levelFilter = 0;
+    map->refreshView();
+    const int slot = 3 * WorldMap::MaxSize + 3;
+    ASSERT_NE(map->modelGrid[slot], nullptr);
+    EXPECT_TRUE(map->modelGrid[slot]->isVisible());
+    ASSERT_NE(map->floorGrid[slot + 1], nullptr);
+    EXPECT_EQ(map->floorGrid[slot + 1]->getOpacity(), 255) << "the ground is on the level shown";
+    map->levelFilter = 3;
+    map->refreshView();
+    EXPECT_TRUE(map->modelGrid[slot]->isVisible());
+    EXPECT_EQ(map->floorGrid[slot + 1]->getOpacity(), 128);
 }
 
 TEST_F(MapEditorFixture, ICyclesTheViewModes)
