@@ -263,6 +263,9 @@ void GameObject::updateDespawn(float dt)
         map->explodeAt(this);
         return;
     }
+    // Only the map's own objects are the map's to delete.
+    if (!map->holdsObject(this))
+        return;
     map->removeObject(this, false);
     map->queueForDeletion(this);
 }

@@ -254,10 +254,14 @@ void GameObject::onAnimationFinished()
 {
     if (def && def->transient)
     {
-        // Effects and gibs vanish when their animation ends.
+        // Effects and gibs on the map vanish when their animation ends; one
+        // the map does not hold stays with its holder.
         WorldMap* map = WorldMap::getInstance();
-        map->removeObject(this, false);
-        map->queueForDeletion(this);
+        if (map->holdsObject(this))
+        {
+            map->removeObject(this, false);
+            map->queueForDeletion(this);
+        }
         return;
     }
     const AnimationDef* finished = def ? def->findAnimation(currentAnimation) : nullptr;

@@ -50,9 +50,7 @@ void ControllerRoutes::closeCredits()
 
 void ControllerRoutes::highlightCharacter(int choice)
 {
-    CharSelectScreen* screen = CharSelectScreen::getInstance();
-    screen->selection = choice;
-    screen->showPrompt();
+    CharSelectScreen::getInstance()->highlight(choice);
 }
 
 void ControllerRoutes::confirmCharacter()

@@ -66,6 +66,9 @@ public:
     void backToMenu();
     // The intro sequence (GameInterfaceIntro.cpp).
     void playIntro();
+    // Ends the intro where it stands: its pictures, white fade and character
+    // choice go, and no step of it runs again (the map editor's way in).
+    void skipIntro();
     void playComic(int part);
     // Removes the intro's pictures and builds the main menu; the argument is not used.
     void openMainMenu(cocos2d::Ref* sender);

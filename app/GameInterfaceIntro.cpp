@@ -38,6 +38,7 @@ enum IntroStep
     kFadeToComic = 3,
     kComic = 4,
     kToMenu = 5,
+    kSkipped = 6,
 };
 
 Sprite* introPicture(const char* file, const Size& view)
@@ -152,6 +153,26 @@ void GameInterface::playIntro()
         break;
     default:
         break;
+    }
+}
+
+void GameInterface::skipIntro()
+{
+    // A step still waiting finds the intro over and does nothing.
+    introStep = kSkipped;
+    for (Sprite** picture : {&logoSprite, &presentsSprite})
+    {
+        if (!*picture)
+            continue;
+        (*picture)->stopAllActions();
+        (*picture)->removeFromParent();
+        *picture = nullptr;
+    }
+    hideFadeOverlay();
+    if (charSelect)
+    {
+        charSelect->close();
+        charSelect->removeFromParent();
     }
 }
 

@@ -215,6 +215,11 @@ void GameInterface::loadLevel()
     }
     else
     {
+        // No settings are read for a zone without a map, but the values a
+        // saved map carries must not be the previous zone's.
+        const LevelSettings defaults;
+        zoneCitizenCount = defaults.citizenCount;
+        trainlocation = defaults.trainLocation;
         map->init(kEmptyMapSize, kEmptyMapSize);
     }
 
@@ -348,7 +353,7 @@ void GameInterface::reloadLevelAndStart()
 
     const std::string mapPath = GameData::getInstance()->getLevelMapPath();
     if (mapFileExists(mapPath))
-        readMapFile(mapPath);
+        map->mapLoaded = readMapFile(mapPath);
     else
         map->init(kEmptyMapSize, kEmptyMapSize);
     map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);

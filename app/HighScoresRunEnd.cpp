@@ -189,6 +189,10 @@ std::string HighScores::tableText(int32_t zone, int32_t highlight, int32_t extra
         {
             const HighScoreEntry& entry = table->entries[i];
             const char* pad = i < 9 ? " " : "";
+            // Every line ends with a break and every line but the first starts
+            // with one: a blank line stands between the ranks.
+            if (i > 0)
+                text += "\n";
             if (i == highlight)
             {
                 const char* colour = entry.initials == kBlankInitials ? "`@" : "";

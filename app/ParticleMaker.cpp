@@ -4,11 +4,43 @@
 
 USING_NS_CC;
 
+// Everything that tells one puff from another; what they share is set in
+// makeEmitter.
+struct PuffSettings
+{
+    struct ByteColour
+    {
+        int r, g, b, a;
+    };
+
+    int budgetDraws; // the particle budget: the sum of budgetDraws values of
+    int budgetRange; // rand() % budgetRange + 1
+    float speed, speedVar;
+    float radialAccel, radialAccelVar;
+    float startSize, startSizeVar, endSize, endSizeVar;
+    ByteColour startColour, endColour;
+    float spin; // start and end alike
+    float life, lifeVar;
+    float angle, angleVar;
+    float posVar; // x and y alike
+    float emissionRate;
+};
+
 namespace {
 
-Color4F byteColour(int r, int g, int b, int a)
+constexpr PuffSettings kSmokersSmoke{3, 6, 10.0f, 4.0f, 0.0f, 0.0f, 1.0f, 1.0f, 4.0f, 2.0f,
+                              {200, 200, 200, 200}, {160, 160, 160, 64}, 0.0f, 2.0f, 0.0f, 0.0f, 4.0f,
+                              0.0f, 3.0f};
+constexpr PuffSettings kEmittedSteam{6, 3, 5.0f, 4.0f, 2.0f, 4.0f, 2.0f, 1.0f, 6.0f, 4.0f,
+                              {184, 184, 184, 255}, {184, 184, 184, 0}, 40.0f, 4.0f, 1.0f, -90.0f, 360.0f,
+                              4.0f, 3.0f};
+constexpr PuffSettings kEmittedSmoke{16, 3, 65.0f, 14.0f, 0.0f, 0.0f, 2.0f, 1.0f, 6.0f, 4.0f,
+                                     {84, 84, 84, 255}, {184, 184, 184, 0}, 40.0f, 0.25f, 0.5f, -90.0f, 8.0f,
+                                     4.0f, 16.0f};
+
+Color4F colourOf(const PuffSettings::ByteColour& c)
 {
-    return Color4F(r / 255.0f, g / 255.0f, b / 255.0f, a / 255.0f);
+    return Color4F(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, c.a / 255.0f);
 }
 
 }
@@ -38,77 +70,44 @@ ParticleMaker* ParticleMaker::makeEmitter(int count)
     return emitter;
 }
 
-ParticleMaker* ParticleMaker::createSmoke()
+ParticleMaker* ParticleMaker::makePuff(const PuffSettings& s)
 {
-    ParticleMaker* p = makeEmitter(drawBudget(3, 6));
+    ParticleMaker* p = makeEmitter(drawBudget(s.budgetDraws, s.budgetRange));
     if (!p)
         return nullptr;
-    p->setSpeed(10.0f);
-    p->setSpeedVar(4.0f);
-    p->setStartSize(1.0f);
-    p->setStartSizeVar(1.0f);
-    p->setEndSize(4.0f);
-    p->setEndSizeVar(2.0f);
-    p->setStartColor(byteColour(200, 200, 200, 200));
-    p->setEndColor(byteColour(160, 160, 160, 64));
-    p->setLife(2.0f);
-    p->setLifeVar(0.0f);
-    p->setAngle(0.0f);
-    p->setAngleVar(4.0f);
-    p->setPosVar(Vec2::ZERO);
-    p->setEmissionRate(3.0f);
+    p->setSpeed(s.speed);
+    p->setSpeedVar(s.speedVar);
+    p->setRadialAccel(s.radialAccel);
+    p->setRadialAccelVar(s.radialAccelVar);
+    p->setStartSize(s.startSize);
+    p->setStartSizeVar(s.startSizeVar);
+    p->setEndSize(s.endSize);
+    p->setEndSizeVar(s.endSizeVar);
+    p->setStartColor(colourOf(s.startColour));
+    p->setEndColor(colourOf(s.endColour));
+    p->setStartSpin(s.spin);
+    p->setEndSpin(s.spin);
+    p->setLife(s.life);
+    p->setLifeVar(s.lifeVar);
+    p->setAngle(s.angle);
+    p->setAngleVar(s.angleVar);
+    p->setPosVar(Vec2(s.posVar, s.posVar));
+    p->setEmissionRate(s.emissionRate);
     p->setTexture(Director::getInstance()->getTextureCache()->addImage("white.png"));
     return p;
+}
+
+ParticleMaker* ParticleMaker::createSmoke()
+{
+    return makePuff(kSmokersSmoke);
 }
 
 ParticleMaker* ParticleMaker::createEmitterEffectA()
 {
-    ParticleMaker* p = makeEmitter(drawBudget(6, 3));
-    if (!p)
-        return nullptr;
-    p->setSpeed(5.0f);
-    p->setSpeedVar(4.0f);
-    p->setRadialAccel(2.0f);
-    p->setRadialAccelVar(4.0f);
-    p->setStartSize(2.0f);
-    p->setStartSizeVar(1.0f);
-    p->setEndSize(6.0f);
-    p->setEndSizeVar(4.0f);
-    p->setStartColor(byteColour(184, 184, 184, 255));
-    p->setEndColor(byteColour(184, 184, 184, 0));
-    p->setStartSpin(40.0f);
-    p->setEndSpin(40.0f);
-    p->setLife(4.0f);
-    p->setLifeVar(1.0f);
-    p->setAngle(-90.0f);
-    p->setAngleVar(360.0f);
-    p->setPosVar(Vec2(4.0f, 4.0f));
-    p->setEmissionRate(3.0f);
-    p->setTexture(Director::getInstance()->getTextureCache()->addImage("white.png"));
-    return p;
+    return makePuff(kEmittedSteam);
 }
 
 ParticleMaker* ParticleMaker::createEmitterEffectB()
 {
-    ParticleMaker* p = makeEmitter(drawBudget(16, 3));
-    if (!p)
-        return nullptr;
-    p->setSpeed(65.0f);
-    p->setSpeedVar(14.0f);
-    p->setStartSize(2.0f);
-    p->setStartSizeVar(1.0f);
-    p->setEndSize(6.0f);
-    p->setEndSizeVar(4.0f);
-    p->setStartColor(byteColour(84, 84, 84, 255));
-    p->setEndColor(byteColour(184, 184, 184, 0));
-    p->setStartSpin(40.0f);
-    p->setEndSpin(40.0f);
-    p->setLife(0.25f);
-    p->setLifeVar(0.5f);
-    p->setAngle(-90.0f);
-    p->setAngleVar(8.0f);
-    p->setPosVar(Vec2(4.0f, 4.0f));
-    p->setEmissionRate(16.0f);
-    p->setTexture(Director::getInstance()->getTextureCache()->addImage("white.png"));
-    return p;
+    return makePuff(kEmittedSmoke);
 }

@@ -4,6 +4,8 @@
 #include "platform/GamePaths.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <fstream>
 #include <sstream>
 
@@ -45,6 +47,22 @@ std::string SavedFile::rejectCorrupt(const std::string& path, size_t offset, con
     }
     std::fprintf(stderr, "Tallowind: %s: offset %zu: %s; kept as %s, defaults used\n", path.c_str(), offset,
                  problem.c_str(), aside.c_str());
+    return aside;
+}
+
+std::string SavedFile::copyAside(const std::string& path)
+{
+    const std::string real = GamePaths::resolve(path);
+    const std::string aside = freeAsideName(real);
+    std::error_code error;
+    std::filesystem::copy_file(real, aside, error);
+    if (error)
+    {
+        std::fprintf(stderr, "Tallowind: %s: could not be copied aside to %s (%s); it is not written over\n",
+                     path.c_str(), aside.c_str(), error.message().c_str());
+        return std::string();
+    }
+    std::fprintf(stderr, "Tallowind: %s: the file as it was is kept as %s\n", path.c_str(), aside.c_str());
     return aside;
 }
 

@@ -11,6 +11,7 @@
 #include "world/GameData.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 #include <limits>
 #include <utility>
@@ -99,10 +100,6 @@ const StatsLine kStatsLines[] = {
 constexpr int32_t kKillsStat = 1000;
 constexpr int32_t kMissedShotsStat = 1013;
 
-// The fixed head of "gamestate.dat": version, character, two flags, N.
-constexpr size_t kHeadSize = 14;
-constexpr size_t kUnlockRecordSize = 5;
-
 // Counts saturate instead of overflowing.
 int32_t saturatingAdd(int32_t a, int32_t b)
 {
@@ -130,16 +127,6 @@ StatEngine::StatEngine()
 std::string StatEngine::filePath()
 {
     return savesFolder() + kFileName;
-}
-
-StatRecord* StatEngine::findRecord(int32_t id)
-{
-    for (StatRecord& record : records)
-    {
-        if (record.id == id)
-            return &record;
-    }
-    return nullptr;
 }
 
 const StatRecord* StatEngine::find(int32_t id) const
@@ -287,6 +274,17 @@ void StatEngine::saveGameState()
     }
     if (saveBlocked)
         return;
+    if (keepAsideBeforeSave)
+    {
+        // The short file read at start is the only copy of what it held past
+        // its end; it is kept before this save replaces it.
+        if (SavedFile::copyAside(filePath()).empty())
+        {
+            saveBlocked = true;
+            return;
+        }
+        keepAsideBeforeSave = false;
+    }
     if (!SavedFile::write(filePath(), encodeGameState()))
         return;
     storeStats();
@@ -309,14 +307,22 @@ void StatEngine::loadGameState()
     std::string problem;
     loading = true;
     savePending = false;
-    const bool accepted = decodeGameState(bytes, badOffset, problem);
+    const GameStateRead read = decodeGameState(bytes, badOffset, problem);
     loading = false;
 
-    if (!accepted)
+    if (read == GameStateRead::Foreign)
     {
         if (SavedFile::rejectCorrupt(filePath(), badOffset, problem).empty())
             saveBlocked = true;
         return;
+    }
+    if (read == GameStateRead::Short)
+    {
+        // What could be read is kept; the short file itself stays until the
+        // next save, which first copies it aside.
+        std::fprintf(stderr, "Tallowind: %s: offset %zu: %s; what could be read is kept\n", filePath().c_str(),
+                     badOffset, problem.c_str());
+        keepAsideBeforeSave = true;
     }
     if (savePending)
     {
@@ -328,61 +334,49 @@ void StatEngine::loadGameState()
         store->requestCurrentStats();
 }
 
-bool StatEngine::decodeGameState(const std::string& bytes, size_t& badOffset, std::string& problem)
+StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, size_t& badOffset,
+                                                      std::string& problem)
 {
     ByteReader in(bytes);
     int32_t version = 0;
-    int32_t character = -1;
-    uint8_t tutorials = 1;
-    uint8_t alternate = 0;
-    int32_t count = 0;
-    if (!in.getI32(version) || !in.getI32(character) || !in.getU8(tutorials) || !in.getU8(alternate) ||
-        !in.getI32(count))
-    {
-        badOffset = in.offset();
-        problem = formatString("the file is %zu bytes, shorter than its %zu-byte head", bytes.size(), kHeadSize);
-        return false;
-    }
-    if (version < kFileVersion)
+    if (!in.getI32(version) || version < kFileVersion)
     {
         badOffset = 0;
-        problem = formatString("version %d is not a game state this game can read", version);
-        return false;
-    }
-    if (count < 0 || static_cast<uint64_t>(count) * kUnlockRecordSize > in.remaining())
-    {
-        badOffset = kHeadSize - 4;
-        problem = formatString("%d unlock records do not fit in the %zu bytes that follow", count, in.remaining());
-        return false;
+        problem = bytes.size() < 4 ? formatString("the file is %zu bytes, too short for a version", bytes.size())
+                                   : formatString("version %d is not a game state this game can read", version);
+        return GameStateRead::Foreign;
     }
 
-    std::vector<std::pair<int32_t, uint8_t>> flags;
-    for (int32_t i = 0; i < count; ++i)
-    {
-        int32_t id = 0;
-        uint8_t held = 0;
-        in.getI32(id);
-        in.getU8(held);
-        flags.emplace_back(id, held);
-    }
-    applyGameState(character, tutorials, alternate, flags);
-    return true;
-}
-
-void StatEngine::applyGameState(int32_t character, uint8_t tutorials, uint8_t alternate,
-                                const std::vector<std::pair<int32_t, uint8_t>>& flags)
-{
+    // Each field read is taken at once, so a file that ends early keeps
+    // everything before its end.
     GameInterface* game = GameInterface::getInstance();
-    game->playerCharacter = character;
-    tutorialsEnabled = tutorials != 0;
-    game->alternateMovement = alternate != 0;
+    int32_t character = 0;
+    uint8_t flag = 0;
+    int32_t count = 0;
+    bool whole = in.getI32(character);
+    if (whole)
+        game->playerCharacter = character;
+    whole = whole && in.getU8(flag);
+    if (whole)
+        tutorialsEnabled = flag != 0;
+    whole = whole && in.getU8(flag);
+    if (whole)
+        game->alternateMovement = flag != 0;
+    whole = whole && in.getI32(count);
 
     Achievements* achievements = Achievements::getInstance();
-    for (const auto& [id, held] : flags)
+    for (int32_t i = 0; whole && i < count; ++i)
     {
-        if (held != 0)
+        int32_t id = 0;
+        whole = in.getI32(id) && in.getU8(flag);
+        if (whole && flag != 0)
             achievements->unlock(id, false, true);
     }
+    if (whole)
+        return GameStateRead::Whole;
+    badOffset = in.offset();
+    problem = formatString("the file ends early (%zu bytes)", bytes.size());
+    return GameStateRead::Short;
 }
 
 void StatEngine::reset()
@@ -392,4 +386,5 @@ void StatEngine::reset()
     loading = false;
     savePending = false;
     saveBlocked = false;
+    keepAsideBeforeSave = false;
 }

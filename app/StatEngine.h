@@ -62,13 +62,15 @@ private:
     friend class Singleton<StatEngine>;
     StatEngine();
 
-    StatRecord* findRecord(int32_t id);
     size_t recordIndex(int32_t id);
     std::string encodeGameState() const;
-    // False when the bytes are not a game state this version can take.
-    bool decodeGameState(const std::string& bytes, size_t& badOffset, std::string& problem);
-    void applyGameState(int32_t character, uint8_t tutorials, uint8_t alternate,
-                        const std::vector<std::pair<int32_t, uint8_t>>& flags);
+    enum class GameStateRead
+    {
+        Whole,   // every field read
+        Short,   // the file ends early: the fields before its end are taken
+        Foreign, // no game state of ours: nothing taken
+    };
+    GameStateRead decodeGameState(const std::string& bytes, size_t& badOffset, std::string& problem);
 
     void killRules(const StatRecord& record);
     void contractRules(const StatRecord& record);
@@ -81,4 +83,6 @@ private:
     bool savePending = false;
     // A damaged file that could not be moved aside is never written over.
     bool saveBlocked = false;
+    // A file that ended early is copied aside before the first save replaces it.
+    bool keepAsideBeforeSave = false;
 };

@@ -139,6 +139,16 @@ void CharSelectScreen::showPrompt()
     prompt->buildGlyphs(UIText::kTypewriter, kRevealSeconds, 0.0f);
 }
 
+void CharSelectScreen::highlight(int choice)
+{
+    // After the choice the prompt fades and so does the other character:
+    // A and D must not bring either back.
+    if (chosen)
+        return;
+    selection = choice;
+    showPrompt();
+}
+
 void CharSelectScreen::select()
 {
     if ((selection != -1 && selection != 1) || chosen)

@@ -19,6 +19,9 @@ public:
     bool init() override;
     // Redraws the prompt and the highlight for the current selection.
     void showPrompt();
+    // A and D: highlights a character (-1 left, 1 right) and redraws the
+    // prompt; nothing once a character is chosen.
+    void highlight(int choice);
     // Commits the highlighted character; nothing when none is highlighted.
     void select();
     // Removes the layers, the character sprites and the prompt.

@@ -64,13 +64,18 @@ GameData::~GameData()
 
 void GameData::load(const std::string& folder)
 {
-    folder_ = folder;
-    if (!folder_.empty() && folder_.back() != '/')
-        folder_ += '/';
+    setFolder(folder);
     loadAllObjects();
     loadTiles();
     loadAnimations();
     loadWeapons();
+}
+
+void GameData::setFolder(const std::string& folder)
+{
+    folder_ = folder;
+    if (!folder_.empty() && folder_.back() != '/')
+        folder_ += '/';
 }
 
 void GameData::loadAllObjects()

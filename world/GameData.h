@@ -33,6 +33,8 @@ public:
     // working directory). Faults are kept in problems(); the game's own
     // store logs them when it is made.
     void load(const std::string& folder);
+    // The folder of the data, map and zone settings files (load sets it).
+    void setFolder(const std::string& folder);
     void loadAllObjects();
     void loadObjects(const std::string& fileName);
     void loadTiles();

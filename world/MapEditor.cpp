@@ -177,13 +177,27 @@ void MapEditor::enterOnRequest()
         return;
     entryRequestHandled = true;
     const char* request = std::getenv("TALLOWIND_EDITOR");
-    if (request && std::strcmp(request, "1") == 0)
-        GameInterface::getInstance()->setState(GameState::Edit);
+    if (!request || std::strcmp(request, "1") != 0)
+        return;
+    // The intro would go on under the editor and end in the menu (or, on a
+    // first start, hold the keys for the character choice): it is skipped.
+    GameInterface* game = GameInterface::getInstance();
+    if (game->state == GameState::Intro)
+        game->skipIntro();
+    game->setState(GameState::Edit);
 }
 
 void MapEditor::saveMap()
 {
     GameInterface* game = GameInterface::getInstance();
+    // The map shown after a refused file is a stand-in: saved, it would
+    // replace the real map (and on the next save its backup too).
+    if (!WorldMap::getInstance()->mapLoaded)
+    {
+        game->queueMessage("`@Map not saved:`7 this zone's map file could not be read, so it is left as it is.",
+                           true);
+        return;
+    }
     const std::string path = GameData::getInstance()->getLevelMapPath();
     std::string error = "this zone has no map file.";
     if (path.empty() || !MapEditorBackup::keep(path, error))

@@ -45,8 +45,9 @@ public:
     // After a level load: the old selection went with the old map; in the
     // Edit state the editor shows itself and the new map's markers again.
     void onLevelLoaded();
-    // With TALLOWIND_EDITOR=1 in the environment, enters the Edit state (the
-    // map makers' way in; no key of the game leads there). Acts once.
+    // With TALLOWIND_EDITOR=1 in the environment, skips the intro and enters
+    // the Edit state (the map makers' way in; no key of the game leads there).
+    // Acts once.
     void enterOnRequest();
     // F5: keeps the map file on disk as a backup beside it, then saves the
     // edited map over it. Either way the outcome is reported on screen; when

@@ -1,5 +1,7 @@
 #include "world/MapEditorBackup.h"
 
+#include "world/MapFileFormat.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -16,6 +18,13 @@ bool MapEditorBackup::keep(const std::string& mapPath, std::string& error)
     if (!fs::is_regular_file(mapPath, ec))
         return true;
     const std::string backup = backupPath(mapPath);
+    MapFileData onDisk;
+    std::string unreadable;
+    if (!MapFileFormat::read(mapPath, onDisk, unreadable))
+    {
+        error = unreadable + "; it is left as it is, and so is " + backup + ".";
+        return false;
+    }
     const std::string temporary = backup + ".tmp";
     fs::copy_file(mapPath, temporary, fs::copy_options::overwrite_existing, ec);
     if (!ec)

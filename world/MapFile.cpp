@@ -76,6 +76,9 @@ bool readMapFile(const std::string& path)
         map->init(MapFileFormat::kDefaultSize, MapFileFormat::kDefaultSize);
         return false;
     }
+    // The records the reader mended or left out, so the map maker can find them.
+    for (const std::string& note : file.notes)
+        std::fprintf(stderr, "%s\n", note.c_str());
     map->init(file.width, file.height);
     for (int y = 0; y < file.height; ++y)
     {

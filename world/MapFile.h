@@ -2,9 +2,10 @@
 #include <string>
 
 // Reads a map file into the WorldMap: the grid (WorldMap::init), the cells,
-// the placed objects and the markers. A file that MapFileFormat refuses is
-// reported on stderr with its message and leaves an empty level of the
-// default size instead. The WorldMap is expected to be cleared beforehand.
+// the placed objects and the markers. The records the reader mended or left
+// out are reported on stderr, one line each. A file that MapFileFormat
+// refuses is reported on stderr with its message and leaves an empty level of
+// the default size instead. The WorldMap is expected to be cleared beforehand.
 // Returns whether the file was read.
 bool readMapFile(const std::string& path);
 

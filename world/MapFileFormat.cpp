@@ -90,6 +90,31 @@ struct MapFault {
     std::string message;
 };
 
+// The records a read mended or skipped. The first few are told one by one;
+// a map damaged all over is summed up rather than listed cell by cell.
+class MapNotes {
+public:
+    MapNotes(const std::string& fileName, std::vector<std::string>& notes) : fileName_(fileName), notes_(notes) {}
+    ~MapNotes()
+    {
+        if (untold_ > 0)
+            notes_.push_back(fileName_ + ": " + std::to_string(untold_) + " more records mended or skipped");
+    }
+    void add(const std::string& note)
+    {
+        if (notes_.size() < kTold)
+            notes_.push_back(fileName_ + ": " + note);
+        else
+            ++untold_;
+    }
+
+private:
+    static constexpr size_t kTold = 20;
+    const std::string& fileName_;
+    std::vector<std::string>& notes_;
+    size_t untold_ = 0;
+};
+
 std::string cellName(int x, int y)
 {
     return "cell (" + std::to_string(x) + ", " + std::to_string(y) + ")";
@@ -140,10 +165,28 @@ void readHeader(ByteReader& in, MapFileData& data)
                        " is outside 1 to " + std::to_string(MapFileFormat::kMaxSize) + " cells"};
 }
 
-void checkTileId(const GameData* gameData, int32_t id, int x, int y, const char* layer)
+bool knownTile(const GameData* gameData, int32_t id)
 {
-    if (gameData && !gameData->getTileDef(id))
-        throw MapFault{cellName(x, y) + ": unknown " + layer + " tile id " + std::to_string(id)};
+    return !gameData || gameData->getTileDef(id);
+}
+
+// An unknown floor becomes the ground tile, an unknown overlay none, a side
+// texture out of range the first one: the cell stays usable.
+void mendCell(MapCellRecord& cell, int x, int y, const GameData* gameData, MapNotes& notes)
+{
+    if (!knownTile(gameData, cell.floorId)) {
+        notes.add(cellName(x, y) + ": unknown floor tile id " + std::to_string(cell.floorId) + ", tile 0 used");
+        cell.floorId = 0;
+    }
+    if (cell.overlayId != -1 && !knownTile(gameData, cell.overlayId)) {
+        notes.add(cellName(x, y) + ": unknown overlay tile id " + std::to_string(cell.overlayId) + ", no overlay");
+        cell.overlayId = -1;
+    }
+    if (cell.sideTexture < 0 || cell.sideTexture > 2) {
+        notes.add(cellName(x, y) + ": side texture " + std::to_string(cell.sideTexture) +
+                  " is not 0, 1 or 2, 0 used");
+        cell.sideTexture = 0;
+    }
 }
 
 MapCellRecord readCell(ByteReader& in, int32_t version)
@@ -168,7 +211,7 @@ MapCellRecord readCell(ByteReader& in, int32_t version)
     return cell;
 }
 
-void readCells(ByteReader& in, MapFileData& data, const GameData* gameData)
+void readCells(ByteReader& in, MapFileData& data, const GameData* gameData, MapNotes& notes)
 {
     const int size = MapFileFormat::cellRecordSize(data.version);
     need(in, static_cast<uint64_t>(data.width) * data.height * size,
@@ -177,19 +220,14 @@ void readCells(ByteReader& in, MapFileData& data, const GameData* gameData)
     data.cells.reserve(static_cast<size_t>(data.width) * data.height);
     for (int y = 0; y < data.height; ++y) {
         for (int x = 0; x < data.width; ++x) {
-            const MapCellRecord cell = readCell(in, data.version);
-            checkTileId(gameData, cell.floorId, x, y, "floor");
-            if (cell.overlayId != -1)
-                checkTileId(gameData, cell.overlayId, x, y, "overlay");
-            if (cell.sideTexture < 0 || cell.sideTexture > 2)
-                throw MapFault{cellName(x, y) + ": side texture " + std::to_string(cell.sideTexture) +
-                               " is not 0, 1 or 2"};
+            MapCellRecord cell = readCell(in, data.version);
+            mendCell(cell, x, y, gameData, notes);
             data.cells.push_back(cell);
         }
     }
 }
 
-void readObjects(ByteReader& in, MapFileData& data, const GameData* gameData)
+void readObjects(ByteReader& in, MapFileData& data, const GameData* gameData, MapNotes& notes)
 {
     const int32_t count = readCount(in, "object");
     const int size = MapFileFormat::objectRecordSize(data.version);
@@ -209,14 +247,15 @@ void readObjects(ByteReader& in, MapFileData& data, const GameData* gameData)
             object.fileIndex = in.i32();
         const std::string name = "object " + std::to_string(i + 1) + " of " + std::to_string(count);
         if (gameData && !gameData->getObjectDef(object.defId))
-            throw MapFault{name + ": unknown object id " + std::to_string(object.defId)};
-        if (!insideMap(object.x, object.y, data.width, data.height) || !std::isfinite(object.heading))
-            throw MapFault{name + " (id " + std::to_string(object.defId) + "): position or heading is off the map"};
-        data.objects.push_back(object);
+            notes.add(name + ": unknown object id " + std::to_string(object.defId) + ", left out");
+        else if (!insideMap(object.x, object.y, data.width, data.height) || !std::isfinite(object.heading))
+            notes.add(name + " (id " + std::to_string(object.defId) + "): position or heading is off the map, left out");
+        else
+            data.objects.push_back(object);
     }
 }
 
-void readMarkers(ByteReader& in, MapFileData& data)
+void readMarkers(ByteReader& in, MapFileData& data, MapNotes& notes)
 {
     const int32_t count = readCount(in, "marker");
     need(in, static_cast<uint64_t>(count) * MapFileFormat::kMarkerRecordSize, std::to_string(count) + " markers");
@@ -238,10 +277,11 @@ void readMarkers(ByteReader& in, MapFileData& data)
         }
         const std::string name = "marker " + std::to_string(i + 1) + " of " + std::to_string(count);
         if (!MapMarker::isValidKind(marker.kind))
-            throw MapFault{name + ": kind " + std::to_string(marker.kind) + " is not 0 to 5"};
-        if (!insideMap(marker.x, marker.y, data.width, data.height))
-            throw MapFault{name + ": position is off the map"};
-        data.markers.push_back(marker);
+            notes.add(name + ": kind " + std::to_string(marker.kind) + " is not 0 to 5, left out");
+        else if (!insideMap(marker.x, marker.y, data.width, data.height))
+            notes.add(name + ": position is off the map, left out");
+        else
+            data.markers.push_back(marker);
     }
 }
 
@@ -283,12 +323,13 @@ bool MapFileFormat::parse(const std::string& bytes, const std::string& fileName,
     MapFileData read;
     ByteReader in(bytes);
     try {
+        MapNotes notes(fileName, read.notes);
         readHeader(in, read);
-        readCells(in, read, gameData);
-        readObjects(in, read, gameData);
-        readMarkers(in, read);
+        readCells(in, read, gameData, notes);
+        readObjects(in, read, gameData, notes);
+        readMarkers(in, read, notes);
         if (in.remaining() > 0)
-            throw MapFault{std::to_string(in.remaining()) + " unexpected bytes after the markers"};
+            notes.add(std::to_string(in.remaining()) + " unexpected bytes after the markers, not read");
     } catch (const MapFault& fault) {
         error = fileName + ": map refused: " + fault.message;
         return false;

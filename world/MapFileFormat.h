@@ -56,6 +56,9 @@ struct MapFileData {
     std::vector<MapCellRecord> cells;
     std::vector<MapObjectRecord> objects;
     std::vector<MapMarkerRecord> markers;
+    // What the read mended or left out, each naming the file and the cell or
+    // record ("levels/x.map: cell (3, 4): unknown floor tile id 42, tile 0 used").
+    std::vector<std::string> notes;
 
     // A map of the given size whose cells all have the record defaults.
     static MapFileData empty(int width, int height);
@@ -64,8 +67,10 @@ struct MapFileData {
 };
 
 // The byte layout of the map files: reads versions 3 to 9 and writes version
-// 9. Every count, size and kind is checked before it is used; a file that
-// fails a check is refused as a whole with a message naming it.
+// 9. Every count, size and kind is checked before it is used. A bad record is
+// mended or left out and noted, so one damaged cell never costs the zone; only
+// damage that leaves nothing to trust (unknown version, impossible size, counts
+// past the end of the file, a short read) refuses the file as a whole.
 class MapFileFormat {
 public:
     static constexpr int32_t kOldestVersion = 3;
@@ -76,8 +81,8 @@ public:
     static constexpr int kNameLength = 64;
 
     // Reads the file into data; on failure data is left as it was and error
-    // says what is wrong. With a GameData every tile and object id must be
-    // one of its definitions.
+    // says what is wrong. With a GameData, tile ids it does not know are
+    // mended and objects it does not know left out (data.notes says which).
     static bool read(const std::string& path, MapFileData& data, std::string& error,
                      const GameData* gameData = nullptr);
     // The same for bytes already in memory; fileName only names them in messages.

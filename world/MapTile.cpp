@@ -2,6 +2,8 @@
 
 #include "world/TileDef.h"
 
+#include <algorithm>
+
 const cocos2d::Color3B ZoneColours[kZoneColourCount] = {
     cocos2d::Color3B(255, 0, 0),     cocos2d::Color3B(0, 255, 0),     cocos2d::Color3B(0, 0, 255),
     cocos2d::Color3B(255, 255, 0),   cocos2d::Color3B(0, 255, 255),   cocos2d::Color3B(255, 0, 255),
@@ -15,9 +17,7 @@ const char* const SideSuffixes[kSideSuffixCount] = {"_Side2", "_Side3"};
 
 cocos2d::Color3B zoneColour(int zone)
 {
-    if (zone < 0)
-        return cocos2d::Color3B(255, 255, 255);
-    return ZoneColours[zone % kZoneColourCount];
+    return ZoneColours[std::clamp(zone, 0, kZoneColourCount - 1)];
 }
 
 std::string sideSuffix(int sideTexture)

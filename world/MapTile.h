@@ -38,8 +38,9 @@ public:
 // Tints of the zone view, by zone number.
 constexpr int kZoneColourCount = 16;
 extern const cocos2d::Color3B ZoneColours[kZoneColourCount];
-// Colour of a zone in the zone view: zones beyond the table wrap round it;
-// a cell without a zone (-1 or any negative number) is white.
+// Colour of a zone in the zone view: a cell without a zone (-1) takes the
+// first colour, and zones past the table the last one. The zone view draws
+// with this and nothing else.
 cocos2d::Color3B zoneColour(int zone);
 
 // Texture-name suffixes of the side-texture variants of a model floor:

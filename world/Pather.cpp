@@ -255,19 +255,6 @@ float Pather::heuristic(cocos2d::Vec2 a, cocos2d::Vec2 b, int mode)
     }
 }
 
-bool Pather::isPassable(cocos2d::Vec2 cell, cocos2d::Vec2 expanded, int level) const
-{
-    if (cell.x < 0.0f || cell.y < 0.0f || cell.x >= _map->width || cell.y >= _map->height)
-        return false;
-    // The expanded cell is the one tested for level and for the avoid flag.
-    return _map->canPass(level, true, expanded, cell);
-}
-
-float Pather::stepCost(cocos2d::Vec2 cell) const
-{
-    return static_cast<float>(_map->cellCost(cell));
-}
-
 bool Pather::findPathNow(cocos2d::Vec2 goal, cocos2d::Vec2 start, int level, std::vector<cocos2d::Vec2>& path)
 {
     // Searched from the first argument to the second, so that walking the

@@ -43,10 +43,6 @@ public:
 
     PathNode* searchStep(PathSearch& search, int level, unsigned budget);
     static float heuristic(cocos2d::Vec2 a, cocos2d::Vec2 b, int mode);
-    // The search's rules for one neighbour, asked by cell; searchStep applies
-    // the same rules to the map records it has already fetched.
-    bool isPassable(cocos2d::Vec2 cell, cocos2d::Vec2 expanded, int level) const;
-    float stepCost(cocos2d::Vec2 cell) const;
     void beginSearch(cocos2d::Vec2 start, cocos2d::Vec2 goal, int mode);
     void resetSearch(PathSearch& search);
 

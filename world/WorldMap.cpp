@@ -146,11 +146,6 @@ MapTile* WorldMap::setTileFloorType(int x, int y, int tileDefId)
     return tile;
 }
 
-int WorldMap::zoneColourIndex(int zone)
-{
-    return std::clamp(zone, 0, 15);
-}
-
 float WorldMap::zoomScale() const
 {
     return ZoomScales[std::clamp(zoomIndex, 0, ZoomLevels - 1)];

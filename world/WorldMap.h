@@ -70,7 +70,6 @@ public:
     void updateVisibleTiles(float cx, float cy);
     void setCameraCentre(cocos2d::Vec2 point);
     float zoomScale() const;
-    static int zoneColourIndex(int zone);
     static std::string sideTextureName(const std::string& texture, int sideTexture);
 
     // --- placed objects, spawning and the per-frame update ---
@@ -146,6 +145,10 @@ public:
     void removeFromBucket(cocos2d::Vec2 bucket, GameObject* object);
     void clearReferencesTo(GameObject* object);
     void removeObject(GameObject* object, bool silent);
+    // Whether the map holds the object (placed, spawned or in flight). Only
+    // such objects are the map's to delete; the holder of any other (the
+    // editor's preview, say) frees it itself.
+    bool holdsObject(const GameObject* object) const;
     void setCurrentInterior(cocos2d::Vec2 cell);
     MapMarker* randomSpawnMarkerElsewhere(cocos2d::Vec2 cell) const;
     MapMarker* randomInterestMarker() const;

@@ -212,8 +212,11 @@ void WorldMap::explodeAt(GameObject* object)
         }
         // PoliceManager::witnessCrimeAt is not built yet.
     }
+    // A spent charge on the map goes with the end-of-frame deletion; one the
+    // map never held is its holder's to free.
+    if (!holdsObject(object))
+        return;
     removeObject(object, false);
-    // Nothing else owns a spent charge: it goes with the end-of-frame deletion.
     queueForDeletion(object);
 }
 

@@ -182,6 +182,16 @@ void WorldMap::removeObject(GameObject* object, bool silent)
     eraseFromList(activeObjects, object);
 }
 
+bool WorldMap::holdsObject(const GameObject* object) const
+{
+    for (const std::vector<GameObject*>* list : {&passableObjects, &solidObjects, &projectiles})
+    {
+        if (std::find(list->begin(), list->end(), object) != list->end())
+            return true;
+    }
+    return false;
+}
+
 void WorldMap::setCurrentInterior(cocos2d::Vec2 cell)
 {
     const MapTile* tile = tileAtCell(cell.x, cell.y);

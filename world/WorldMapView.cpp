@@ -188,7 +188,7 @@ void WorldMap::buildCell(MapTile* tile, int x, int y, std::vector<std::pair<int,
     }
     if (viewMode == 2)
     {
-        const cocos2d::Color3B colour = ZoneColours[zoneColourIndex(tile->zone)];
+        const cocos2d::Color3B colour = zoneColour(tile->zone);
         for (cocos2d::Node* node : {static_cast<cocos2d::Node*>(floorGrid[slot]),
                                     static_cast<cocos2d::Node*>(modelGrid[slot])})
         {
@@ -325,10 +325,9 @@ void WorldMap::showCell(MapTile* tile, int slot)
         const bool onLevel = tile->level == levelFilter;
         if (floor)
             floor->setOpacity(onLevel ? 255 : 128);
+        // Models of every level stay: only floors dim and overlays hide.
         if (overlay)
             overlay->setOpacity(onLevel ? 255 : 0);
-        if (model)
-            model->setVisible(onLevel);
         return;
     }
     if (viewMode == 1)
@@ -342,7 +341,7 @@ void WorldMap::showCell(MapTile* tile, int slot)
     }
     else if (viewMode == 2)
     {
-        const cocos2d::Color3B colour = ZoneColours[zoneColourIndex(tile->zone)];
+        const cocos2d::Color3B colour = zoneColour(tile->zone);
         for (cocos2d::Node* node : {static_cast<cocos2d::Node*>(floor), static_cast<cocos2d::Node*>(model)})
         {
             if (!node)

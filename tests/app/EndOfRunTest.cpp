@@ -239,6 +239,9 @@ TEST_F(EndOfRunTest, TableLinesAndClosingTheScreens)
     EXPECT_NE(tenth.find("-> `%10) `@   `%............."), std::string::npos);
     EXPECT_NE(tenth.find("   `% 1)`! TOP`7..............." + dotPaddedNumber(900, "`$")), std::string::npos);
     EXPECT_NE(tenth.find("   `% 2)`!    `7..............." + dotPaddedNumber(0, "`!")), std::string::npos);
+    EXPECT_EQ(tenth.find("   `% 1)"), 0u);
+    EXPECT_NE(tenth.find(dotPaddedNumber(900, "`$") + "\n\n   `% 2)"), std::string::npos)
+        << "a blank line between ranks";
 
     scores->showTable(0, &slot, 9, -1);
     ASSERT_NE(slot, nullptr);

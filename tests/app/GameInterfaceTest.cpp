@@ -4,6 +4,7 @@
 #include "ui/UIObjectDescriptor.h"
 #include "ui/UIUnlockBar.h"
 #include "world/ObjectDef.h"
+#include "world/Train.h"
 
 #include <gtest/gtest.h>
 
@@ -199,10 +200,11 @@ TEST_F(GameInterfaceTest, TheTrainIsStartedWhenMissingAndDroppedWhenItLeaves)
     driver->trainlocation = 12;
     EXPECT_EQ(frameIn(GameState::Menu), join({kBefore, {"hover"}, kCity, {"spawnTrain", "missions", "hud", "marker"}}));
 
-    Train* someTrain = reinterpret_cast<Train*>(&playerDef);
-    driver->train = someTrain;
+    // A train of its engine alone; the recording services never move it.
+    Train someTrain(180, 0, cocos2d::Vec2::ZERO);
+    driver->train = &someTrain;
     EXPECT_EQ(frameIn(GameState::Menu), join({kBefore, {"hover"}, kCity, {"train", "missions", "hud", "marker"}}));
-    EXPECT_EQ(driver->train, someTrain);
+    EXPECT_EQ(driver->train, &someTrain);
     services->trainLeaves = true;
     frameIn(GameState::Menu);
     EXPECT_EQ(driver->train, nullptr);

@@ -31,9 +31,7 @@ public:
     void closeCredits() override { CreditScreen::getInstance()->close(); }
     void highlightCharacter(int choice) override
     {
-        CharSelectScreen* screen = CharSelectScreen::getInstance();
-        screen->selection = choice;
-        screen->showPrompt();
+        CharSelectScreen::getInstance()->highlight(choice);
     }
     void confirmCharacter() override { CharSelectScreen::getInstance()->select(); }
     void turnComicPage() override

@@ -100,6 +100,24 @@ TEST_F(IntroFixture, LaterStartGoesStraightToTheMenu)
     EXPECT_EQ(driver->logoSprite, nullptr);
 }
 
+// The map editor's way in skips the intro: nothing of it is left on the
+// screen, and no later step (the character choice of a first start, the menu)
+// comes back over the editor.
+TEST_F(IntroFixture, ASkippedIntroLeavesNothingBehind)
+{
+    driver->setState(GameState::Intro);
+    run(1.0f);
+    ASSERT_NE(driver->logoSprite, nullptr);
+    driver->skipIntro();
+    EXPECT_EQ(driver->logoSprite, nullptr);
+    EXPECT_EQ(driver->presentsSprite, nullptr);
+    EXPECT_FALSE(driver->flashOverlay->isVisible());
+    run(12.0f);
+    EXPECT_EQ(driver->state, GameState::Intro) << "the intro's last step never ran";
+    EXPECT_EQ(CharSelectScreen::getInstance()->backLayer, nullptr) << "no character choice";
+    EXPECT_EQ(driver->logoSprite, nullptr);
+}
+
 TEST_F(IntroFixture, ComicReplayShowsThePartAndReturnsToTheMenu)
 {
     driver->playerCharacter = CharSelectScreen::kFemale;

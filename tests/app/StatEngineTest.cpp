@@ -226,26 +226,58 @@ TEST_F(ProgressTest, OldVersionFileIsKeptAsideAndNeverOverwritten)
     EXPECT_EQ(folder.read(std::string(StatEngine::kFileName) + ".corrupt"), old);
 }
 
-TEST_F(ProgressTest, ShortAndOversizedFilesAreRejected)
+TEST_F(ProgressTest, AFileTooShortForItsVersionIsKeptAsideAndReplaced)
 {
-    const std::vector<std::string> damaged = {
-        std::string("\x04\x00\x00", 3),
-        gameStateHead(4, 4002, 1, 0, 38) + unlockRecord(2000, 1),
-        gameStateHead(4, 4002, 1, 0, -1),
-        gameStateHead(4, 4002, 1, 0, 0x7FFFFFFF),
+    const std::string stub("\x04\x00\x00", 3);
+    folder.write(StatEngine::kFileName, stub);
+    stats->loadGameState();
+    EXPECT_EQ(game->playerCharacter, -1);
+    EXPECT_FALSE(folder.exists(StatEngine::kFileName));
+    EXPECT_EQ(folder.read(std::string(StatEngine::kFileName) + ".corrupt"), stub);
+}
+
+// A saved state cut short keeps every field and unlock before its end; the
+// short file stays until the next save, which first keeps a copy of it.
+TEST_F(ProgressTest, ATruncatedStateKeepsItsReadableUnlocks)
+{
+    const std::string cut = gameStateHead(4, 4002, 0, 1, 38) + unlockRecord(2036, 1) + unlockRecord(2037, 0) +
+                            unlockRecord(2033, 1) + std::string("\xD1\x07", 2);
+    folder.write(StatEngine::kFileName, cut);
+    stats->loadGameState();
+    EXPECT_EQ(game->playerCharacter, 4002);
+    EXPECT_FALSE(stats->tutorialsEnabled);
+    EXPECT_TRUE(game->alternateMovement);
+    EXPECT_TRUE(achievements->isUnlocked(2036));
+    EXPECT_FALSE(achievements->isUnlocked(2037));
+    EXPECT_TRUE(achievements->isUnlocked(2033));
+    EXPECT_EQ(gameStateBytes(), cut) << "nothing is written until the next save";
+
+    achievements->unlock(2000, true, true);
+    const std::string aside = std::string(StatEngine::kFileName) + ".corrupt";
+    EXPECT_EQ(folder.read(aside), cut);
+    const std::string saved = gameStateBytes();
+    ASSERT_EQ(saved.size(), 204u);
+    EXPECT_EQ(read32(saved, 4), 4002);
+
+    // The copy is made once: later saves replace only the new file.
+    achievements->unlock(2001, true, true);
+    EXPECT_FALSE(folder.exists(aside + "2"));
+
+    // A count past the end keeps the head; a file cut inside the head keeps
+    // the fields before the cut.
+    const std::vector<std::pair<std::string, int32_t>> heads = {
+        {gameStateHead(4, 4003, 1, 0, 0x7FFFFFFF), 4003},
+        {gameStateHead(4, 4003, 1, 0, 0).substr(0, 6), -1},
     };
-    for (size_t i = 0; i < damaged.size(); ++i)
+    for (const auto& [bytes, character] : heads)
     {
         stats->reset();
         achievements->reset();
         game->playerCharacter = -1;
-        folder.write(StatEngine::kFileName, damaged[i]);
+        folder.write(StatEngine::kFileName, bytes);
         stats->loadGameState();
-        EXPECT_EQ(game->playerCharacter, -1) << "case " << i;
-        EXPECT_FALSE(achievements->isUnlocked(2000)) << "case " << i;
-        EXPECT_FALSE(folder.exists(StatEngine::kFileName)) << "case " << i;
-        const std::string aside = std::string(StatEngine::kFileName) + ".corrupt" + (i ? std::to_string(i + 1) : "");
-        EXPECT_EQ(folder.read(aside), damaged[i]) << "case " << i;
+        EXPECT_EQ(game->playerCharacter, character);
+        EXPECT_EQ(gameStateBytes(), bytes);
     }
 }
 

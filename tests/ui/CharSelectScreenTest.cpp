@@ -31,8 +31,14 @@ TEST_F(StoryScreenTest, ChoosingTheFemaleCharacterPlaysHerGoThenMovesTheIntroOn)
     chooser->select();
     EXPECT_EQ(driver->playerCharacter, CharSelectScreen::kFemale);
     EXPECT_TRUE(folder.exists(StatEngine::kFileName));
+    // A and D after the choice change nothing.
+    chooser->highlight(1);
+    chooser->highlight(-1);
+    EXPECT_EQ(chooser->selection, -1);
     advance(1.1f);
     EXPECT_EQ(chooser->male->getOpacity(), 0);
+    for (const cocos2d::Sprite* glyph : chooser->prompt->glyphs)
+        EXPECT_EQ(glyph->getOpacity(), 0) << "the prompt stays faded";
     EXPECT_EQ(driver->introStep, 2);
     advance(1.5f);
     // The Go animation has played and step 3 ran; with no fade layer in this

@@ -9,9 +9,10 @@ TEST(MapRecords, ZoneColoursAndSideSuffixes)
 {
     EXPECT_EQ(zoneColour(3), cocos2d::Color3B(255, 255, 0));
     EXPECT_EQ(zoneColour(15), cocos2d::Color3B(128, 0, 128));
-    EXPECT_EQ(zoneColour(16), zoneColour(0));
-    EXPECT_EQ(zoneColour(-1), cocos2d::Color3B(255, 255, 255));
-    EXPECT_EQ(zoneColour(-7), cocos2d::Color3B(255, 255, 255));
+    // One rule with the zone view: no zone takes the first colour, zones past
+    // the table the last.
+    EXPECT_EQ(zoneColour(16), zoneColour(15));
+    EXPECT_EQ(zoneColour(-1), cocos2d::Color3B(255, 0, 0));
     EXPECT_EQ(sideSuffix(0), "");
     EXPECT_EQ(sideSuffix(1), "_Side2");
     EXPECT_EQ(sideSuffix(2), "_Side3");

@@ -35,6 +35,21 @@ TEST_F(MapEditorFixture, TheLevelFilterStopsAtMinusTwoAndTen)
     for (int i = 0; i < 20; ++i)
         editor->onKeyReleased(key(KC::KEY_KP_PLUS));
     EXPECT_EQ(map->levelFilter, 10);
+
+    // A building of another level keeps its model; the ground's floor dims.
+    map->setTileFloorType(3, 3, kBuildingLow);
+    map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
+    map->levelFilter = 0;
+    map->refreshView();
+    const int slot = 3 * WorldMap::MaxSize + 3;
+    ASSERT_NE(map->modelGrid[slot], nullptr);
+    EXPECT_TRUE(map->modelGrid[slot]->isVisible());
+    ASSERT_NE(map->floorGrid[slot + 1], nullptr);
+    EXPECT_EQ(map->floorGrid[slot + 1]->getOpacity(), 255) << "the ground is on the level shown";
+    map->levelFilter = 3;
+    map->refreshView();
+    EXPECT_TRUE(map->modelGrid[slot]->isVisible());
+    EXPECT_EQ(map->floorGrid[slot + 1]->getOpacity(), 128);
 }
 
 TEST_F(MapEditorFixture, ICyclesTheViewModes)
@@ -198,4 +213,45 @@ TEST_F(MapEditorFixture, MarkersShowTheirPicturesOnlyWhileEditing)
     editor->showMarkers();
     for (const MapMarker* marker : map->allMarkers)
         EXPECT_NE(marker->sprite, nullptr);
+}
+
+// The object preview is the editor's, never the map's: resting it on a type
+// that vanishes when its animation ends (an impact, a splash, an explosion)
+// leaves it with the editor, and the 3 and 4 keys free it exactly once.
+TEST_F(MapEditorFixture, APreviewThatOutlivesItsAnimationIsFreedOnce)
+{
+    constexpr int kThreeKey = 76;
+    constexpr int kFourKey = 77;
+    std::vector<ObjectDef*>& defs = data->objectDefs;
+    const size_t plainCount = defs.size();
+    for (int id : {1000, 1001, 1010})
+    {
+        ObjectDef* vanishing = data->getObjectDef(id);
+        ASSERT_NE(vanishing, nullptr);
+        ASSERT_TRUE(vanishing->transient);
+        defs.push_back(vanishing);  // a plain type here, so the keys reach it
+    }
+    const int first = static_cast<int>(plainCount);
+    editor->selectObjectDef(first - 1);
+    for (int i = 0; i < 3; ++i)
+    {
+        editor->onKeyReleased(kFourKey);
+        ASSERT_EQ(editor->objectDefIndex, first + i);
+        GameObject* preview = editor->objectBrush;
+        ASSERT_NE(preview, nullptr);
+        for (int frame = 0; frame < 90; ++frame)  // 1.5 s, past every one of the animations
+        {
+            director->stepFrame(1.0f / 60.0f);
+            map->update(1.0f / 60.0f);
+        }
+        EXPECT_EQ(editor->objectBrush, preview);
+        ASSERT_NE(preview->mainSprite, nullptr);
+        EXPECT_EQ(preview->mainSprite->getParent(), editor->panel) << "the picture stays on the panel";
+    }
+    editor->onKeyReleased(kThreeKey);
+    editor->onKeyReleased(kFourKey);
+    editor->onKeyReleased(kFourKey);  // wraps to the first type
+    defs.resize(plainCount);
+    editor->selectObjectDef(0);
+    EXPECT_EQ(editor->objectDefIndex, 0);
 }

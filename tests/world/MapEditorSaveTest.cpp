@@ -6,6 +6,7 @@
 
 #include "world/MapEditorBackup.h"
 #include "world/MapFile.h"
+#include "world/MapFileFormat.h"
 
 #include <filesystem>
 #include <fstream>
@@ -39,13 +40,24 @@ TEST(MapEditorBackup, KeepsTheMapOnDiskBesideIt)
     EXPECT_TRUE(MapEditorBackup::keep(map, error));  // nothing to keep yet
     EXPECT_FALSE(fs::exists(MapEditorBackup::backupPath(map)));
 
-    writeText(map, "first");
+    std::string first, second;
+    ASSERT_TRUE(MapFileFormat::encode(MapFileData::empty(1, 1), first, error)) << error;
+    ASSERT_TRUE(MapFileFormat::encode(MapFileData::empty(2, 1), second, error)) << error;
+    writeText(map, first);
     ASSERT_TRUE(MapEditorBackup::keep(map, error)) << error;
-    EXPECT_EQ(readText(map + ".bak"), "first");
-    EXPECT_EQ(readText(map), "first");
-    writeText(map, "second");
+    EXPECT_EQ(readText(map + ".bak"), first);
+    EXPECT_EQ(readText(map), first);
+    writeText(map, second);
     ASSERT_TRUE(MapEditorBackup::keep(map, error)) << error;
-    EXPECT_EQ(readText(map + ".bak"), "second");
+    EXPECT_EQ(readText(map + ".bak"), second);
+
+    // A file that does not read as a map never replaces a backup, and is not
+    // to be written over.
+    writeText(map, "garbage");
+    EXPECT_FALSE(MapEditorBackup::keep(map, error));
+    EXPECT_NE(error.find("left as it is"), std::string::npos) << error;
+    EXPECT_EQ(readText(map + ".bak"), second);
+    EXPECT_EQ(readText(map), "garbage");
     EXPECT_FALSE(fs::exists(map + ".bak.tmp"));
 }
 
@@ -53,12 +65,13 @@ TEST(MapEditorBackup, AFailedBackupTouchesNothing)
 {
     ScratchFolder folder("tallowind-editor");
     const std::string map = folder.file("zone.map");
-    writeText(map, "precious");
+    std::string error, precious;
+    ASSERT_TRUE(MapFileFormat::encode(MapFileData::empty(1, 1), precious, error)) << error;
+    writeText(map, precious);
     fs::create_directories(map + ".bak/in-the-way");
-    std::string error;
     EXPECT_FALSE(MapEditorBackup::keep(map, error));
     EXPECT_NE(error.find("zone.map.bak"), std::string::npos) << error;
-    EXPECT_EQ(readText(map), "precious");
+    EXPECT_EQ(readText(map), precious);
     EXPECT_TRUE(fs::is_directory(map + ".bak/in-the-way"));
     EXPECT_FALSE(fs::exists(map + ".bak.tmp"));
 }

@@ -61,8 +61,8 @@ TEST_F(WorldMapTest, ZoneAndCellRules)
     EXPECT_EQ(map->zoneAt(Vec2(2, 3)), 4);
     EXPECT_EQ(map->zoneAt(Vec2(-1, 3)), -1);
     EXPECT_EQ(map->zoneAt(Vec2(2, 99)), -1);
-    EXPECT_EQ(WorldMap::zoneColourIndex(-1), 0);
-    EXPECT_EQ(WorldMap::zoneColourIndex(20), 15);
+    EXPECT_EQ(zoneColour(-1), zoneColour(0));
+    EXPECT_EQ(zoneColour(20), zoneColour(15));
 
     TileDef* pricey = makeTileDef(0, 4);
     TileDef* roof = makeTileDef(2, 7);

@@ -251,8 +251,11 @@ bool writeHud(const std::string& out)
     cop.add("CopUI_Alert_02.png", copBadge(rgba(80, 140, 255), true));
     cop.add("CopUI_Safe_01.png", copBadge(rgba(80, 140, 255), false));
     ok = cop.write(out, "CopUI", "CopUI_Sheet") && ok;
-    ok = save(windowFrame(32, 32, Neon::cyan()), out, "UI_Window.png") && ok;
-    ok = save(windowFrame(32, 32, Neon::amber()), out, "EditBackground.png") && ok;
+    // A framed window is cut from its picture unstretched, so each picture is
+    // as large as the largest window cut from it: the interactive windows
+    // (264 x 256) and the map editor's panel (292 x 52).
+    ok = save(windowFrame(264, 256, Neon::cyan()), out, "UI_Window.png") && ok;
+    ok = save(windowFrame(292, 52, Neon::amber()), out, "EditBackground.png") && ok;
     Image menu(164, 204, rgba(10, 8, 20, 200));
     Rng rng(77);
     SceneArt::skyline(menu, 0, 90, 164, 114, rng, 2);

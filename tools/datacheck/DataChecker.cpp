@@ -220,9 +220,12 @@ void DataChecker::checkMaps()
     for (const std::string& path : maps) {
         MapFileData map;
         std::string message;
-        if (MapFileFormat::read(path, map, message))
+        if (MapFileFormat::read(path, map, message)) {
+            // Records the game would mend or leave out are faults of the map all the same.
+            for (const std::string& note : map.notes)
+                report({path, 0}, note.substr(std::min(note.size(), path.size() + 2)));
             checkMapIds(path, map);
-        else
+        } else
             report({path, 0}, message.substr(std::min(message.size(), path.size() + 2)));
     }
 }
