@@ -28,7 +28,7 @@ TEST_F(MapEditorFixture, TheFramedWindowsFitInsideTheirPictures)
     expectPiecesInsideTheirPicture(editor->panel);
 
     // The interactive windows: 264 x 256, with a taller bottom row for the help line.
-    auto* window = new UIElement("UI_Window.png");  // autoreleased by its base
+    auto* window = UIElement::create("UI_Window.png");
     window->setContentSize(cocos2d::Size(264.0f, 256.0f));
     window->setFrameCorners(cocos2d::Vec2(4, 4), cocos2d::Vec2(4, 4), cocos2d::Vec2(4, 12), cocos2d::Vec2(4, 12));
     window->buildFrame();
