@@ -144,6 +144,14 @@ void Projectile::strike(GameMob* victim, bool isPlayer)
 
 void Projectile::flyOn(float dt)
 {
+    // Off the map nothing can stop a round bullet any more: it ends there.
+    const WorldMap* map = WorldMap::getInstance();
+    if (!map->tileAtCell(cell.x, cell.y) || position.x < 0.0f || position.y < 0.0f)
+    {
+        finish();
+        countMiss();
+        return;
+    }
     if (maxRange == -1.0f)
         return;
     distanceFlown += speed * dt;

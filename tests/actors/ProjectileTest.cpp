@@ -191,4 +191,19 @@ TEST_F(ProjectileTest, ABulletFliesItsRangeOutAndStops)
     Projectile* next = map->spawnProjectile(PistolBullet, -1.0f, 3, centreOf(2, 2), 0.0f, 600.0f);
     EXPECT_EQ(next->serialNumber, serial + 1);
     EXPECT_FLOAT_EQ(next->maxRange, -1.0f);
+    ASSERT_TRUE(flyUntilGone(120)) << "the map's edge stops a square bullet";
+
+    // A round bullet without a range meets no wall test at the edge: leaving the map ends it.
+    GameData* data = GameData::getInstance();
+    if (!data->getObjectDef(987300))
+    {
+        auto* round = new ObjectDef();
+        round->id = 987300;
+        round->shape = 0;
+        round->size = Vec2(2, 2);
+        data->fileObjectDef(round);
+    }
+    map->spawnProjectile(987300, -1.0f, 2, centreOf(2, 2), 270.0f, 600.0f);
+    ASSERT_TRUE(flyUntilGone(120));
+    EXPECT_EQ(missedShots(), 1);
 }
