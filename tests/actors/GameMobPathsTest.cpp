@@ -87,6 +87,21 @@ TEST_F(GameMobPathsTest, AnObjectOnTheLegIsPassedByADetour)
     ASSERT_TRUE(walkOut(2000));
 }
 
+TEST_F(GameMobPathsTest, AThinObstacleIsPassedByTheMirroredDetour)
+{
+    GameObject* pole = addObject(makeObjectDef(false, 0, 2.0f), Vec2(232, 300));
+    mob->setPosition(Vec2(136, 300));
+    mob->path.push_back(PathPoint{0, Vec2(264, 300)});
+    mob->update(1.0f / 60.0f);
+    // The point as far beyond the target as the mob stands before it, 32
+    // pixels to the left of the way.
+    ASSERT_EQ(mob->path.size(), 2u);
+    EXPECT_NEAR(mob->path[0].point.x, 392.0f, 0.01f);
+    EXPECT_NEAR(mob->path[0].point.y, 332.0f, 0.01f);
+    ASSERT_TRUE(walkOut(2000, pole));
+    EXPECT_LE(mob->position.distance(Vec2(264, 300)), 2.0f);
+}
+
 TEST_F(GameMobPathsTest, AnUnreachableLegAsksAgainWithThatCellAsAWall)
 {
     TileDef* wall = makeTileDef(1);
