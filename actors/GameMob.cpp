@@ -244,7 +244,8 @@ void GameMob::puffSmoke()
     if (!smoke)
         return;
     smoke->setAngle(90.0f - heading);
-    smoke->setPosition(pointAtAngle(position, SmokeDistance, heading));
+    const cocos2d::Vec2 at = pointAtAngle(position, SmokeDistance, heading);
+    smoke->setPosition3D(cocos2d::Vec3(at.x, at.y, getZ()));
     world->addChild(smoke, SmokeDrawOrder);
 }
 
