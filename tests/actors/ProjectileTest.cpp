@@ -108,6 +108,17 @@ TEST_F(ProjectileTest, AShooterIsNeverHitByItsOwnBulletWhichHitsTheMobBeyond)
     const std::vector<std::string> sounds = soundsSince(marker);
     EXPECT_NE(std::find(sounds.begin(), sounds.end(), "bullet_hit.wav"), sounds.end());
     EXPECT_EQ(missedShots(), 0);
+    // The bullet is deleted by now; its hit sound keeps the place of the hit.
+    const SoundInstance* hit = nullptr;
+    for (int handle = marker + 1; handle < marker + 50 && !hit; ++handle)
+    {
+        const SoundInstance* sound = SoundEngine::getInstance()->find(handle);
+        if (sound && sound->path.find("bullet_hit.wav") != std::string::npos)
+            hit = sound;
+    }
+    ASSERT_NE(hit, nullptr);
+    EXPECT_TRUE(hit->positional);
+    EXPECT_LE(hit->source.distance(target->position), 16.0f);
 
     // A bullet's victim is dead: the next one passes over the body.
     shooter->carriedBody = target;
