@@ -1,7 +1,24 @@
 #include "actors/MissionManager.h"
 
-// Offering and judging contracts come with the contracts' own work.
+// Offering, accepting and judging contracts come with the contracts' own
+// work; until then no contract is ever accepted.
 void MissionManager::update(float dt)
 {
     (void)dt;
+}
+
+void MissionManager::failContract(int reason)
+{
+    (void)reason;
+    target = nullptr;
+}
+
+int MissionManager::targetCitizenId() const
+{
+    return -1;
+}
+
+bool MissionManager::targetHasTracker() const
+{
+    return false;
 }

@@ -11,4 +11,9 @@ public:
     // A player of a definition at hand, as for any mob.
     Player(ObjectDef* definition, bool buildSpritesNow);
     ~Player() override;
+
+    static constexpr int PlayerRole = 2;
+
+private:
+    void takePlayerRole();
 };
