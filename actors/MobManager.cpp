@@ -244,7 +244,9 @@ void MobManager::forgetMobEverywhere(GameObject* object)
             pather->cancelRequests(mob);
     }
     GameCamera::getInstance()->forget(object);
-    if (mob && mob->mobKind == MobCitizen)
+    // A citizen's death already took it off the head count: only one leaving
+    // alive is taken off here, so that the spawner replaces each citizen once.
+    if (mob && mob->mobKind == MobCitizen && mob->health > 0)
         population->spawnedCitizens -= 1;
     object->releaseNodes();
     if (mob && mob->thoughtBubble)
