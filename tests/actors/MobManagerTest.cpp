@@ -3,6 +3,8 @@
 // queries of the NPCs, the police, the droids, the bullets and the HUD.
 #include "ActorCast.h"
 #include "GameMobFixture.h"
+#include "../app/LevelFlowFixture.h"
+#include "app/GameState.h"
 #include "actors/MissionManager.h"
 #include "actors/Player.h"
 #include "actors/PopulationSettings.h"
@@ -371,6 +373,18 @@ TEST_F(MobManagerTest, BlastsAndFlashesFollowTheWalls)
     TestCitizen* beyond = spawn(blast + Vec2(70, 0));
     mobs->flashbangAt(blast, 288.0f);
     EXPECT_FLOAT_EQ(beyond->flashedFor, -1.0f);
+
+    // Charges set off on the map reach the actors through the manager.
+    open->flashedFor = -1.0f;
+    ObjectDef* bangDef = makeObjectDef(true);
+    bangDef->isflashbang = true;
+    map->explodeAt(addObject(bangDef, blast));
+    EXPECT_FLOAT_EQ(open->flashedFor, 5.0f);
+    ObjectDef* chargeDef = makeObjectDef(true);
+    chargeDef->explosive = 30;
+    map->explodeAt(addObject(chargeDef, blast));
+    EXPECT_EQ(open->health, 30);
+    map->update(0.0f);
 }
 
 TEST_F(MobManagerTest, BulletsMarkersContactsAndBodyguards)
@@ -441,4 +455,33 @@ TEST_F(MobManagerTest, SpawnPositionsKeepToThePlayersLimits)
         EXPECT_EQ(map->randomSpawnPosition(false, 3), centreOf(1, 1)) << "the far marker lies 17 cells away";
         EXPECT_EQ(map->randomSpawnPosition(true, 3), centreOf(1, 1));
     }
+}
+
+// The level flow: loading a level takes every actor out; a run hands the
+// manager the player it spawns.
+class MobManagerLevelTest : public LevelFlowFixture
+{
+};
+
+TEST_F(MobManagerLevelTest, LoadingALevelTakesEveryActorOutAndARunHandsOverItsPlayer)
+{
+    MobManager* mobs = MobManager::getInstance();
+    ObjectDef walkerDef;
+    auto* walker = new GameMob(&walkerDef, false);
+    mobs->addGroundMob(walker);
+    auto* earlier = new Player(&playerDef, false);
+    mobs->setPlayer(earlier);
+    driver->player = earlier;
+
+    GameData::getInstance()->currentZone = 0;
+    driver->loadLevel();
+    EXPECT_TRUE(mobs->groundMobs.empty());
+    EXPECT_EQ(mobs->player, nullptr);
+    EXPECT_EQ(driver->player, nullptr);
+
+    driver->startRun();
+    ASSERT_EQ(driver->state, GameState::Playing);
+    ASSERT_NE(driver->player, nullptr);
+    EXPECT_EQ(mobs->player, driver->player);
+    EXPECT_EQ(driver->player->mobKind, MobPlayer);
 }
