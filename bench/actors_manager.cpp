@@ -7,6 +7,7 @@
 #include "actors/MobManager.h"
 #include "actors/Projectile.h"
 #include "world/Pather.h"
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <random>
 #include <vector>
@@ -134,6 +135,9 @@ void BM_MobManagerUpdate(benchmark::State& state)
         mobs->update(FrameTime);
     }
     state.counters["walkers"] = benchmark::Counter(static_cast<double>(mobs->groundMobs.size()));
+    const auto walking = std::count_if(mobs->groundMobs.begin(), mobs->groundMobs.end(),
+                                       [](const GameMob* mob) { return !mob->path.empty(); });
+    state.counters["on a path"] = benchmark::Counter(static_cast<double>(walking));
 }
 BENCHMARK(BM_MobManagerUpdate)->Arg(60)->Arg(250)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
@@ -161,5 +165,17 @@ void BM_HundredBulletsInFlight(benchmark::State& state)
     state.counters["bullets"] = benchmark::Counter(static_cast<double>(map->projectiles.size()));
 }
 BENCHMARK(BM_HundredBulletsInFlight)->Unit(benchmark::kMicrosecond);
+
+// The same map frame without bullets: what the city's own per-frame objects cost.
+void BM_MapFrameWithoutBullets(benchmark::State& state)
+{
+    ActorCity& c = city();
+    c.populate(60);
+    WorldMap* map = c.map;
+    for (auto _ : state)
+        map->update(FrameTime);
+    state.counters["per-frame objects"] = benchmark::Counter(static_cast<double>(map->activeObjects.size()));
+}
+BENCHMARK(BM_MapFrameWithoutBullets)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
