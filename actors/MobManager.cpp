@@ -54,9 +54,14 @@ int oppositeSide(int side)
 }
 }
 
-CitizenActor* MobManager::citizenOf(const GameObject* mob)
+CitizenActor* MobManager::citizenOf(GameObject* mob)
 {
-    return mob && mob->isMob() ? dynamic_cast<CitizenActor*>(const_cast<GameObject*>(mob)) : nullptr;
+    return mob && mob->isMob() ? dynamic_cast<CitizenActor*>(mob) : nullptr;
+}
+
+const CitizenActor* MobManager::citizenOf(const GameObject* mob)
+{
+    return mob && mob->isMob() ? dynamic_cast<const CitizenActor*>(mob) : nullptr;
 }
 
 GameMob* MobManager::spawnMob(int kind, GameMob* principal, cocos2d::Vec2 position)
@@ -259,7 +264,7 @@ void MobManager::forgetMobEverywhere(GameObject* object)
     else
         erase(flyingMobs, object);
     UIObjectDescriptor* marker = GameInterface::getInstance()->targetMarker;
-    if (marker && marker->target == mob && mob)
+    if (mob && marker && marker->target == mob)
     {
         marker->target = nullptr;
         marker->hide();
@@ -345,7 +350,7 @@ void MobManager::destroyPlayer()
     GameInterface* game = GameInterface::getInstance();
     if (game->player == leaving)
         game->player = nullptr;
-    forgetObject(leaving);
+    // The map's removal makes the actors, the droids and the watchers forget it.
     WorldMap* map = WorldMap::getInstance();
     map->removeObject(leaving, true);
     // The end-of-frame deletion: the player may be asking for this from within its own update.

@@ -81,7 +81,8 @@ public:
     int countLivingHunters() const;
 
     // The citizen side of a ground mob, or null for one that has none.
-    static CitizenActor* citizenOf(const GameObject* mob);
+    static CitizenActor* citizenOf(GameObject* mob);
+    static const CitizenActor* citizenOf(const GameObject* mob);
 
     std::vector<GameObject*> pendingRemovals;
     std::vector<GameMob*> groundMobs;

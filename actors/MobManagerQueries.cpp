@@ -77,7 +77,8 @@ GameMob* MobManager::findByCitizenId(int citizenId) const
 {
     for (GameMob* mob : groundMobs)
     {
-        if (citizenIdOf(mob) == citizenId && citizenOf(mob))
+        const CitizenActor* citizen = citizenOf(mob);
+        if (citizen && citizen->citizenId() == citizenId)
             return mob;
     }
     return nullptr;
@@ -303,7 +304,8 @@ std::vector<GameMob*> MobManager::bodyguardsOf(int citizenId) const
             continue;
         const CitizenActor* guard = citizenOf(mob);
         const GameMob* principal = guard ? guard->principal() : nullptr;
-        if (principal && citizenIdOf(principal) == citizenId && citizenOf(principal))
+        const CitizenActor* employer = citizenOf(principal);
+        if (employer && employer->citizenId() == citizenId)
             guards.push_back(mob);
     }
     return guards;

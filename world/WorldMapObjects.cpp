@@ -236,7 +236,7 @@ Player* WorldMap::spawnPlayer(int defId, cocos2d::Vec2 position)
     player->setPosition(position);
     if (worldNode && player->mainSprite)
         worldNode->addChild(player->mainSprite, 30);
-    // MobManager has no player slot yet: the caller keeps the player.
+    // The caller hands the player to the actor manager, which owns it.
     return player;
 }
 
