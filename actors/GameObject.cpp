@@ -1,5 +1,6 @@
 #include "actors/GameObject.h"
 #include "actors/GameMob.h"
+#include "actors/MobManager.h"
 #include "app/Geometry.h"
 #include "app/SoundEngine.h"
 #include "app/Line.h"
@@ -245,8 +246,19 @@ void GameObject::updateWatch(float dt)
     if (watchTimer > WatchInterval)
     {
         watchTimer -= WatchInterval;
-        // The threat scan asks MobManager::findThreatFor, which is not built yet.
+        scanForThreat();
     }
+}
+
+void GameObject::scanForThreat()
+{
+    // Watch mode 0 is the ordinary scan, 1 a third query, 2 a declared enemy.
+    const int queryKind = watchMode == 1 ? 1 : 3;
+    const int soughtId = watchMode == 2 ? watchId : -1;
+    watchedObject = MobManager::getInstance()->findThreatFor(queryKind, soughtId, this, position, sightRange);
+    // Only people are drawn by lures.
+    if (watchedObject && watchedObject->def && watchedObject->def->islure && !isMob())
+        watchedObject = nullptr;
 }
 
 void GameObject::updateDespawn(float dt)

@@ -68,6 +68,8 @@ public:
     WeaponDef* weaponDef = nullptr;
     Inventory* inventory = nullptr;
     bool armed = false;
+    // Rounds in the magazine of a weapon item (items only).
+    int32_t roundsLoaded = 0;
     bool stunned = false;
     bool inUpdateList = false;
     float emitterTimer = 0.0f;
@@ -135,6 +137,7 @@ private:
     void updateEmitter(float dt);
     void emitPuff();
     void updateWatch(float dt);
+    void scanForThreat();
     void updateCameraLine(float dt);
     void updateDespawn(float dt);
 };

@@ -12,6 +12,11 @@ public:
     Player(ObjectDef* definition, bool buildSpritesNow);
     ~Player() override;
 
+    static constexpr int PlayerRole = 2;
+
     // Credits to spend; fines may take them below 0.
     int32_t credits = 0;
+
+private:
+    void takePlayerRole();
 };

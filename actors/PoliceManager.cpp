@@ -1,7 +1,29 @@
 #include "actors/PoliceManager.h"
 
-// Crime scenes and alerts come with the police's own work.
+// Crime scenes, droids and their scans come with the police's own work; until
+// then no droid and no scene holds an actor, so there is nothing to forget.
 void PoliceManager::update(float dt)
 {
     (void)dt;
+}
+
+void PoliceManager::forgetDroidTarget(const GameMob* mob)
+{
+    (void)mob;
+}
+
+void PoliceManager::clearSuspect(const GameMob* mob, bool reassign)
+{
+    (void)mob;
+    (void)reassign;
+}
+
+void PoliceManager::releaseEscort(const GameMob* npc)
+{
+    (void)npc;
+}
+
+void PoliceManager::forgetBody(const GameObject* body)
+{
+    (void)body;
 }

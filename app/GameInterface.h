@@ -78,6 +78,9 @@ public:
     void introLightning();
     // Cursor and mouse.
     void refreshCursor();
+    // The player's aim inaccuracy from the cursor's distance beyond the
+    // weapon's range; -1 when the player holds no weapon (GameInterfaceAim.cpp).
+    float aimFalloff() const;
     cocos2d::Vec2 onMouseMove(cocos2d::Vec2 position);
     void onMouseAction(int button, cocos2d::Vec2 position);
     void onMouseClick(int button, cocos2d::Vec2 position);

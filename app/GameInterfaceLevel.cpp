@@ -2,6 +2,7 @@
 // restarting and ending a run, the unlocks a run wins, and the small services
 // the world and the editor call (console line, screen shake, weapon picture,
 // saving the map).
+#include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "actors/contracts/Contract.h"
 #include "actors/contracts/MissionManager.h"
@@ -145,20 +146,19 @@ bool mapFileExists(const std::string& path)
     return GamePaths::fileExists(path);
 }
 
-// The run's player leaves the game: the camera and the driver forget it
-// first, then it is taken off the map and deleted with the world's end-of-frame
-// deletions. (The world map hands a spawned player to its caller; once the mob
-// manager keeps the player, its removal takes this over.)
+// The run's player leaves the game: the camera and the driver forget it and
+// the actor manager, which owns the run's player, takes it out with every
+// reference to it. A player the manager never held is handed over first, so
+// that one path takes every player out.
 void letPlayerGo(Player*& player)
 {
     GameCamera::getInstance()->setTarget(nullptr);
-    if (!player)
-        return;
+    MobManager* mobs = MobManager::getInstance();
     Player* leaving = player;
     player = nullptr;
-    WorldMap* map = WorldMap::getInstance();
-    map->removeObject(leaving, true);
-    map->queueForDeletion(leaving);
+    if (leaving)
+        mobs->setPlayer(leaving);
+    mobs->setPlayer(nullptr);
 }
 
 }
@@ -169,8 +169,8 @@ void GameInterface::loadLevel()
     WeatherEngine::getInstance()->clearRain();
     // The contract goes before the actors: its target leaving with them is no failure.
     MissionManager::getInstance()->resetRun();
-    // MobManager::clear is not offered yet.
     letPlayerGo(player);
+    MobManager::getInstance()->clear();
     // PoliceManager::reset is not offered yet.
     WorldMap* map = WorldMap::getInstance();
     map->clear();
@@ -291,6 +291,7 @@ void GameInterface::startRun()
     // The police and the citizen spawner are reset once they offer it.
 
     player = map->spawnPlayer(playerCharacter, spawn);
+    MobManager::getInstance()->setPlayer(player);
     // The player reads the controller's movement once the Player offers its inputs.
     if (player)
         GameCamera::getInstance()->setTarget(player);
@@ -337,7 +338,7 @@ void GameInterface::reloadLevelAndStart()
     letPlayerGo(player);
     // The contract goes before the actors: its target leaving with them is no failure.
     MissionManager::getInstance()->resetRun();
-    // MobManager::clear is not offered yet.
+    MobManager::getInstance()->clear();
     // Queued path requests belong to the actors that went: drop them with the path finder.
     Pather::destroyInstance();
     WorldMap* map = WorldMap::getInstance();

@@ -1,7 +1,20 @@
 #include "ui/GameHUD.h"
 
-// The overlay comes with the HUD's own work.
+// The overlay, the panels and the gun animation come with the HUD's own work.
 void GameHUD::updateOverlay(float dt)
 {
     (void)dt;
+}
+
+void GameHUD::refresh(bool full)
+{
+    (void)full;
+}
+
+void GameHUD::playGunAnimation()
+{
+}
+
+void GameHUD::stopGunAnimation()
+{
 }

@@ -2,7 +2,9 @@
 // explosions and the small object and marker look-ups.
 #include "world/WorldMap.h"
 #include "actors/GameObject.h"
+#include "actors/MobManager.h"
 #include "actors/Player.h"
+#include "actors/Projectile.h"
 #include "app/ControllerInterface.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
@@ -24,6 +26,9 @@ constexpr int FlashEffect = 1000;
 constexpr int BlastEffect = 1009;
 constexpr int ExplosionEffect = 1010;
 constexpr float LoudRange = 256.0f;
+constexpr int ProjectileZ = 800;
+constexpr float FlashbangRadius = 288.0f;
+constexpr float ExplosionRadius = 384.0f;
 
 int floorHeightAt(const WorldMap* map, cocos2d::Vec2 cell)
 {
@@ -149,18 +154,21 @@ void WorldMap::addAllObjectSprites()
 Projectile* WorldMap::spawnProjectile(int defId, float maxRange, int role, cocos2d::Vec2 position, float heading,
                                       float speed)
 {
-    (void)maxRange;
-    (void)role;
-    (void)position;
-    (void)heading;
-    (void)speed;
-    if (!GameData::getInstance()->getObjectDef(defId))
+    ObjectDef* def = GameData::getInstance()->getObjectDef(defId);
+    if (!def)
     {
         reportUnknownDefinition("spawnProjectile", defId);
         return nullptr;
     }
-    // Projectile is not built yet: nothing can be spawned.
-    return nullptr;
+    Projectile* projectile = new Projectile(defId, def->damage, role, heading, speed);
+    if (maxRange != -1.0f)
+        projectile->maxRange = maxRange;
+    if (worldNode && projectile->mainSprite)
+        worldNode->addChild(projectile->mainSprite, ProjectileZ);
+    projectile->setPosition(position);
+    registerObject(projectile);
+    projectiles.push_back(projectile);
+    return projectile;
 }
 
 void WorldMap::destroyProjectile(GameObject* projectile)
@@ -199,12 +207,12 @@ void WorldMap::explodeAt(GameObject* object)
         spawnObject(FlashEffect, p);
         if (nearCamera)
             SoundEngine::getInstance()->play(nullptr, false, "flashbang.wav", 1.0f);
-        // MobManager::flashbangAt (radius 288) is not built yet.
+        MobManager::getInstance()->flashbangAt(p, FlashbangRadius);
     }
     else
     {
         spawnObject(ExplosionEffect, p);
-        // MobManager::explosionAt (radius 384) is not built yet.
+        MobManager::getInstance()->explosionAt(p, ExplosionRadius, static_cast<float>(def->explosive));
         if (nearCamera)
         {
             GameInterface::getInstance()->shakeScreen(2, 0.025f);
@@ -231,7 +239,7 @@ Player* WorldMap::spawnPlayer(int defId, cocos2d::Vec2 position)
     player->setPosition(position);
     if (worldNode && player->mainSprite)
         worldNode->addChild(player->mainSprite, 30);
-    // MobManager has no player slot yet: the caller keeps the player.
+    // The caller hands the player to the actor manager, which owns it.
     return player;
 }
 

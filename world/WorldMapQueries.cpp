@@ -3,6 +3,9 @@
 #include "world/WorldMap.h"
 #include "actors/GameMob.h"
 #include "actors/GameObject.h"
+#include "actors/MobManager.h"
+#include "actors/Player.h"
+#include "actors/PopulationSettings.h"
 #include "actors/contracts/MissionManager.h"
 #include "app/GameCamera.h"
 #include "app/Geometry.h"
@@ -27,7 +30,13 @@ bool isInteractable(const ObjectDef* def)
 GameObject* WorldMap::findObjectNear(bool cleanables, bool interactables, bool bodyContainers, cocos2d::Vec2 point,
                                      float radius) const
 {
-    // Dead mobs come first for the cleaners: MobManager::pickMobInRadius is not built yet.
+    MobManager* mobs = MobManager::getInstance();
+    // Dead mobs come first for the cleaners.
+    if (cleanables)
+    {
+        if (GameObject* body = mobs->pickMobInRadius(true, nullptr, false, point, radius))
+            return body;
+    }
     for (const std::vector<GameObject*>* list : {&passableObjects, &solidObjects})
     {
         for (GameObject* o : *list)
@@ -36,8 +45,8 @@ GameObject* WorldMap::findObjectNear(bool cleanables, bool interactables, bool b
                 return o;
         }
     }
-    // Without bodyContainers a body lying near is the answer: MobManager::findBodyNear is not built yet.
-    return nullptr;
+    // Without bodyContainers a body lying near is the answer.
+    return bodyContainers ? nullptr : mobs->findBodyNear(point, radius);
 }
 
 bool WorldMap::objectMatches(GameObject* o, bool cleanables, bool interactables, bool bodyContainers,
@@ -50,8 +59,9 @@ bool WorldMap::objectMatches(GameObject* o, bool cleanables, bool interactables,
         return false;
     if (cleanables)
     {
-        // Claims of other cleaning droids: PopulationSettings is not built yet.
         if (!(o->isDead() || (def && def->garbage)) || o->carried || o->isOnUpperLevel())
+            return false;
+        if (PopulationSettings::getInstance()->isClaimedByCleaner(o))
             return false;
     }
     if (bodyContainers && !(def && def->cancarrybody && !o->filled))
@@ -139,6 +149,8 @@ void WorldMap::clearReferencesTo(GameObject* object)
                 o->watchedObject = nullptr;
         }
     }
+    // An object leaving the game is never updated again.
+    eraseFromList(activeObjects, object);
 }
 
 void WorldMap::removeObject(GameObject* object, bool silent)
@@ -155,7 +167,8 @@ void WorldMap::removeObject(GameObject* object, bool silent)
         exitObject = nullptr;
     if (!silent && def && def->despawnasobject != -1)
         spawnObject(def->despawnasobject, object->getPosition());
-    // PopulationSettings::forgetCleanerTarget and MobManager::forgetObject are not built yet.
+    PopulationSettings::getInstance()->forgetCleanerTarget(object);
+    MobManager::getInstance()->forgetObject(object);
     MissionManager::getInstance()->forgetObject(object);
     clearReferencesTo(object);
     removeObjectNodes(object);
@@ -259,8 +272,7 @@ cocos2d::Vec2 WorldMap::randomCellNearInterest() const
 
 cocos2d::Vec2 WorldMap::randomSpawnPosition(bool nearPlayer, int maxTiles)
 {
-    // The player is held by the MobManager, which is not built yet.
-    return randomSpawnPosition(nearPlayer, maxTiles, nullptr);
+    return randomSpawnPosition(nearPlayer, maxTiles, MobManager::getInstance()->player);
 }
 
 cocos2d::Vec2 WorldMap::randomSpawnPosition(bool nearPlayer, int maxTiles, const GameObject* player)

@@ -187,3 +187,13 @@ void MissionManager::refreshHud()
 {
     // GameHUD::refresh(true) and the HUD's target slot (refreshHUDTarget) are not built yet.
 }
+
+int MissionManager::targetCitizenId() const
+{
+    return accepted && accepted->target ? accepted->target->id : -1;
+}
+
+bool MissionManager::targetHasTracker() const
+{
+    return accepted && accepted->tracker;
+}

@@ -58,6 +58,10 @@ public:
     Contract* acceptedContract() const { return accepted; }
     // The accepted contract's target in the city (a person or a package).
     GameObject* target() const;
+    // The accepted contract's target citizen id, -1 without one; and whether
+    // that contract gives the target a tracker.
+    int targetCitizenId() const;
+    bool targetHasTracker() const;
     int32_t completedCount() const { return completed; }
 
 private:

@@ -6,6 +6,7 @@
 // singletons back afterwards.
 #include "GameLayerScene.h"
 #include "TempFolder.h"
+#include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "app/Game.h"
 #include "app/GameCamera.h"
@@ -40,12 +41,12 @@ protected:
     void TearDown() override
     {
         WorldMap* map = WorldMap::getInstance();
-        // A player the run spawned goes as the flow lets players go.
+        // A player the run spawned goes as the flow lets players go: the actor
+        // manager owns it and takes it out with every other actor.
+        MobManager* mobs = MobManager::getInstance();
         if (driver->player && driver->player != &player)
-        {
-            map->removeObject(driver->player, true);
-            map->queueForDeletion(driver->player);
-        }
+            mobs->setPlayer(driver->player);
+        mobs->clear();
         resetDriver();
         map->update(0.0f);
         if (map->worldNode)

@@ -1,0 +1,41 @@
+#include "actors/MobSoundPlatform.h"
+#include "actors/GameObject.h"
+#include "app/SoundEngine.h"
+#include <cstdlib>
+
+namespace {
+// Enough redraws that two entries repeat with a chance of one in 65536; the
+// next entry after that keeps the draw from ever waiting.
+constexpr int MaxRedraws = 16;
+}
+
+MobSoundPlatform::MobSoundPlatform(const GameObject* owner) : followedPosition(&owner->position)
+{
+}
+
+void MobSoundPlatform::playNext()
+{
+    SoundEngine* sound = SoundEngine::getInstance();
+    if (!pendingSound.empty())
+    {
+        sound->play(followedPosition, false, pendingSound, 1.0f);
+        pendingSound.clear();
+        return;
+    }
+    if (soundNames.empty())
+        return;
+    const int32_t entry = drawEntry();
+    sound->play(followedPosition, false, soundNames[static_cast<size_t>(entry)], volume);
+    lastPlayed = entry;
+}
+
+int32_t MobSoundPlatform::drawEntry() const
+{
+    const int32_t count = static_cast<int32_t>(soundNames.size());
+    if (count == 1)
+        return 0;
+    int32_t entry = rand() % count;
+    for (int draw = 0; draw < MaxRedraws && entry == lastPlayed; ++draw)
+        entry = rand() % count;
+    return entry == lastPlayed ? (entry + 1) % count : entry;
+}

@@ -1,0 +1,45 @@
+#pragma once
+#include "actors/GameObject.h"
+
+class GameMob;
+
+// One bullet, pellet or bolt in flight. The city map updates it every frame
+// until it hits a solid object, a wall, a walking actor or the player, or has
+// flown its range; then it takes itself off the map. Only people are hurt:
+// objects and walls just stop it.
+class Projectile : public GameObject
+{
+public:
+    Projectile(int definitionId, float damage, int shooterRole, float heading, float speed);
+    // A bullet of a definition at hand (tests pass one that is not in GameData).
+    Projectile(ObjectDef* definition, bool buildSpritesNow, float damage, int shooterRole, float heading, float speed);
+
+    void update(float dt) override;
+
+    // Set on the bullet of an actor that aims at the player; the victim's hit flag takes it.
+    bool aimedAtPlayer = false;
+    int32_t serialNumber = 0;
+    // The role code of the shooter (2 the player); the victim's last-hit-by takes it.
+    int32_t shooterRole = 0;
+    float distanceFlown = 0.0f;
+    // -1 = unlimited.
+    float maxRange = -1.0f;
+    float speed = 0.0f;
+    float damage = 0.0f;
+    bool finished = false;
+    // The actor that fired the bullet, which it never hits. Only compared,
+    // never followed: the shooter may be gone while its bullet still flies.
+    const GameObject* shooter = nullptr;
+
+private:
+    static int32_t nextSerial;
+
+    void finish();
+    bool hitObject();
+    bool hitWall();
+    bool hitMob();
+    bool hitPlayer();
+    void flyOn(float dt);
+    void strike(GameMob* victim, bool isPlayer);
+    void countMiss() const;
+};

@@ -1,0 +1,220 @@
+#include "GameMobFixture.h"
+#include "../app/TempFolder.h"
+#include "actors/Inventory.h"
+#include "actors/Player.h"
+#include "actors/Projectile.h"
+#include "app/SoundInstance.h"
+#include "app/StatEngine.h"
+#include "platform/StatsStore.h"
+
+using cocos2d::Vec2;
+
+namespace {
+constexpr int PistolItem = 73;
+constexpr int PistolBullet = 2000;  // rifle damage type, 60 damage
+constexpr int Pellet = 2001;        // buckshot, 40 damage
+constexpr int Impact = 1000;
+constexpr int MissedShots = 1013;
+constexpr float Frame = 1.0f / 60.0f;
+}
+
+class ProjectileTest : public GameMobFixture
+{
+protected:
+    void SetUp() override
+    {
+        GameMobFixture::SetUp();
+        saves = std::make_unique<ScopedSavesFolder>(folder.path());
+        StatsStore::getInstance()->shutdown();
+        StatEngine::getInstance()->reset();
+    }
+
+    void TearDown() override
+    {
+        StatEngine::getInstance()->reset();
+        GameMobFixture::TearDown();
+        saves.reset();
+    }
+
+    GameMob* groundMob(Vec2 at)
+    {
+        auto* mob = new GameMob(mobDef(8.0f), false);
+        mob->mobKind = MobCitizen;
+        mob->setPosition(at);
+        MobManager::getInstance()->addGroundMob(mob);
+        return mob;
+    }
+
+    int missedShots() const
+    {
+        const StatRecord* record = StatEngine::getInstance()->find(MissedShots);
+        return record ? record->run : 0;
+    }
+
+    // A marker sound: everything played after it has a larger handle.
+    int mark() { return SoundEngine::getInstance()->play(nullptr, false, "cophack.wav", 1.0f); }
+
+    std::vector<std::string> soundsSince(int marker) const
+    {
+        std::vector<std::string> names;
+        for (int handle = marker + 1; handle < marker + 50; ++handle)
+        {
+            if (const SoundInstance* sound = SoundEngine::getInstance()->find(handle))
+                names.push_back(sound->path.substr(sound->path.find_last_of('/') + 1));
+        }
+        return names;
+    }
+
+    bool flyUntilGone(int maxFrames)
+    {
+        for (int i = 0; i < maxFrames && !map->projectiles.empty(); ++i)
+            map->update(Frame);
+        return map->projectiles.empty();
+    }
+
+    TempFolder folder;
+    std::unique_ptr<ScopedSavesFolder> saves;
+};
+
+TEST_F(ProjectileTest, AShooterIsNeverHitByItsOwnBulletWhichHitsTheMobBeyond)
+{
+    GameMob* shooter = groundMob(centreOf(5, 10));
+    GameMob* target = groundMob(centreOf(5, 10) + Vec2(48, 0));
+    shooter->roleCode = 3;
+    shooter->setRotation(90.0f);
+    shooter->equip(shooter->inventory, shooter->inventory->addItem(PistolItem));
+    ASSERT_NE(shooter->weapon(), nullptr);
+    EXPECT_FALSE(shooter->canFire()) << "the pistol must be raised first";
+    shooter->raiseWeapon();
+    EXPECT_TRUE(shooter->weaponRaised);
+    EXPECT_EQ(shooter->currentAnimation, GameMob::AnimRaise);
+    ASSERT_TRUE(shooter->canFire());
+
+    const int marker = mark();
+    shooter->attack(0.0f);
+    ASSERT_EQ(map->projectiles.size(), 1u);
+    EXPECT_EQ(shooter->currentAnimation, GameMob::AnimFireRaised);
+    auto* bullet = static_cast<Projectile*>(map->projectiles.front());
+    EXPECT_EQ(bullet->shooter, shooter);
+    EXPECT_TRUE(bullet->overlaps(shooter)) << "the bullet starts inside its shooter";
+    bullet->aimedAtPlayer = true;
+
+    ASSERT_TRUE(flyUntilGone(600));
+    EXPECT_EQ(shooter->health, 100);
+    EXPECT_EQ(target->health, 40);
+    EXPECT_EQ(target->lastHitBy, 3) << "the shooter's role";
+    EXPECT_TRUE(target->hitFlag);
+    EXPECT_EQ(target->lastDamageType, 1);
+    const std::vector<std::string> sounds = soundsSince(marker);
+    EXPECT_NE(std::find(sounds.begin(), sounds.end(), "bullet_hit.wav"), sounds.end());
+    EXPECT_EQ(missedShots(), 0);
+    // The bullet is deleted by now; its hit sound keeps the place of the hit.
+    const SoundInstance* hit = nullptr;
+    for (int handle = marker + 1; handle < marker + 50 && !hit; ++handle)
+    {
+        const SoundInstance* sound = SoundEngine::getInstance()->find(handle);
+        if (sound && sound->path.find("bullet_hit.wav") != std::string::npos)
+            hit = sound;
+    }
+    ASSERT_NE(hit, nullptr);
+    EXPECT_TRUE(hit->positional);
+    EXPECT_LE(hit->source.distance(target->position), 16.0f);
+
+    // A bullet's victim is dead: the next one passes over the body.
+    shooter->carriedBody = target;
+    EXPECT_FALSE(shooter->canFire()) << "not while carrying a body";
+    shooter->carriedBody = nullptr;
+    shooter->lowerWeapon();
+    EXPECT_FALSE(shooter->weaponRaised);
+    EXPECT_EQ(shooter->currentAnimation, GameMob::AnimLower);
+    EXPECT_EQ(shooter->poseAnimation, GameMob::AnimStand);
+}
+
+TEST_F(ProjectileTest, WallsAndObjectsStopBulletsWithoutDamage)
+{
+    setFloor(10, 10, makeTileDef(1));
+    int marker = mark();
+    map->spawnProjectile(PistolBullet, -1.0f, 3, centreOf(7, 10), 90.0f, 600.0f);
+    ASSERT_TRUE(flyUntilGone(60));
+    EXPECT_EQ(countPlaced(Impact), 1);
+    std::vector<std::string> sounds = soundsSince(marker);
+    ASSERT_EQ(sounds.size(), 1u);
+    EXPECT_TRUE(sounds[0] == "bullet_ricochet1.wav" || sounds[0] == "bullet_ricochet2.wav") << sounds[0];
+
+    ObjectDef* crateDef = makeObjectDef(false, 0, 10.0f);
+    addObject(crateDef, centreOf(5, 4));
+    marker = mark();
+    map->spawnProjectile(Pellet, -1.0f, 2, centreOf(1, 4), 90.0f, 600.0f);
+    ASSERT_TRUE(flyUntilGone(60));
+    EXPECT_EQ(countPlaced(Impact), 2);
+    EXPECT_TRUE(soundsSince(marker).empty()) << "an object stops a bullet silently";
+    EXPECT_EQ(missedShots(), 1) << "the player's shot missed";
+
+    // Into a mob-like object: no impact effect; an NPC's miss is not counted.
+    crateDef->mob = true;
+    map->spawnProjectile(Pellet, -1.0f, 3, centreOf(1, 4), 90.0f, 600.0f);
+    ASSERT_TRUE(flyUntilGone(60));
+    EXPECT_EQ(countPlaced(Impact), 2);
+    EXPECT_EQ(missedShots(), 1);
+}
+
+TEST_F(ProjectileTest, ThePlayerIsHitByOthersButNotByItsOwnShots)
+{
+    auto* player = new Player(mobDef(8.0f), false);
+    player->mobKind = MobPlayer;
+    player->setPosition(centreOf(8, 8));
+    MobManager::getInstance()->setPlayer(player);
+
+    map->spawnProjectile(PistolBullet, 200.0f, 2, centreOf(8, 8), 0.0f, 600.0f);
+    ASSERT_TRUE(flyUntilGone(60));
+    EXPECT_EQ(player->health, 100) << "the player's own bullet passes through";
+    EXPECT_EQ(missedShots(), 1) << "and, flying its range out, counts as a miss";
+
+    const int marker = mark();
+    Projectile* shot = map->spawnProjectile(Pellet, 200.0f, 1, centreOf(8, 8) - Vec2(64, 0), 90.0f, 600.0f);
+    shot->aimedAtPlayer = true;
+    ASSERT_TRUE(flyUntilGone(60));
+    EXPECT_EQ(player->health, 60);
+    EXPECT_EQ(player->lastHitBy, 1);
+    EXPECT_TRUE(player->hitFlag);
+    EXPECT_EQ(player->lastDamageType, 2);
+    const std::vector<std::string> sounds = soundsSince(marker);
+    ASSERT_EQ(sounds.size(), 1u);
+    EXPECT_EQ(sounds[0].substr(0, 10), "shotgunhit");
+    const int number = sounds[0][10] - '0';
+    EXPECT_GE(number, 1);
+    EXPECT_LE(number, 5);
+    EXPECT_EQ(missedShots(), 1);
+}
+
+TEST_F(ProjectileTest, ABulletFliesItsRangeOutAndStops)
+{
+    Projectile* bullet = map->spawnProjectile(PistolBullet, 300.0f, 3, centreOf(2, 2), 0.0f, 600.0f);
+    const int serial = bullet->serialNumber;
+    // Steps of 37.5 pixels, exact in floating point: eight of them make the range.
+    for (int i = 0; i < 7; ++i)
+        map->update(0.0625f);
+    ASSERT_EQ(map->projectiles.size(), 1u) << "still short of 300 pixels";
+    map->update(0.0625f);
+    EXPECT_TRUE(map->projectiles.empty()) << "gone after half a second";
+    EXPECT_EQ(missedShots(), 0) << "not the player's";
+    EXPECT_EQ(countPlaced(Impact), 0);
+    Projectile* next = map->spawnProjectile(PistolBullet, -1.0f, 3, centreOf(2, 2), 0.0f, 600.0f);
+    EXPECT_EQ(next->serialNumber, serial + 1);
+    EXPECT_FLOAT_EQ(next->maxRange, -1.0f);
+    ASSERT_TRUE(flyUntilGone(120)) << "the map's edge stops a square bullet";
+
+    // A round bullet without a range meets no wall test at the edge: leaving the map ends it.
+    GameData* data = GameData::getInstance();
+    if (!data->getObjectDef(987300))
+    {
+        auto* round = new ObjectDef();
+        round->id = 987300;
+        round->shape = 0;
+        round->size = Vec2(2, 2);
+        data->fileObjectDef(round);
+    }
+    map->spawnProjectile(987300, -1.0f, 2, centreOf(2, 2), 270.0f, 600.0f);
+    ASSERT_TRUE(flyUntilGone(120));
+    EXPECT_EQ(missedShots(), 1);
+}
