@@ -177,3 +177,29 @@ TEST_F(SpriteSheets, SpriteOfATrimmedFrameKeepsTheUntrimmedSize)
     EXPECT_FLOAT_EQ(sprite->getQuad().bl.x, 2.0f) << "flipping mirrors the trim offset";
     EXPECT_GT(sprite->getQuad().bl.u, sprite->getQuad().br.u) << "and the texture";
 }
+
+TEST_F(SpriteSheets, FramesWithNumbersThatAreNotFiniteAreSkipped)
+{
+    folder.write("nan.plist",
+                 plist("<key>format</key><integer>2</integer><key>textureFileName</key><string>sheet.png</string>",
+                       "<key>nan.png</key><dict><key>frame</key><string>{{2,3},{-nan,10}}</string></dict>\n"
+                       "<key>inf.png</key><dict><key>frame</key><string>{{2,3},{4,10}}</string>"
+                       "<key>offset</key><string>{+inf,0}</string></dict>\n"
+                       "<key>good.png</key><dict><key>frame</key><string>{{1,2},{3,4}}</string></dict>\n"));
+    folder.write("old.plist", plist("<key>format</key><integer>0</integer><key>textureFileName</key>"
+                                    "<string>sheet.png</string>",
+                                    "<key>wide.png</key><dict><key>width</key><string>inf</string>"
+                                    "<key>height</key><integer>4</integer></dict>\n"
+                                    "<key>tall.png</key><dict><key>width</key><integer>4</integer>"
+                                    "<key>height</key><integer>4</integer>"
+                                    "<key>originalHeight</key><real>nan</real></dict>\n"));
+    SpriteFrameCache* cache = SpriteFrameCache::getInstance();
+    cache->addSpriteFramesWithFile("nan.plist");
+    cache->addSpriteFramesWithFile("old.plist");
+    EXPECT_EQ(cache->findSpriteFrame("nan.png"), nullptr);
+    EXPECT_EQ(cache->findSpriteFrame("inf.png"), nullptr);
+    EXPECT_EQ(cache->findSpriteFrame("wide.png"), nullptr);
+    EXPECT_EQ(cache->findSpriteFrame("tall.png"), nullptr);
+    ASSERT_NE(cache->findSpriteFrame("good.png"), nullptr);
+    EXPECT_EQ(Sprite::createWithSpriteFrameName("good.png")->getContentSize(), Size(3, 4));
+}
