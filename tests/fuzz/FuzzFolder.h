@@ -4,6 +4,8 @@
 // before every input so that files kept aside by one input never reach the
 // next. It lives in memory (/dev/shm) when it can, since the readers rename,
 // rewrite and sync files on every input.
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
