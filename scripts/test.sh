@@ -36,8 +36,10 @@ if [ -f tests/fuzz/CMakeLists.txt ] && command -v clang++ >/dev/null; then
     corpus="tests/fuzz/corpus/${name#fuzz_}"
     work="$(mktemp -d)"
     cp -r "$corpus"/. "$work"/ 2>/dev/null || true
+    dict=()
+    [ -f "tests/fuzz/dict/${name#fuzz_}.dict" ] && dict=(-dict="tests/fuzz/dict/${name#fuzz_}.dict")
     # The fuzzer's progress lines go to a log; only a failure prints them.
-    if "$fuzzer" -max_total_time=30 -timeout=10 "$work" > "$work.log" 2>&1; then
+    if "$fuzzer" -max_total_time=30 -timeout=10 ${dict[@]+"${dict[@]}"} "$work" > "$work.log" 2>&1; then
       echo "$name: $(grep -c . "$work.log") log lines, no crash in 30 s"
     else
       tail -n 60 "$work.log"

@@ -116,7 +116,9 @@ Train* Train::spawnOnMap(int column)
     Train* train = nullptr;
     if (std::rand() % 2 == 0)
     {
-        const float x = static_cast<float>(column + 2);
+        // In floats: the column comes from the zone settings text, which may
+        // hold any int.
+        const float x = static_cast<float>(column) + 2.0f;
         train = new Train(180, kCarriages, WorldMap::gridToPixel(x, 0.0f));
         train->setPosition(WorldMap::gridToPixel(x, height));
     }

@@ -47,6 +47,18 @@ bool flag(const PropertyList& entry, const char* key)
     return value && value->asBool();
 }
 
+// "nan" and "inf" read as numbers; a frame made of them would spread them
+// through every size and position computed from the sprite.
+bool allFinite(const Rect& rect, const Vec2& offset, const Size& original)
+{
+    const float values[] = {rect.origin.x, rect.origin.y, rect.size.width, rect.size.height,
+                            offset.x,      offset.y,      original.width,  original.height};
+    for (float value : values)
+        if (!std::isfinite(value))
+            return false;
+    return true;
+}
+
 std::string folderOf(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
@@ -196,9 +208,9 @@ void SpriteFrameCache::addFrame(const std::string& name, const PropertyList& ent
         if (!readPair(entry.find("spriteSourceSize"), original.width, original.height))
             original = rect.size;
     }
-    if (!ok || rect.size.width <= 0.0f || rect.size.height <= 0.0f) {
-        std::fprintf(stderr, "SpriteFrameCache: %s: frame \"%s\" has no usable rectangle\n", plist.c_str(),
-                     name.c_str());
+    if (!ok || !allFinite(rect, offset, original) || rect.size.width <= 0.0f || rect.size.height <= 0.0f) {
+        std::fprintf(stderr, "SpriteFrameCache: %s: frame \"%s\" has no usable rectangle or a number that is not finite\n",
+                     plist.c_str(), name.c_str());
         return;
     }
     SpriteFrame* frame = SpriteFrame::createWithTexture(texture, rect, rotated, offset, original);

@@ -1,5 +1,8 @@
 #include "utils/PropertyList.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <tinyxml2.h>
@@ -99,7 +102,11 @@ int PropertyList::asInt(int fallback) const
         return fallback;
     char* end = nullptr;
     const double value = std::strtod(_text.c_str(), &end);
-    return end == _text.c_str() ? fallback : int(value);
+    if (end == _text.c_str() || std::isnan(value))
+        return fallback;
+    // A number past the range of int is taken as the nearest int: converting it
+    // unclamped is undefined.
+    return int(std::clamp(value, double(INT_MIN), double(INT_MAX)));
 }
 
 float PropertyList::asFloat(float fallback) const

@@ -2,8 +2,11 @@
 // from their frames, all headless: sizes come from the image headers.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "DrawingTestFiles.h"
 #include "cocos2d.h"
+#include "utils/PropertyList.h"
 
 USING_NS_CC;
 
@@ -176,4 +179,56 @@ TEST_F(SpriteSheets, SpriteOfATrimmedFrameKeepsTheUntrimmedSize)
     sprite->setFlippedX(true);
     EXPECT_FLOAT_EQ(sprite->getQuad().bl.x, 2.0f) << "flipping mirrors the trim offset";
     EXPECT_GT(sprite->getQuad().bl.u, sprite->getQuad().br.u) << "and the texture";
+}
+
+TEST_F(SpriteSheets, FramesWithNumbersThatAreNotFiniteAreSkipped)
+{
+    folder.write("nan.plist",
+                 plist("<key>format</key><integer>2</integer><key>textureFileName</key><string>sheet.png</string>",
+                       "<key>nan.png</key><dict><key>frame</key><string>{{2,3},{-nan,10}}</string></dict>\n"
+                       "<key>inf.png</key><dict><key>frame</key><string>{{2,3},{4,10}}</string>"
+                       "<key>offset</key><string>{+inf,0}</string></dict>\n"
+                       "<key>good.png</key><dict><key>frame</key><string>{{1,2},{3,4}}</string></dict>\n"));
+    folder.write("old.plist", plist("<key>format</key><integer>0</integer><key>textureFileName</key>"
+                                    "<string>sheet.png</string>",
+                                    "<key>wide.png</key><dict><key>width</key><string>inf</string>"
+                                    "<key>height</key><integer>4</integer></dict>\n"
+                                    "<key>tall.png</key><dict><key>width</key><integer>4</integer>"
+                                    "<key>height</key><integer>4</integer>"
+                                    "<key>originalHeight</key><real>nan</real></dict>\n"));
+    SpriteFrameCache* cache = SpriteFrameCache::getInstance();
+    cache->addSpriteFramesWithFile("nan.plist");
+    cache->addSpriteFramesWithFile("old.plist");
+    EXPECT_EQ(cache->findSpriteFrame("nan.png"), nullptr);
+    EXPECT_EQ(cache->findSpriteFrame("inf.png"), nullptr);
+    EXPECT_EQ(cache->findSpriteFrame("wide.png"), nullptr);
+    EXPECT_EQ(cache->findSpriteFrame("tall.png"), nullptr);
+    ASSERT_NE(cache->findSpriteFrame("good.png"), nullptr);
+    EXPECT_EQ(Sprite::createWithSpriteFrameName("good.png")->getContentSize(), Size(3, 4));
+}
+
+TEST_F(SpriteSheets, AFormatNumberOutOfRangeIsAnUnsupportedFormat)
+{
+    const std::string frame = "<key>f.png</key><dict><key>frame</key><string>{{1,2},{3,4}}</string></dict>\n";
+    folder.write("inf.plist", plist("<key>format</key><real>inf</real><key>textureFileName</key>"
+                                    "<string>sheet.png</string>",
+                                    frame));
+    folder.write("big.plist", plist("<key>format</key><integer>-1e300</integer><key>textureFileName</key>"
+                                    "<string>sheet.png</string>",
+                                    frame));
+    SpriteFrameCache* cache = SpriteFrameCache::getInstance();
+    cache->addSpriteFramesWithFile("inf.plist");
+    cache->addSpriteFramesWithFile("big.plist");
+    EXPECT_EQ(cache->findSpriteFrame("f.png"), nullptr) << "no sheet format is that large";
+
+    PropertyList root;
+    std::string error;
+    ASSERT_TRUE(PropertyList::parse("<plist><array><integer>3e9</integer><real>-3e9</real><real>nan</real>"
+                                    "<integer>12.7</integer></array></plist>",
+                                    "numbers.plist", root, error));
+    ASSERT_EQ(root.items().size(), 4u);
+    EXPECT_EQ(root.items()[0].asInt(), INT_MAX);
+    EXPECT_EQ(root.items()[1].asInt(), INT_MIN);
+    EXPECT_EQ(root.items()[2].asInt(7), 7);
+    EXPECT_EQ(root.items()[3].asInt(), 12);
 }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -195,6 +196,27 @@ TEST_F(TrainTest, TheGamesTrainCrossesTheMapAndIsTakenOffIt)
         ASSERT_TRUE(bucket.empty());
     EXPECT_TRUE(map->activeObjects.empty());
     map->update(1.0f / 60.0f);
+}
+
+TEST_F(TrainTest, ATrainFarOffTheMapStillRunsItsCourse)
+{
+    // Zone settings may name any column; the largest one the reader takes,
+    // until trains of both directions have run.
+    bool seen[2] = {false, false};
+    for (int attempt = 0; attempt < 32 && !(seen[0] && seen[1]); ++attempt)
+    {
+        Train* train = Train::spawnOnMap(INT_MAX);
+        ASSERT_NE(train, nullptr);
+        seen[train->trainDirection == 180 ? 1 : 0] = true;
+        int frames = 0;
+        while (!Train::advance(train, 1.0f / 60.0f))
+        {
+            map->update(1.0f / 60.0f);
+            ASSERT_LT(++frames, 60 * 20);
+        }
+    }
+    EXPECT_TRUE(seen[0] && seen[1]);
+    EXPECT_TRUE(map->activeObjects.empty());
 }
 
 TEST_F(TrainTest, NoTrainWithoutAWorldNode)
