@@ -6,7 +6,7 @@
 #include "app/GameInterface.h"
 #include "app/SpriteHelpers.h"
 #include "app/StatEngine.h"
-#include "ui/UIObjectDescriptor.h"
+#include "ui/hud/UIObjectDescriptor.h"
 #include "ui/UIText.h"
 
 USING_NS_CC;

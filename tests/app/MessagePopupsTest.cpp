@@ -2,7 +2,7 @@
 
 #include "app/MessagePopups.h"
 #include "app/StatEngine.h"
-#include "ui/UIObjectDescriptor.h"
+#include "ui/hud/UIObjectDescriptor.h"
 #include "ui/UIText.h"
 
 #include <string>

@@ -11,8 +11,9 @@
 #include "app/GameState.h"
 #include "ui/CharSelectScreen.h"
 #include "ui/ComicEngine.h"
-#include "ui/UICopHUD.h"
-#include "ui/UIMainHUD.h"
+#include "ui/hud/GameHUD.h"
+#include "ui/hud/UICopHUD.h"
+#include "ui/hud/UIMainHUD.h"
 #include "ui/UIText.h"
 #include "world/GameData.h"
 #include "world/MapMarker.h"
@@ -264,8 +265,18 @@ bool PlayerJourney::checkRunStarted()
                   "the HUD panels are not shown in the run");
     _report.check(!game->flashOverlay, "the white overlay is still there in the run");
     if (game->mainHUD && game->copHUD)
+    {
         _report.note("HUD panels hold " + std::to_string(game->mainHUD->getChildrenCount()) + " and " +
                      std::to_string(game->copHUD->getChildrenCount()) + " nodes");
+        // Filled panels: the top-left picture, the police badge with its
+        // figures, and the minimap that the run's first refresh builds.
+        _report.check(game->mainHUD->panelSprite && game->mainHUD->panelSprite->getParent() == game->mainHUD,
+                      "the top-left HUD panel has no picture");
+        _report.check(game->copHUD->badge && game->copHUD->text &&
+                          game->copHUD->text->text.find("cops") != std::string::npos,
+                      "the police panel shows no badge and no figures");
+        _report.check(GameHUD::getInstance()->minimapBackground != nullptr, "the run's first refresh built no minimap");
+    }
     GameCamera* camera = GameCamera::getInstance();
     _report.check(camera->target == player, "the camera does not follow the player");
     _report.check(WorldMap::getInstance()->cameraPoint.distance(player->getPosition()) < 1.0f,
