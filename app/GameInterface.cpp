@@ -206,7 +206,9 @@ void GameInterface::setState(int newState)
 
     if (newState == GameState::Edit)
         services->enterEditor();
-    services->setInterfaceMode(newState);
+    // The tutorial panes and the text pages leave the panels as they were.
+    if (newState >= GameState::Intro && newState <= GameState::Edit)
+        services->setInterfaceMode(newState);
     if (newState == GameState::Intro)
     {
         services->hideRain();

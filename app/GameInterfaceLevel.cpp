@@ -18,6 +18,9 @@
 #include "ui/hud/UICopHUD.h"
 #include "ui/hud/UIMainHUD.h"
 #include "ui/hud/UITextConsole.h"
+#include "ui/menus/MenuEngine.h"
+#include "ui/menus/TutorialEngine.h"
+#include "ui/menus/UIMenu.h"
 #include "world/GameData.h"
 #include "world/LevelSettings.h"
 #include "world/MapEditor.h"
@@ -292,7 +295,10 @@ void GameInterface::startRun()
 
     windowMode = 0;
     refreshCursor();
-    // The tutorial reset waits for its owner.
+    // A new run shows its tutorials afresh, the first one after a short wait.
+    TutorialEngine* tutorials = TutorialEngine::getInstance();
+    tutorials->cooldown = TutorialEngine::kShowCooldown;
+    tutorials->reset();
     GameHUD::getInstance()->refresh(true);
     setState(GameState::Playing);
     // Dead Trench Walking's hostile citizens wait for the mob manager's actor list.
@@ -423,7 +429,12 @@ void GameInterface::completeZone()
         scores->showRunSummary();
     }
     zoneCompleted = true;
-    // Opening the message pages waits for MenuEngine::showMessagePages.
+    // The newspaper pages follow; an open menu fades out first.
+    MenuEngine* menus = MenuEngine::getInstance();
+    if (menu)
+        menu->close(menus, static_cast<SEL_CallFunc>(&MenuEngine::showMessagePages));
+    else
+        menus->showMessagePages();
 }
 
 bool GameInterface::isRunOver() const

@@ -13,8 +13,8 @@
 #include "ui/hud/GameHUD.h"
 #include "ui/hud/HoverInfo.h"
 #include "ui/InterfaceManager.h"
-#include "ui/MenuEngine.h"
-#include "ui/TutorialEngine.h"
+#include "ui/menus/MenuEngine.h"
+#include "ui/menus/TutorialEngine.h"
 #include "ui/hud/UIObjectDescriptor.h"
 #include "ui/hud/UITextConsole.h"
 #include "ui/hud/UIUnlockBar.h"
@@ -23,13 +23,6 @@
 #include "world/Pather.h"
 #include "world/Train.h"
 #include "world/WorldMap.h"
-
-namespace {
-
-// The dealer hint is tutorial entry 1.
-constexpr int kDealerHintEntry = 1;
-
-}
 
 GameServices::~GameServices() = default;
 
@@ -77,7 +70,7 @@ void GameServices::updateTutorials(float dt)
 
 void GameServices::rearmDealerHint()
 {
-    TutorialEngine::getInstance()->entries[kDealerHintEntry].shown = false;
+    TutorialEngine::getInstance()->markNotShown(TutorialEngine::kContactReminder);
 }
 
 void GameServices::updateHoverInfo(float dt)

@@ -1,6 +1,7 @@
 // The message pop-ups of GameInterface: the queue of short texts typed out one
 // at a time, the untimed caption, and the tutorial picture that pauses play.
 #include "app/MessagePopups.h"
+#include "ui/menus/TutorialEngine.h"
 
 #include "app/Game.h"
 #include "app/GameInterface.h"
@@ -193,10 +194,11 @@ void GameInterface::backToMenu()
 bool dismissTutorial()
 {
     // The tutorials option lives with the saved game state.
-    if (!StatEngine::getInstance()->tutorialsEnabled)
+    TutorialEngine* tutorials = TutorialEngine::getInstance();
+    if (!tutorials->enabled)
         return false;
     if (UIObjectDescriptor* marker = GameInterface::getInstance()->targetMarker)
         marker->hold = false;
-    // Clearing TutorialEngine's current entry waits for that field.
+    tutorials->currentEntry = -1;
     return true;
 }

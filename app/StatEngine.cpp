@@ -8,6 +8,7 @@
 #include "app/SavedFile.h"
 #include "app/StringHelpers.h"
 #include "platform/StatsStore.h"
+#include "ui/menus/TutorialEngine.h"
 #include "world/GameData.h"
 
 #include <algorithm>
@@ -267,7 +268,7 @@ std::string StatEngine::encodeGameState() const
     ByteWriter out;
     out.putI32(kFileVersion);
     out.putI32(game->playerCharacter);
-    out.putU8(tutorialsEnabled ? 1 : 0);
+    out.putU8(TutorialEngine::getInstance()->enabled ? 1 : 0);
     out.putU8(game->alternateMovement ? 1 : 0);
     out.putI32(static_cast<int32_t>(unlocks.size()));
     for (const UnlockEntry& entry : unlocks)
@@ -374,8 +375,10 @@ void StatEngine::applyGameState(int32_t character, uint8_t tutorials, uint8_t al
 {
     GameInterface* game = GameInterface::getInstance();
     game->playerCharacter = character;
-    tutorialsEnabled = tutorials != 0;
+    TutorialEngine* tutorialList = TutorialEngine::getInstance();
+    tutorialList->enabled = tutorials != 0;
     game->alternateMovement = alternate != 0;
+    tutorialList->setAlternateImages(game->alternateMovement);
 
     Achievements* achievements = Achievements::getInstance();
     for (const auto& [id, held] : flags)
@@ -388,7 +391,7 @@ void StatEngine::applyGameState(int32_t character, uint8_t tutorials, uint8_t al
 void StatEngine::reset()
 {
     records.clear();
-    tutorialsEnabled = true;
+    TutorialEngine::getInstance()->enabled = true;
     loading = false;
     savePending = false;
     saveBlocked = false;
