@@ -379,6 +379,11 @@ void GameInterface::onMouseAction(int button, Vec2 position)
 {
     (void)button;
     (void)position;
+    if (state != GameState::Playing || interactWindow || !player || player->health <= 0)
+        return;
+    // Firing, raising and lowering the weapon follow the player's weapon
+    // platform; the HUD shows the outcome, the tracker left as it is.
+    GameHUD::getInstance()->refresh(false);
 }
 
 void GameInterface::onMouseClick(int button, Vec2 position)

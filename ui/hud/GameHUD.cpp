@@ -300,7 +300,7 @@ void GameHUD::refreshTracker(bool resetTracker, const std::optional<ContractRead
         line += "`@" + contract->targetName + "\n" + contract->summary + formatString(" `$%d`7c", contract->value);
 }
 
-void GameHUD::refreshTarget()
+void GameHUD::refreshHUDTarget()
 {
     GameInterface* game = driver();
     UIMainHUD* panel = game->mainHUD;

@@ -39,7 +39,7 @@ public:
     // Redraws the HUD; without resetTracker the tracker arrow is left alone.
     void refresh(bool resetTracker);
     // Fills or clears the target portrait after a contract changed.
-    void refreshTarget();
+    void refreshHUDTarget();
     // The per-frame overlay.
     void updateOverlay(float dt);
 
