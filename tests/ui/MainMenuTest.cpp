@@ -226,3 +226,21 @@ TEST_F(MainMenuTest, ThePadNavigatesOnlyAFocusedMenu)
     EXPECT_EQ(selectedId(), 1) << "without the focus the menu hears nothing";
     UIInteractElement::focusedElement = menu;
 }
+
+TEST_F(MainMenuTest, AnEmptyMenuNeitherCrashesNorHangsOnClose)
+{
+    UIMenu* menu = UIMenu::create();
+    layer->addChild(menu);
+    menu->refresh();
+    key(Key::Down);
+    key(Key::Enter);
+    key(Key::Escape);
+    auto* counter = new CallCounter();
+    counter->autorelease();
+    counter->retain();
+    menu->close(counter, static_cast<cocos2d::SEL_CallFunc>(&CallCounter::hit));
+    advance(0.6f);
+    EXPECT_EQ(counter->count, 1);
+    counter->release();
+    menu->removeFromParent();
+}

@@ -467,6 +467,11 @@ void UIMenu::close(Ref* target, SEL_CallFunc selector)
         background->runAction(FadeOut::create(kFadeSeconds));
     if (logo)
         logo->runAction(FadeOut::create(kFadeSeconds));
+    auto callBack = [target, selector]() {
+        return Sequence::create(DelayTime::create(kFadeSeconds),
+                                CallFunc::create([target, selector]() { (target->*selector)(); }), nullptr);
+    };
+    bool scheduled = false;
     for (UIText* column : columns)
     {
         if (!column)
@@ -476,8 +481,12 @@ void UIMenu::close(Ref* target, SEL_CallFunc selector)
         // Every column calls back; the first callback takes the menu down,
         // which cancels the others.
         if (target && selector)
-            column->runAction(Sequence::create(DelayTime::create(kFadeSeconds),
-                                               CallFunc::create([target, selector]() { (target->*selector)(); }),
-                                               nullptr));
+        {
+            column->runAction(callBack());
+            scheduled = true;
+        }
     }
+    // A menu that never showed a column still closes.
+    if (target && selector && !scheduled)
+        runAction(callBack());
 }
