@@ -210,4 +210,32 @@ TEST_F(MenuPagesTest, ComicPagesFitWholeIntoEveryWindowShape)
                     std::abs(page.height * scale - view.height) < 0.01f)
             << "as large as the window allows";
     }
+
+    // A 4:3 window: the shown page keeps its sides, captions included, on screen.
+    const Size wide = driver->visibleSize;
+    driver->visibleSize = Size(480.0f, 360.0f);
+    ComicEngine* comic = ComicEngine::getInstance();
+    layer->addChild(comic);
+    comic->show(1);
+    ASSERT_NE(comic->pages[0], nullptr);
+    const Rect box = comic->pages[0]->getBoundingBox();
+    EXPECT_GE(box.getMinX(), -0.01f);
+    EXPECT_LE(box.getMaxX(), 480.01f);
+    EXPECT_NEAR(box.getMidY(), 180.0f, 0.01f) << "centred, with bars above and below";
+    comic->clear();
+    comic->stopAllActions();
+    comic->removeFromParent();
+    driver->visibleSize = wide;
+}
+
+TEST_F(MenuPagesTest, ThePageStatesLeaveThePanelsWhereThePreviousStateLeftThem)
+{
+    driver->setState(GameState::TutorialPanes);
+    driver->setState(GameState::InfoPages);
+    EXPECT_TRUE(modes.empty()) << "states 8 and 9 are not interface modes";
+    for (int state = GameState::Intro; state <= GameState::Edit; ++state)
+        if (state != GameState::Intro && state != GameState::Edit)
+            driver->setState(state);
+    EXPECT_EQ(modes, (std::vector<int>{GameState::NotSpawned, GameState::Playing, GameState::Paused,
+                                       GameState::Dead, GameState::Menu}));
 }
