@@ -1,14 +1,13 @@
 // The message pop-ups of GameInterface: the queue of short texts typed out one
 // at a time, the untimed caption, and the tutorial picture that pauses play.
 #include "app/MessagePopups.h"
-#include "ui/menus/TutorialEngine.h"
 
 #include "app/Game.h"
 #include "app/GameInterface.h"
 #include "app/SpriteHelpers.h"
-#include "app/StatEngine.h"
 #include "ui/hud/UIObjectDescriptor.h"
 #include "ui/UIText.h"
+#include "ui/menus/TutorialEngine.h"
 
 USING_NS_CC;
 
@@ -193,7 +192,7 @@ void GameInterface::backToMenu()
 
 bool dismissTutorial()
 {
-    // The tutorials option lives with the saved game state.
+    // With tutorials off the pad button has no hint to dismiss.
     TutorialEngine* tutorials = TutorialEngine::getInstance();
     if (!tutorials->enabled)
         return false;

@@ -150,10 +150,7 @@ void MenuEngine::dismiss()
     UIInteractElement::focusedElement = nullptr;
     releaseHeldNode(game->menu);
     if (game->state == GameState::Menu)
-    {
-        game->windowMode = 0;
         game->setState(GameState::Playing);
-    }
 }
 
 void MenuEngine::resume()

@@ -2,7 +2,6 @@
 #include "app/Singleton.h"
 #include "cocos2d.h"
 
-#include <array>
 #include <string>
 
 class UIMenu;
