@@ -13,7 +13,7 @@
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
 #include "app/StatEngine.h"
-#include "ui/UIObjectDescriptor.h"
+#include "ui/hud/UIObjectDescriptor.h"
 #include "world/Pather.h"
 #include "world/WorldMap.h"
 #include <algorithm>
@@ -265,7 +265,7 @@ void MobManager::forgetMobEverywhere(GameObject* object)
     if (mob && marker && marker->target == mob)
     {
         marker->target = nullptr;
-        marker->hide();
+        marker->cleanup();
     }
     population->forgetCleanerTarget(object);
     forgetObject(object);

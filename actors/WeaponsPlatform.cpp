@@ -4,7 +4,7 @@
 #include "app/GameInterface.h"
 #include "app/Geometry.h"
 #include "app/SoundEngine.h"
-#include "ui/GameHUD.h"
+#include "ui/hud/GameHUD.h"
 #include "world/ObjectDef.h"
 #include "world/WeaponDef.h"
 #include "world/WorldMap.h"
@@ -136,7 +136,7 @@ void WeaponsPlatform::launch(float heading)
 void WeaponsPlatform::cancelWarmup()
 {
     if (warmupTimer != -1.0f)
-        GameHUD::getInstance()->stopGunAnimation();
+        GameHUD::getInstance()->onGunAnimationDone();
     warmupTimer = -1.0f;
     if (warmupSound != -1)
     {

@@ -4,7 +4,7 @@
 #include "app/StatEngine.h"
 #include "app/StringHelpers.h"
 #include "platform/StatsStore.h"
-#include "ui/UIUnlockBar.h"
+#include "ui/hud/UIUnlockBar.h"
 
 #include <iterator>
 
@@ -169,7 +169,7 @@ void Achievements::queueNotice(const UnlockEntry& entry)
     UIUnlockBar* bar = GameInterface::getInstance()->unlockBar;
     if (!bar)
         return;
-    bar->queue.push_back({"Unlock.png", formatString("`!Unlocked:`%% %s", entry.reward.c_str()), "unlock.mp3"});
+    bar->queueUnlock("Unlock.png", formatString("`!Unlocked:`%% %s", entry.reward.c_str()), "unlock.mp3");
 }
 
 bool Achievements::allUnlocked() const

@@ -124,7 +124,6 @@ void ControllerInterface::onMouseMove(EventMouse* event)
         mousePosition = onMouseMoveCallback(position);
     else
         mousePosition = Vec2(event->getCursorX(), event->getCursorY());
-    // Following the weapon warm-up sprite waits for GameHUD's gun-animation sprite.
 }
 
 bool ControllerInterface::playerAlive() const

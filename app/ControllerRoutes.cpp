@@ -5,6 +5,9 @@
 #include "ui/CharSelectScreen.h"
 #include "ui/ComicEngine.h"
 #include "ui/CreditScreen.h"
+#include "ui/menus/MenuEngine.h"
+#include "ui/menus/UIMenu.h"
+#include "ui/windows/UIInteractElement.h"
 #include "world/MapEditor.h"
 
 // Each route names the operation of its owner; an owner that does not offer
@@ -14,28 +17,27 @@ ControllerRoutes::~ControllerRoutes() = default;
 
 bool ControllerRoutes::uiHasFocus()
 {
-    // UIInteractElement's focus pointer is not offered yet: no element has the focus.
-    return false;
+    return UIInteractElement::focusedElement != nullptr;
 }
 
 void ControllerRoutes::keyToFocused(int key)
 {
-    (void)key; // UIInteractElement::dispatchKey is not offered yet.
+    UIInteractElement::dispatchKey(key);
 }
 
 void ControllerRoutes::buttonToFocused(int button)
 {
-    (void)button; // UIInteractElement::dispatchButton is not offered yet.
+    UIInteractElement::dispatchButton(button);
 }
 
 void ControllerRoutes::tutorialPaneKey(int key)
 {
-    (void)key; // MenuEngine::onTutorialPaneKey is not offered yet.
+    MenuEngine::getInstance()->onTutorialPaneKey(key);
 }
 
 void ControllerRoutes::infoPageKey(int key)
 {
-    (void)key; // MenuEngine::onInfoPageKey is not offered yet.
+    MenuEngine::getInstance()->onInfoPageKey(key);
 }
 
 bool ControllerRoutes::creditsShowing()
@@ -79,7 +81,8 @@ void ControllerRoutes::editorKey(int key)
 
 void ControllerRoutes::menuCloseKey(int key)
 {
-    (void)key; // UIMenu::onCloseKey is not offered yet.
+    if (UIMenu* menu = GameInterface::getInstance()->menu)
+        menu->onCloseKey(key);
 }
 
 void ControllerRoutes::openMainMenu()

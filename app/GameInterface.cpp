@@ -15,15 +15,18 @@
 #include "ui/CreditScreen.h"
 #include "ui/InterfaceElement.h"
 #include "ui/InterfaceManager.h"
-#include "ui/UICopHUD.h"
-#include "ui/UIMainHUD.h"
-#include "ui/UIObjectDescriptor.h"
-#include "ui/UITextConsole.h"
-#include "ui/UIUnlockBar.h"
+#include "ui/hud/GameHUD.h"
+#include "ui/hud/UICopHUD.h"
+#include "ui/hud/UIMainHUD.h"
+#include "ui/hud/UIObjectDescriptor.h"
+#include "ui/hud/UITextConsole.h"
+#include "ui/hud/UIUnlockBar.h"
 #include "world/MapEditor.h"
 #include "world/Train.h"
 #include "world/WorldMap.h"
 #include "app/GameCamera.h"
+#include "app/SpriteHelpers.h"
+#include "ui/UIText.h"
 
 #include <algorithm>
 
@@ -45,6 +48,7 @@ constexpr int kWeatherDarkZ = 900;
 constexpr int kWeatherFlashZ = 901;
 constexpr int kHudZ = 1200;
 constexpr int kHudOverlayZ = 1201;
+constexpr int kCursorZ = 1700;
 constexpr int kDimLayerZ = 1850;
 constexpr int kComicZ = 1875;
 constexpr int kFlashOverlayZ = 2000;
@@ -114,7 +118,7 @@ void GameInterface::init()
 
     setState(GameState::Intro);
 
-    targetMarker = UIObjectDescriptor::create("target", 1);
+    targetMarker = UIObjectDescriptor::create("target", true);
     gameLayer->addChild(targetMarker, kHudOverlayZ);
     gameLayer->addChild(CreditScreen::getInstance(), kCreditsZ);
 }
@@ -205,7 +209,9 @@ void GameInterface::setState(int newState)
 
     if (newState == GameState::Edit)
         services->enterEditor();
-    services->setInterfaceMode(newState);
+    // The tutorial panes and the text pages leave the panels as they were.
+    if (newState >= GameState::Intro && newState <= GameState::Edit)
+        services->setInterfaceMode(newState);
     if (newState == GameState::Intro)
     {
         services->hideRain();
@@ -307,16 +313,66 @@ bool GameInterface::runEndDue() const
     return playerDown || runOver;
 }
 
-// The cursor pictures and the mouse commands come with the mouse's own work.
 void GameInterface::refreshCursor()
 {
+    // Aiming and the out-of-reach cursor follow the player's weapon platform.
+    aiming = player && player->health > 0 && player->weaponRaised;
+    if (aiming)
+        setCursorSprite("Cursor_Target.png", Vec2(0.5f, 0.5f));
+    else
+        setCursorSprite("Cursor_Normal.png", Vec2(0.0f, 1.0f));
+}
+
+void GameInterface::setCursorSprite(const std::string& fileName, const Vec2& anchor)
+{
+    if (fileName == cursorFile || !gameLayer)
+        return;
+    cursorFile = fileName;
+    if (cursorSprite)
+    {
+        cursorSprite->removeFromParent();
+        cursorSprite->release();
+        cursorSprite = nullptr;
+    }
+    cursorSprite = createSprite(fileName);
+    if (!cursorSprite)
+        return;
+    // Held as well as parented: the driver outlives any one game layer.
+    cursorSprite->retain();
+    cursorSprite->setAnchorPoint(anchor);
+    if (controller)
+        cursorSprite->setPosition(controller->getMousePosition());
+    gameLayer->addChild(cursorSprite, kCursorZ);
+}
+
+void GameInterface::setPromptNode(UIText* node)
+{
+    removeOverlayNode();
+    if (!node)
+        return;
+    node->retain();
+    promptNode = node;
+}
+
+void GameInterface::removeOverlayNode()
+{
+    if (!promptNode)
+        return;
+    promptNode->removeFromParentAndCleanup(true);
+    promptNode->release();
+    promptNode = nullptr;
 }
 
 Vec2 GameInterface::onMouseMove(Vec2 position)
 {
     position.x = std::clamp(position.x, 0.0f, visibleSize.width);
     position.y = std::clamp(position.y, 0.0f, visibleSize.height);
-    // The cursor picture and aiming come with the cursor's own work.
+    if (cursorSprite)
+        cursorSprite->setPosition(position);
+    // The weapon's warm-up animation stays on the cursor.
+    if (Sprite* charge = GameHUD::getInstance()->chargeAnimation)
+        charge->setPosition(position);
+    // Aiming at the cursor follows the player's weapon platform.
     if (state == GameState::Edit && controller && controller->mouseButtonDown[0])
         MapEditor::getInstance()->onMouseMove(Director::getInstance()->convertToGL(position));
     return position;
@@ -326,6 +382,11 @@ void GameInterface::onMouseAction(int button, Vec2 position)
 {
     (void)button;
     (void)position;
+    if (state != GameState::Playing || interactWindow || !player || player->health <= 0)
+        return;
+    // Firing, raising and lowering the weapon follow the player's weapon
+    // platform; the HUD shows the outcome, the tracker left as it is.
+    GameHUD::getInstance()->refresh(false);
 }
 
 void GameInterface::onMouseClick(int button, Vec2 position)
@@ -371,7 +432,7 @@ void GameInterface::addMoney(int amount)
     player->credits += amount;
     creditsEarned += amount;
     StatEngine::getInstance()->addStat(kMoneyEarnedStat, amount);
-    // GameHUD::refresh(true) is not built yet.
+    GameHUD::getInstance()->refresh(true);
 }
 
 void GameInterface::spawnTrain()

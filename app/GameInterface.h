@@ -81,6 +81,12 @@ public:
     // The player's aim inaccuracy from the cursor's distance beyond the
     // weapon's range; -1 when the player holds no weapon (GameInterfaceAim.cpp).
     float aimFalloff() const;
+    // Puts up the cursor picture with its anchor, unless it is up already.
+    void setCursorSprite(const std::string& fileName, const cocos2d::Vec2& anchor);
+    // The HUD overlay's prompt under the play field: a new one replaces the
+    // old; removeOverlayNode takes it away.
+    void setPromptNode(UIText* node);
+    void removeOverlayNode();
     cocos2d::Vec2 onMouseMove(cocos2d::Vec2 position);
     void onMouseAction(int button, cocos2d::Vec2 position);
     void onMouseClick(int button, cocos2d::Vec2 position);
@@ -151,6 +157,8 @@ public:
     int mode = 0;
     int state = GameState::Menu;
     cocos2d::Sprite* cursorSprite = nullptr;
+    std::string cursorFile;
+    UIText* promptNode = nullptr;
     Game* gameLayer = nullptr;
     cocos2d::LayerColor* dimLayer = nullptr;
     ControllerInterface* controller = nullptr;

@@ -8,6 +8,7 @@
 #include "app/SpriteHelpers.h"
 #include "ui/CharSelectScreen.h"
 #include "ui/ComicEngine.h"
+#include "ui/menus/MenuEngine.h"
 
 USING_NS_CC;
 
@@ -196,7 +197,7 @@ void GameInterface::openMainMenu(Ref* sender)
         presentsSprite->removeFromParent();
         presentsSprite = nullptr;
     }
-    // Building the main menu (MenuEngine::buildMainMenu) waits for the menu's own work.
+    MenuEngine::getInstance()->buildMainMenu();
 }
 
 void GameInterface::hideFadeOverlay()

@@ -16,8 +16,14 @@
 #include "app/StatEngine.h"
 #include "app/WeatherEngine.h"
 #include "platform/GamePaths.h"
-#include "ui/UICopHUD.h"
-#include "ui/UIMainHUD.h"
+#include "ui/hud/GameHUD.h"
+#include "ui/hud/HoverInfo.h"
+#include "ui/hud/UICopHUD.h"
+#include "ui/hud/UIMainHUD.h"
+#include "ui/hud/UITextConsole.h"
+#include "ui/menus/MenuEngine.h"
+#include "ui/menus/TutorialEngine.h"
+#include "ui/menus/UIMenu.h"
 #include "world/GameData.h"
 #include "world/LevelSettings.h"
 #include "world/MapEditor.h"
@@ -254,7 +260,11 @@ void GameInterface::startRun()
     // would never finish: the new run replaces it.
     restarting = false;
 
-    // Clearing the console and the zone and difficulty tuning wait for their owners.
+    if (console)
+        console->clear();
+    GameHUD::getInstance()->clear();
+    HoverInfo::getInstance()->reset();
+    // The zone and difficulty tuning wait for their owners.
     StatEngine::getInstance()->resetRunCounters();
     if (flashOverlay)
     {
@@ -298,7 +308,11 @@ void GameInterface::startRun()
 
     windowMode = 0;
     refreshCursor();
-    // The HUD refresh, the tutorial reset and the hover reset wait for their owners.
+    // A new run shows its tutorials afresh, the first one after a short wait.
+    TutorialEngine* tutorials = TutorialEngine::getInstance();
+    tutorials->cooldown = TutorialEngine::kShowCooldown;
+    tutorials->reset();
+    GameHUD::getInstance()->refresh(true);
     setState(GameState::Playing);
     // Dead Trench Walking's hostile citizens wait for the mob manager's actor list.
 }
@@ -377,7 +391,8 @@ void GameInterface::playerDied(int cause)
         grantRunUnlocks();
     forgetInteractWindow(interactWindow, windowMode);
     queueMessage(deathMessage(cause), true);
-    // Clearing the console waits for UITextConsole::clear.
+    if (console)
+        console->clear();
 }
 
 void GameInterface::grantRunUnlocks()
@@ -416,7 +431,7 @@ void GameInterface::completeZone()
     grantRunUnlocks();
     grantZoneAchievements(difficulty);
     runOver = true;
-    // The HUD overlay's pending node waits for GameInterface::removeOverlayNode.
+    removeOverlayNode();
     forgetInteractWindow(interactWindow, windowMode);
 
     letPlayerGo(player);
@@ -429,7 +444,12 @@ void GameInterface::completeZone()
         scores->showRunSummary();
     }
     zoneCompleted = true;
-    // Opening the message pages waits for MenuEngine::showMessagePages.
+    // The newspaper pages follow; an open menu fades out first.
+    MenuEngine* menus = MenuEngine::getInstance();
+    if (menu)
+        menu->close(menus, static_cast<SEL_CallFunc>(&MenuEngine::showMessagePages));
+    else
+        menus->showMessagePages();
 }
 
 bool GameInterface::isRunOver() const
@@ -461,8 +481,8 @@ void GameInterface::addConsoleLine(const std::string& text)
     // Only a living player's run has a console to read.
     if (!player || player->health <= 0)
         return;
-    // The console's pending lines are not offered yet: the line has nowhere to go.
-    (void)text;
+    if (console)
+        console->queueLine(text);
 }
 
 void GameInterface::shakeScreen(int repeats, float stepSeconds)

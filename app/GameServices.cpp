@@ -10,28 +10,19 @@
 #include "app/GameInterface.h"
 #include "app/SoundEngine.h"
 #include "app/WeatherEngine.h"
-#include "ui/GameHUD.h"
-#include "ui/HoverInfo.h"
+#include "ui/hud/GameHUD.h"
+#include "ui/hud/HoverInfo.h"
 #include "ui/InterfaceManager.h"
-#include "ui/MenuEngine.h"
-#include "ui/TutorialEngine.h"
-#include "ui/UIObjectDescriptor.h"
-#include "ui/UITextConsole.h"
-#include "ui/UIUnlockBar.h"
+#include "ui/menus/MenuEngine.h"
+#include "ui/menus/TutorialEngine.h"
+#include "ui/hud/UIObjectDescriptor.h"
+#include "ui/hud/UITextConsole.h"
+#include "ui/hud/UIUnlockBar.h"
 #include "platform/StatsStore.h"
 #include "world/MapEditor.h"
 #include "world/Pather.h"
 #include "world/Train.h"
 #include "world/WorldMap.h"
-
-namespace {
-
-// Seconds an unlock notice stays before the next one is taken.
-constexpr float kUnlockNoticeSeconds = 4.0f;
-// The dealer hint is tutorial entry 1.
-constexpr int kDealerHintEntry = 1;
-
-}
 
 GameServices::~GameServices() = default;
 
@@ -79,7 +70,7 @@ void GameServices::updateTutorials(float dt)
 
 void GameServices::rearmDealerHint()
 {
-    TutorialEngine::getInstance()->entries[kDealerHintEntry].shown = false;
+    TutorialEngine::getInstance()->markNotShown(TutorialEngine::kContactReminder);
 }
 
 void GameServices::updateHoverInfo(float dt)
@@ -89,19 +80,8 @@ void GameServices::updateHoverInfo(float dt)
 
 void GameServices::updateUnlockBar(UIUnlockBar* bar, float dt)
 {
-    // An empty queue leaves the timer alone; -1 means the bar is free, so the
-    // first notice shows at once.
-    if (!bar || bar->queue.empty())
-        return;
-    if (bar->timer == -1.0f)
-    {
-        bar->showNext();
-        bar->timer = kUnlockNoticeSeconds;
-        return;
-    }
-    bar->timer -= dt;
-    if (bar->timer <= 0.0f)
-        bar->timer = -1.0f;
+    if (bar)
+        bar->advance(dt);
 }
 
 void GameServices::updateConsole(UITextConsole* console, float dt)
@@ -159,16 +139,15 @@ void GameServices::updateTargetMarker(UIObjectDescriptor* marker, float dt)
 {
     if (!marker)
         return;
+    // A tutorial hint that points at the marked person keeps it.
     if (!marker->hold)
     {
         GameMob* notable = MobManager::getInstance()->findNotableMob(marker->target);
-        marker->hold = false;
-        marker->shown = false;
         marker->target = notable;
         if (notable)
             marker->describe(notable);
         else
-            marker->hide();
+            marker->cleanup();
     }
     marker->update(dt);
 }

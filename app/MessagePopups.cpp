@@ -5,9 +5,9 @@
 #include "app/Game.h"
 #include "app/GameInterface.h"
 #include "app/SpriteHelpers.h"
-#include "app/StatEngine.h"
-#include "ui/UIObjectDescriptor.h"
+#include "ui/hud/UIObjectDescriptor.h"
 #include "ui/UIText.h"
+#include "ui/menus/TutorialEngine.h"
 
 USING_NS_CC;
 
@@ -192,11 +192,12 @@ void GameInterface::backToMenu()
 
 bool dismissTutorial()
 {
-    // The tutorials option lives with the saved game state.
-    if (!StatEngine::getInstance()->tutorialsEnabled)
+    // With tutorials off the pad button has no hint to dismiss.
+    TutorialEngine* tutorials = TutorialEngine::getInstance();
+    if (!tutorials->enabled)
         return false;
     if (UIObjectDescriptor* marker = GameInterface::getInstance()->targetMarker)
         marker->hold = false;
-    // Clearing TutorialEngine's current entry waits for that field.
+    tutorials->currentEntry = -1;
     return true;
 }

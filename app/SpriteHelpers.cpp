@@ -49,7 +49,12 @@ Sprite* playAnimation(Sprite* sprite, Animation* animation, int frameCount, floa
 
 Sprite* createSprite(const std::string& fileName)
 {
-    return prepareSprite(Sprite::create(fileName), fileName);
+    // An image file of the name comes first, then a frame of a loaded sheet.
+    const bool isImage = Director::getInstance()->getTextureCache()->getTextureForKey(fileName) ||
+                         (!fileName.empty() && FileUtils::getInstance()->isFileExist(fileName));
+    if (!isImage && SpriteFrameCache::getInstance()->findSpriteFrame(fileName))
+        return prepareSprite(Sprite::createWithSpriteFrameName(fileName), fileName);
+    return prepareSprite(isImage ? Sprite::create(fileName) : nullptr, fileName);
 }
 
 Sprite* createSpriteWithRect(const std::string& fileName, const Rect& rect)

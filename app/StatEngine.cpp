@@ -8,6 +8,7 @@
 #include "app/SavedFile.h"
 #include "app/StringHelpers.h"
 #include "platform/StatsStore.h"
+#include "ui/menus/TutorialEngine.h"
 #include "world/GameData.h"
 
 #include <algorithm>
@@ -254,7 +255,7 @@ std::string StatEngine::encodeGameState() const
     ByteWriter out;
     out.putI32(kFileVersion);
     out.putI32(game->playerCharacter);
-    out.putU8(tutorialsEnabled ? 1 : 0);
+    out.putU8(TutorialEngine::getInstance()->enabled ? 1 : 0);
     out.putU8(game->alternateMovement ? 1 : 0);
     out.putI32(static_cast<int32_t>(unlocks.size()));
     for (const UnlockEntry& entry : unlocks)
@@ -350,6 +351,7 @@ StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, 
     // Each field read is taken at once, so a file that ends early keeps
     // everything before its end.
     GameInterface* game = GameInterface::getInstance();
+    TutorialEngine* tutorialList = TutorialEngine::getInstance();
     int32_t character = 0;
     uint8_t flag = 0;
     int32_t count = 0;
@@ -358,10 +360,13 @@ StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, 
         game->playerCharacter = character;
     whole = whole && in.getU8(flag);
     if (whole)
-        tutorialsEnabled = flag != 0;
+        tutorialList->enabled = flag != 0;
     whole = whole && in.getU8(flag);
     if (whole)
+    {
         game->alternateMovement = flag != 0;
+        tutorialList->setAlternateImages(game->alternateMovement);
+    }
     whole = whole && in.getI32(count);
 
     Achievements* achievements = Achievements::getInstance();
@@ -382,7 +387,7 @@ StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, 
 void StatEngine::reset()
 {
     records.clear();
-    tutorialsEnabled = true;
+    TutorialEngine::getInstance()->enabled = true;
     loading = false;
     savePending = false;
     saveBlocked = false;

@@ -55,9 +55,6 @@ public:
 
     static std::string filePath();
 
-    // The tutorials option as saved; kept here so that a save never drops it.
-    bool tutorialsEnabled = true;
-
 private:
     friend class Singleton<StatEngine>;
     StatEngine();

@@ -7,6 +7,8 @@
 #include "ui/CharSelectScreen.h"
 #include "ui/UIText.h"
 
+#include <algorithm>
+
 USING_NS_CC;
 
 namespace {
@@ -53,6 +55,15 @@ float ComicEngine::pageDelay(int page)
     return page * kPageHold + kFirstPageDelay + page * kFadeInSeconds;
 }
 
+float ComicEngine::fitScale(const Size& page, const Size& view)
+{
+    if (page.width <= 0.0f || page.height <= 0.0f)
+        return 1.0f;
+    // The whole page stays on screen, captions included: a window narrower
+    // than the page shows bars of the black screen above and below it.
+    return std::min(view.width / page.width, view.height / page.height);
+}
+
 std::string ComicEngine::pageFile(int part, char letter, int page)
 {
     return formatString("Part%02d_%c_%02d.png", part, letter, page + 1);
@@ -71,11 +82,9 @@ void ComicEngine::show(int part)
         Sprite* page = createSprite(pageFile(part, letter, i));
         if (!page)
             continue;
-        const float height = page->getContentSize().height;
         page->setAnchorPoint(Vec2(0.5f, 0.5f));
         page->setPosition(Vec2(view.width * 0.5f, view.height * 0.5f));
-        if (height > 0.0f)
-            page->setScale(view.height / height);
+        page->setScale(fitScale(page->getContentSize(), view));
         page->setOpacity(0);
         addChild(page, i);
         page->runAction(Sequence::create(DelayTime::create(pageDelay(i)), FadeIn::create(kFadeInSeconds), nullptr));

@@ -31,6 +31,8 @@ public:
     // When page i (from 0) starts to fade in, in seconds after the part begins.
     static float pageDelay(int page);
     static std::string pageFile(int part, char letter, int page);
+    // The scale that fits a whole page into the view, centred with bars.
+    static float fitScale(const cocos2d::Size& page, const cocos2d::Size& view);
 
     // The last page has appeared and the prompt is up.
     bool pageComplete = false;

@@ -12,6 +12,7 @@
 #include "app/Geometry.h"
 #include "app/SoundEngine.h"
 #include "app/WeatherEngine.h"
+#include "ui/hud/GameHUD.h"
 #include "world/GameData.h"
 #include "world/MapMarker.h"
 #include "world/MapTile.h"
@@ -191,7 +192,8 @@ void WorldMap::empBlast(cocos2d::Vec2 point)
     }
     // PoliceManager::empBlast is not built yet.
     SoundEngine::getInstance()->play(nullptr, false, "emp_blast.wav", 1.0f);
-    // PoliceManager::updateChaseState and GameHUD::refresh(true) are not built yet.
+    // PoliceManager::updateChaseState is not built yet.
+    GameHUD::getInstance()->refresh(true);
 }
 
 void WorldMap::explodeAt(GameObject* object)

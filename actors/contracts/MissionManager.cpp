@@ -10,6 +10,7 @@
 #include "app/GameInterface.h"
 #include "app/StatEngine.h"
 #include "app/StringHelpers.h"
+#include "ui/hud/GameHUD.h"
 #include "world/WorldMap.h"
 
 namespace {
@@ -185,7 +186,9 @@ void MissionManager::dropAccepted()
 
 void MissionManager::refreshHud()
 {
-    // GameHUD::refresh(true) and the HUD's target slot (refreshHUDTarget) are not built yet.
+    GameHUD* hud = GameHUD::getInstance();
+    hud->refresh(true);
+    hud->refreshHUDTarget();
 }
 
 int MissionManager::targetCitizenId() const

@@ -2,6 +2,7 @@
 #include "actors/Player.h"
 #include "app/StringHelpers.h"
 #include "world/ObjectDef.h"
+#include "ui/menus/MenuEngine.h"
 
 USING_NS_CC;
 
@@ -185,6 +186,10 @@ TEST_F(EndOfRunTest, LeavingTheZoneWithoutARecordShowsTheScoreBelowTheTable)
     // The pad's confirm does what SPACE does: this run leaves to the menu.
     scores->onPadButton(11);
     EXPECT_FALSE(driver->restarting);
+    EXPECT_NE(driver->menu, nullptr) << "the main menu opened";
+    // The other branch from the same table: a run that is not over restarts.
+    MenuEngine::getInstance()->dismiss();
+    driver->windowMode = 5;
     driver->runOver = false;
     scores->onPadButton(11);
     EXPECT_TRUE(driver->restarting);

@@ -1,8 +1,8 @@
 #include "actors/Player.h"
 #include "app/GameInterface.h"
 #include "app/GameServices.h"
-#include "ui/UIObjectDescriptor.h"
-#include "ui/UIUnlockBar.h"
+#include "ui/hud/UIObjectDescriptor.h"
+#include "ui/hud/UIUnlockBar.h"
 #include "world/ObjectDef.h"
 #include "world/Train.h"
 
@@ -276,9 +276,11 @@ TEST(GameServicesTest, UnlockNoticesShowOneAfterTheOtherEveryFourSeconds)
     services.updateUnlockBar(bar, 0.5f);
     EXPECT_FLOAT_EQ(bar->timer, -1.0f) << "an empty queue leaves the timer alone";
 
-    bar->queue.push_back(UIUnlockBar::Notice{"Unlock.png", "Unlocked", "unlock.mp3"});
+    bar->queueUnlock("Unlock.png", "Unlocked", "unlock.mp3");
+    bar->queueUnlock("Unlock.png", "Unlocked again", "");
     services.updateUnlockBar(bar, 0.5f);
     EXPECT_FLOAT_EQ(bar->timer, 4.0f) << "the first notice shows at once";
+    EXPECT_EQ(bar->queue.size(), 1u);
     services.updateUnlockBar(bar, 3.0f);
     EXPECT_FLOAT_EQ(bar->timer, 1.0f);
     services.updateUnlockBar(bar, 1.0f);
@@ -296,16 +298,16 @@ TEST(GameServicesTest, TheTargetMarkerKeepsAHeldTargetAndOtherwiseLooksAgain)
     ObjectDef def;
     Player someone(&def, false);
 
+    // Out of the player's sight the marker fades; it is half faded here.
     marker->target = &someone;
+    marker->visibility = 1.0f;
     marker->hold = true;
-    marker->shown = true;
     services.updateTargetMarker(marker, 0.1f);
     EXPECT_EQ(marker->target, &someone);
-    EXPECT_TRUE(marker->shown);
+    EXPECT_NEAR(marker->visibility, 0.8f, 1e-4f);
 
     marker->hold = false;
     services.updateTargetMarker(marker, 0.1f);
-    EXPECT_FALSE(marker->shown);
     EXPECT_FALSE(marker->hold);
     EXPECT_EQ(marker->target, &someone) << "without a player the marker keeps its actor";
     marker->release();

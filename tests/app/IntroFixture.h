@@ -18,6 +18,7 @@
 #include "ui/CreditScreen.h"
 #include "ui/UIText.h"
 #include "world/GameData.h"
+#include "ui/menus/MenuEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,9 @@ protected:
     void TearDown() override
     {
         controller.reset();
+        // A menu or page that the intro opened goes with the scene.
+        MenuEngine::getInstance()->dismiss();
+        MenuEngine::getInstance()->removePageNodes();
         HighScores::getInstance()->closeScreens();
         ComicEngine::getInstance()->clear();
         ComicEngine::getInstance()->stopAllActions();

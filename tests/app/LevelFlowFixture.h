@@ -18,6 +18,7 @@
 #include "world/ObjectDef.h"
 #include "world/Pather.h"
 #include "world/WorldMap.h"
+#include "ui/menus/MenuEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,9 @@ protected:
             mobs->setPlayer(driver->player);
         mobs->clear();
         resetDriver();
+        // A menu or page that the flow opened goes with the scene.
+        MenuEngine::getInstance()->dismiss();
+        MenuEngine::getInstance()->removePageNodes();
         map->update(0.0f);
         if (map->worldNode)
             map->worldNode->removeFromParent();

@@ -2,8 +2,9 @@
 
 #include "app/MessagePopups.h"
 #include "app/StatEngine.h"
-#include "ui/UIObjectDescriptor.h"
+#include "ui/hud/UIObjectDescriptor.h"
 #include "ui/UIText.h"
+#include "ui/menus/TutorialEngine.h"
 
 #include <string>
 
@@ -185,20 +186,23 @@ TEST_F(MessagePopupsTest, BackToMenuClearsTheFadedOutScreen)
 
 TEST_F(MessagePopupsTest, ThePadDismissesAHintOnlyWithTutorialsOn)
 {
-    StatEngine* stats = StatEngine::getInstance();
-    const bool before = stats->tutorialsEnabled;
+    TutorialEngine* tutorials = TutorialEngine::getInstance();
+    const bool before = tutorials->enabled;
     auto* marker = UIObjectDescriptor::create("target", 1);
     layer->addChild(marker);
     driver->targetMarker = marker;
 
     marker->hold = true;
-    stats->tutorialsEnabled = false;
+    tutorials->currentEntry = 3;
+    tutorials->enabled = false;
     EXPECT_FALSE(dismissTutorial());
     EXPECT_TRUE(marker->hold);
-    stats->tutorialsEnabled = true;
+    EXPECT_EQ(tutorials->currentEntry, 3);
+    tutorials->enabled = true;
     EXPECT_TRUE(dismissTutorial());
     EXPECT_FALSE(marker->hold);
+    EXPECT_EQ(tutorials->currentEntry, -1) << "the tutorial list forgets the dismissed hint";
 
     driver->targetMarker = nullptr;
-    stats->tutorialsEnabled = before;
+    tutorials->enabled = before;
 }

@@ -4,7 +4,7 @@
 #include "app/GameInterface.h"
 #include "app/StatEngine.h"
 #include "platform/StatsStore.h"
-#include "ui/UIUnlockBar.h"
+#include "ui/hud/UIUnlockBar.h"
 #include "world/GameData.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "StatEngineFixture.h"
+#include "ui/menus/TutorialEngine.h"
 
 #include <filesystem>
 
@@ -46,7 +47,7 @@ TEST_F(ProgressTest, GameStateFileHasTheExactLayout)
 {
     game->playerCharacter = 4003;
     game->alternateMovement = true;
-    stats->tutorialsEnabled = false;
+    TutorialEngine::getInstance()->enabled = false;
     achievements->unlock(2000, false, true);
     achievements->unlock(2037, true, true);
 
@@ -75,7 +76,9 @@ TEST_F(ProgressTest, GameStateFileHasTheExactLayout)
     stats->loadGameState();
     EXPECT_EQ(game->playerCharacter, 4003);
     EXPECT_TRUE(game->alternateMovement);
-    EXPECT_FALSE(stats->tutorialsEnabled);
+    EXPECT_FALSE(TutorialEngine::getInstance()->enabled);
+    EXPECT_EQ(TutorialEngine::getInstance()->entries[0]->image, "Tutorial_01a.png")
+        << "the first tutorial shows the alternate movement keys";
     EXPECT_TRUE(achievements->isUnlocked(2000));
     EXPECT_TRUE(achievements->isUnlocked(2037));
     EXPECT_FALSE(achievements->isUnlocked(2036));
@@ -218,7 +221,7 @@ TEST_F(ProgressTest, OldVersionFileIsKeptAsideAndNeverOverwritten)
     stats->loadGameState();
     EXPECT_EQ(game->playerCharacter, -1);
     EXPECT_FALSE(game->alternateMovement);
-    EXPECT_TRUE(stats->tutorialsEnabled);
+    EXPECT_TRUE(TutorialEngine::getInstance()->enabled);
     EXPECT_EQ(folder.read(std::string(StatEngine::kFileName) + ".corrupt"), old);
 
     achievements->unlock(2000, true, true);
@@ -245,7 +248,7 @@ TEST_F(ProgressTest, ATruncatedStateKeepsItsReadableUnlocks)
     folder.write(StatEngine::kFileName, cut);
     stats->loadGameState();
     EXPECT_EQ(game->playerCharacter, 4002);
-    EXPECT_FALSE(stats->tutorialsEnabled);
+    EXPECT_FALSE(TutorialEngine::getInstance()->enabled);
     EXPECT_TRUE(game->alternateMovement);
     EXPECT_TRUE(achievements->isUnlocked(2036));
     EXPECT_FALSE(achievements->isUnlocked(2037));
@@ -319,6 +322,6 @@ TEST_F(ProgressTest, MissingFileKeepsTheDefaults)
 {
     stats->loadGameState();
     EXPECT_EQ(game->playerCharacter, -1);
-    EXPECT_TRUE(stats->tutorialsEnabled);
+    EXPECT_TRUE(TutorialEngine::getInstance()->enabled);
     EXPECT_FALSE(folder.exists(StatEngine::kFileName));
 }

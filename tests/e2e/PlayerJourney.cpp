@@ -11,9 +11,12 @@
 #include "app/GameState.h"
 #include "ui/CharSelectScreen.h"
 #include "ui/ComicEngine.h"
-#include "ui/UICopHUD.h"
-#include "ui/UIMainHUD.h"
+#include "ui/hud/GameHUD.h"
+#include "ui/hud/UICopHUD.h"
+#include "ui/hud/UIMainHUD.h"
 #include "ui/UIText.h"
+#include "ui/menus/TutorialEngine.h"
+#include "ui/menus/UIMenu.h"
 #include "world/GameData.h"
 #include "world/MapMarker.h"
 #include "world/ObjectDef.h"
@@ -230,16 +233,31 @@ bool PlayerJourney::arriveAtMenu(bool firstStart)
     return true;
 }
 
-bool PlayerJourney::startRunFromMenu()
+bool PlayerJourney::startRunFromMenu(int zone, int mode)
 {
     GameInterface* game = driver();
-    // The menu's run entry: a Normal run; the level is loaded again only
-    // after it has been played.
-    _report.note("starting a Normal run as the menu's run entry does");
-    game->mode = 0;
-    if (game->levelUsed)
-        game->loadLevel();
-    game->startRun();
+    UIMenu* menu = game->menu;
+    if (!_report.require(game->state == GameState::Menu && menu,
+                         "no main menu to start a run from (state " + std::to_string(game->state) + ")"))
+        return false;
+    // A menu opens on "Game": E opens the zones, the zone's modes follow.
+    _report.check(menu->selection == 0, "the menu does not open on its first entry");
+    _game.tap(KeyCode::KEY_E, _dt);
+    for (int i = 0; i < zone; ++i)
+        _game.tap(KeyCode::KEY_DOWN_ARROW, _dt);
+    _game.tap(KeyCode::KEY_E, _dt);
+    for (int i = 0; i < mode; ++i)
+        _game.tap(KeyCode::KEY_S, _dt);
+    const MenuEntry* entry = menu->selection >= 0 ? &menu->entries[menu->selection] : nullptr;
+    if (entry)
+        _report.note("menu entry chosen: \"" + entry->label + "\"" + (entry->enabled ? "" : " (locked)"));
+    _game.tap(KeyCode::KEY_E, _dt);
+    if (!_report.require(game->state == GameState::Playing && !game->menu,
+                         "the menu's mode entry did not start a run (state " + std::to_string(game->state) + ")"))
+        return false;
+    _report.check(game->mode == mode, "the run is in mode " + std::to_string(game->mode) + ", not " +
+                                          std::to_string(mode));
+    _report.check(GameData::getInstance()->currentZone == zone, "the run is not in zone " + std::to_string(zone));
     _game.step(1, _dt);
     return checkRunStarted();
 }
@@ -264,8 +282,18 @@ bool PlayerJourney::checkRunStarted()
                   "the HUD panels are not shown in the run");
     _report.check(!game->flashOverlay, "the white overlay is still there in the run");
     if (game->mainHUD && game->copHUD)
+    {
         _report.note("HUD panels hold " + std::to_string(game->mainHUD->getChildrenCount()) + " and " +
                      std::to_string(game->copHUD->getChildrenCount()) + " nodes");
+        // Filled panels: the top-left picture, the police badge with its
+        // figures, and the minimap that the run's first refresh builds.
+        _report.check(game->mainHUD->panelSprite && game->mainHUD->panelSprite->getParent() == game->mainHUD,
+                      "the top-left HUD panel has no picture");
+        _report.check(game->copHUD->badge && game->copHUD->text &&
+                          game->copHUD->text->text.find("cops") != std::string::npos,
+                      "the police panel shows no badge and no figures");
+        _report.check(GameHUD::getInstance()->minimapBackground != nullptr, "the run's first refresh built no minimap");
+    }
     GameCamera* camera = GameCamera::getInstance();
     _report.check(camera->target == player, "the camera does not follow the player");
     _report.check(WorldMap::getInstance()->cameraPoint.distance(player->getPosition()) < 1.0f,
@@ -282,7 +310,7 @@ bool PlayerJourney::playHolding(int frames, KeyCode first, KeyCode second)
     _game.press(first);
     _game.press(second);
     for (int i = 0; i < frames && game->player; ++i)
-        _game.step(1, _dt);
+        play(1);
     const float horizontal = game->controller ? game->controller->moveHorizontal : -1.0f;
     const float vertical = game->controller ? game->controller->moveVertical : -1.0f;
     _game.release(first);
@@ -294,6 +322,27 @@ bool PlayerJourney::playHolding(int frames, KeyCode first, KeyCode second)
                   "the run did not survive " + std::to_string(frames) + " frames (state " +
                       std::to_string(game->state) + ")");
     return _report.check(game->player != nullptr, "the player vanished during play");
+}
+
+void PlayerJourney::play(int frames)
+{
+    for (int i = 0; i < frames; ++i)
+    {
+        _game.step(1, _dt);
+        readTutorial();
+    }
+}
+
+bool PlayerJourney::readTutorial()
+{
+    GameInterface* game = driver();
+    if (game->state != GameState::Paused || !game->tutorialNodes[0])
+        return false;
+    _report.note("tutorial " + std::to_string(TutorialEngine::getInstance()->currentEntry) +
+                 " shown; closed with E");
+    _game.tap(KeyCode::KEY_E, _dt);
+    checkRoad(game->state == GameState::Playing && !game->tutorialNodes[0], "E did not close the tutorial");
+    return true;
 }
 
 bool PlayerJourney::checkZoneLoaded(int zone)

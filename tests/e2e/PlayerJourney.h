@@ -23,13 +23,20 @@ public:
     // logos, the character choice (the male character, with D then E) and
     // the first comic part; a later start skips both.
     bool introToMenu(bool firstStart);
-    // What the main menu's entry for a Normal run in the current zone does.
-    bool startRunFromMenu();
+    // Chooses the zone's mode in the main menu by its keys, from the menu as
+    // it opens; checks that the run started there.
+    bool startRunFromMenu(int zone = 0, int mode = 0);
     // Checks of a run that has just begun: state, player, HUD, camera.
     bool checkRunStarted();
     // Plays the given frames with the movement keys held; true when nothing
     // fell over (the player and the run still there).
     bool playHolding(int frames, cocos2d::EventKeyboard::KeyCode first, cocos2d::EventKeyboard::KeyCode second);
+
+    // Plays the given frames; a tutorial that pops up is read and closed with
+    // E, as a player would.
+    void play(int frames);
+    // Closes a tutorial that is showing with E; true when one was showing.
+    bool readTutorial();
 
     // The loaded zone: map size, markers and the world node under the game layer.
     bool checkZoneLoaded(int zone);

@@ -10,6 +10,7 @@
 #include "app/GameInterface.h"
 #include "app/StatEngine.h"
 #include "platform/StatsStore.h"
+#include "ui/menus/TutorialEngine.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ struct Progress
 
 Progress current()
 {
-    Progress progress{GameInterface::getInstance()->playerCharacter, StatEngine::getInstance()->tutorialsEnabled,
+    Progress progress{GameInterface::getInstance()->playerCharacter, TutorialEngine::getInstance()->enabled,
                       GameInterface::getInstance()->alternateMovement, {}};
     for (const UnlockEntry& entry : Achievements::getInstance()->unlockList())
         progress.unlocked.push_back(entry.unlocked);

@@ -256,11 +256,13 @@ bool writeHud(const std::string& out)
     // (264 x 256) and the map editor's panel (292 x 52).
     ok = save(windowFrame(264, 256, Neon::cyan()), out, "UI_Window.png") && ok;
     ok = save(windowFrame(292, 52, Neon::amber()), out, "EditBackground.png") && ok;
-    Image menu(164, 204, rgba(10, 8, 20, 200));
+    // The menu's backdrop slides left as its columns open: as wide as all
+    // three columns, so that it always reaches the screen's right edge.
+    Image menu(484, 204, rgba(10, 8, 20, 200));
     Rng rng(77);
-    SceneArt::skyline(menu, 0, 90, 164, 114, rng, 2);
-    SceneArt::rain(menu, 0, 0, 164, 204, rng, 120, 90);
-    menu.rectOutline(0, 0, 164, 204, Neon::pink());
+    SceneArt::skyline(menu, 0, 90, 484, 114, rng, 2);
+    SceneArt::rain(menu, 0, 0, 484, 204, rng, 360, 90);
+    menu.rectOutline(0, 0, 484, 204, Neon::pink());
     ok = save(menu, out, "UI_MainMenu.png") && ok;
     Image unlockBar = panel(256, 40);
     unlockBar.rectOutline(4, 4, 32, 32, Neon::amber());
