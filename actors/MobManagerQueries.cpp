@@ -356,6 +356,7 @@ int MobManager::countLivingContacts() const
 
 int MobManager::countLivingHunters() const
 {
-    return static_cast<int>(std::count_if(groundMobs.begin(), groundMobs.end(),
-                                          [](const GameMob* mob) { return mob->mobKind == MobHunter && mob->health > 0; }));
+    return static_cast<int>(std::count_if(groundMobs.begin(), groundMobs.end(), [](const GameMob* mob) {
+        return mob->mobKind == MobHunter && mob->health > 0;
+    }));
 }

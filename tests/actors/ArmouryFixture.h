@@ -5,6 +5,8 @@
 #include "GameMobFixture.h"
 #include "actors/Inventory.h"
 #include "world/WeaponDef.h"
+#include <functional>
+#include <memory>
 
 class ArmouryFixture : public GameMobFixture
 {
@@ -21,11 +23,15 @@ protected:
         bool ammoless = false;
         bool contraband = false;
         int projectileclass = BlasterBolt;
+        float projectilemaxrange = -1.0f;
     };
 
-    // A new item definition with its weapon; returns the item's definition id.
-    static int fileWeapon(const WeaponSpec& spec)
+    // A new item definition with its weapon, the spec given its values by
+    // the caller; returns the item's definition id.
+    static int fileWeapon(const std::function<void(WeaponSpec&)>& describe)
     {
+        WeaponSpec spec;
+        describe(spec);
         static int nextId = 987400;
         const int id = nextId++;
         auto* weapon = new WeaponDef();
@@ -39,6 +45,8 @@ protected:
         weapon->maxrounds = spec.maxrounds;
         weapon->ammoless = spec.ammoless;
         weapon->projectileclass = spec.projectileclass;
+        weapon->projectilemaxrange = spec.projectilemaxrange;
+        weapon->projectilespeed = 300.0f;
         weapon->sound = "pistol_fire.wav";
         GameData::getInstance()->fileWeaponDef(weapon);
         auto* item = new ObjectDef();
