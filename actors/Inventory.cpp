@@ -29,6 +29,8 @@ bool isContraband(const GameObject* item)
 
 Inventory::~Inventory()
 {
+    // The owner goes with its inventory: nobody reads its pointers again.
+    references.clear();
     destroyAll();
 }
 

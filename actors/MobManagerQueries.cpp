@@ -12,6 +12,7 @@
 #include "world/ObjectDef.h"
 #include "world/WorldMap.h"
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -36,6 +37,17 @@ bool lists(const std::vector<int>* ids, int id)
     return ids && std::find(ids->begin(), ids->end(), id) != ids->end();
 }
 
+// A distance from the position beyond which no part of the object's shape
+// lies: the radius of a circle, half the sides of a rectangle (at least its
+// half-diagonal), with a pixel to spare.
+float reachOf(const GameObject* object)
+{
+    if (object->isCircle())
+        return object->getRadius() + 1.0f;
+    const cocos2d::Vec2 size = object->getSize();
+    return 0.5f * (std::fabs(size.x) + std::fabs(size.y)) + 1.0f;
+}
+
 int citizenIdOf(const GameObject* mob)
 {
     const CitizenActor* citizen = MobManager::citizenOf(mob);
@@ -45,9 +57,17 @@ int citizenIdOf(const GameObject* mob)
 
 GameMob* MobManager::segmentHitTest(const GameObject* object) const
 {
+    // Every bullet asks this of every walker each frame: a plain distance
+    // test passes over the far ones before the exact shape test.
+    const float objectReach = reachOf(object);
     for (GameMob* mob : groundMobs)
     {
-        if (mob != object && mob->health > 0 && mob->overlaps(object))
+        if (mob == object || mob->health <= 0)
+            continue;
+        const float reach = objectReach + reachOf(mob);
+        if (mob->getPosition().distanceSquared(object->getPosition()) > reach * reach)
+            continue;
+        if (mob->overlaps(object))
             return mob;
     }
     return nullptr;
@@ -356,6 +376,7 @@ int MobManager::countLivingContacts() const
 
 int MobManager::countLivingHunters() const
 {
-    return static_cast<int>(std::count_if(groundMobs.begin(), groundMobs.end(),
-                                          [](const GameMob* mob) { return mob->mobKind == MobHunter && mob->health > 0; }));
+    return static_cast<int>(std::count_if(groundMobs.begin(), groundMobs.end(), [](const GameMob* mob) {
+        return mob->mobKind == MobHunter && mob->health > 0;
+    }));
 }

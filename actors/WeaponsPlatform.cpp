@@ -1,6 +1,8 @@
 #include "actors/WeaponsPlatform.h"
 #include "actors/GameObject.h"
 #include "actors/Inventory.h"
+#include "actors/Player.h"
+#include "actors/Projectile.h"
 #include "app/GameInterface.h"
 #include "app/Geometry.h"
 #include "app/SoundEngine.h"
@@ -8,8 +10,7 @@
 #include "world/ObjectDef.h"
 #include "world/WeaponDef.h"
 #include "world/WorldMap.h"
-#include "actors/Player.h"
-#include "actors/Projectile.h"
+#include <algorithm>
 #include <cstdlib>
 
 namespace {

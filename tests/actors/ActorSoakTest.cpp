@@ -87,7 +87,8 @@ protected:
     {
         if (self->path.empty() && !self->waitingForPath)
         {
-            const Vec2 goal = self->cell + Vec2(static_cast<float>(rand() % 17 - 8), static_cast<float>(rand() % 17 - 8));
+            const Vec2 step(static_cast<float>(rand() % 17 - 8), static_cast<float>(rand() % 17 - 8));
+            const Vec2 goal = self->cell + step;
             if (map->isWalkable(static_cast<int>(goal.x), static_cast<int>(goal.y)))
                 self->findPath(goal, true);
         }
@@ -197,7 +198,8 @@ TEST_F(ActorSoakTest, AMinuteOfCityLifeWithActorsLeavingEveryWay)
                                       [](const GameMob* mob) { return mob->health > 0; });
     // Every death counts off one walker, the player's too.
     const int playerDeath = player->health <= 0 ? 1 : 0;
-    EXPECT_EQ(PopulationSettings::getInstance()->spawnedCitizens, living - playerDeath) << "each citizen counted off once";
+    EXPECT_EQ(PopulationSettings::getInstance()->spawnedCitizens, living - playerDeath)
+        << "each citizen counted off once";
     EXPECT_EQ(PopulationSettings::getInstance()->flyers, static_cast<int>(mobs->flyingMobs.size()));
     EXPECT_EQ(PopulationSettings::getInstance()->cleaningDroids.size(), mobs->flyingMobs.size());
     EXPECT_GT(walkersGone, removedDirectly) << "some were shot and faded, or left off screen";

@@ -5,11 +5,13 @@
 #include "GameMobFixture.h"
 #include "actors/Inventory.h"
 #include "world/WeaponDef.h"
+#include <functional>
+#include <memory>
 
 class ArmouryFixture : public GameMobFixture
 {
 protected:
-    struct WeaponSpec
+    struct WeaponTraits
     {
         int spread = 1;
         float recharge = -1.0f;
@@ -21,30 +23,36 @@ protected:
         bool ammoless = false;
         bool contraband = false;
         int projectileclass = BlasterBolt;
+        float projectilemaxrange = -1.0f;
     };
 
-    // A new item definition with its weapon; returns the item's definition id.
-    static int fileWeapon(const WeaponSpec& spec)
+    // A new item definition with its weapon, its traits given by
+    // the caller; returns the item's definition id.
+    static int fileWeapon(const std::function<void(WeaponTraits&)>& describe)
     {
+        WeaponTraits traits;
+        describe(traits);
         static int nextId = 987400;
         const int id = nextId++;
         auto* weapon = new WeaponDef();
         weapon->id = id;
-        weapon->spread = spec.spread;
-        weapon->recharge = spec.recharge;
-        weapon->reloadtime = spec.reloadtime;
-        weapon->warmup = spec.warmup;
-        weapon->range = spec.range;
-        weapon->maxrange = spec.maxrange;
-        weapon->maxrounds = spec.maxrounds;
-        weapon->ammoless = spec.ammoless;
-        weapon->projectileclass = spec.projectileclass;
+        weapon->spread = traits.spread;
+        weapon->recharge = traits.recharge;
+        weapon->reloadtime = traits.reloadtime;
+        weapon->warmup = traits.warmup;
+        weapon->range = traits.range;
+        weapon->maxrange = traits.maxrange;
+        weapon->maxrounds = traits.maxrounds;
+        weapon->ammoless = traits.ammoless;
+        weapon->projectileclass = traits.projectileclass;
+        weapon->projectilemaxrange = traits.projectilemaxrange;
+        weapon->projectilespeed = 300.0f;
         weapon->sound = "pistol_fire.wav";
         GameData::getInstance()->fileWeaponDef(weapon);
         auto* item = new ObjectDef();
         item->id = id;
         item->weapon = id;
-        item->contraband = spec.contraband;
+        item->contraband = traits.contraband;
         GameData::getInstance()->fileObjectDef(item);
         return id;
     }

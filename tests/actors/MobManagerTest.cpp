@@ -318,7 +318,8 @@ TEST_F(MobManagerTest, ThreatsAreArmedStrangersInViewThenLures)
     // The player, sought by -2, is seen all round only by its definition's flag.
     Player* player = spawnPlayer(centreOf(5, 2));
     EXPECT_EQ(mobs->findThreatFor(3, -2, looker, looker->getPosition(), 192.0f), player);
-    EXPECT_EQ(mobs->findThreatFor(3, -1, player, player->getPosition(), 192.0f), nullptr) << "the player looks for nothing";
+    EXPECT_EQ(mobs->findThreatFor(3, -1, player, player->getPosition(), 192.0f), nullptr)
+        << "the player looks for nothing";
 
     // The per-object scan fills the watched object every 0.75 s.
     looker->setRotation(0.0f);

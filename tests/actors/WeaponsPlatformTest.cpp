@@ -16,7 +16,7 @@ class WeaponsPlatformTest : public ArmouryFixture
 TEST_F(WeaponsPlatformTest, ShotsTurnByTheAimJitterAndSpreadFiveDegreesApart)
 {
     GameMob* mob = makeShooter();
-    arm(mob, fileWeapon({.ammoless = true}));
+    arm(mob, fileWeapon([](WeaponTraits& w) { w.ammoless = true; }));
     std::set<int> turns;
     for (int shot = 0; shot < 400; ++shot)
     {
@@ -37,8 +37,21 @@ TEST_F(WeaponsPlatformTest, ShotsTurnByTheAimJitterAndSpreadFiveDegreesApart)
     EXPECT_NEAR(mob->lastProjectile->getPosition().x, mob->getPosition().x + mob->getRadius(), 1e-3f);
     EXPECT_EQ(mob->lastProjectile->shooter, mob);
 
+    // The bullet is on the map: in the per-frame list, drawn above the street.
+    Projectile* bullet = mob->lastProjectile;
+    EXPECT_EQ(bullets().back(), bullet);
+    EXPECT_EQ(bullet->mainSprite->getParent(), map->worldNode);
+    EXPECT_EQ(bullet->mainSprite->getLocalZOrder(), 800);
+    EXPECT_FLOAT_EQ(bullet->speed, 300.0f);
+    EXPECT_FLOAT_EQ(bullet->maxRange, -1.0f);
+    GameMob* sniper = makeShooter();
+    arm(sniper, fileWeapon([](WeaponTraits& w) { w.ammoless = true; w.projectilemaxrange = 250.0f; }));
+    sniper->fire(0.0f, 0.0f);
+    EXPECT_FLOAT_EQ(sniper->lastProjectile->maxRange, 250.0f);
+    EXPECT_FLOAT_EQ(sniper->lastProjectile->damage, GameData::getInstance()->getObjectDef(BlasterBolt)->damage);
+
     GameMob* shotgunner = makeShooter();
-    arm(shotgunner, fileWeapon({.spread = 2, .ammoless = true}));
+    arm(shotgunner, fileWeapon([](WeaponTraits& w) { w.spread = 2; w.ammoless = true; }));
     const size_t before = bullets().size();
     shotgunner->fire(180.0f, 0.0f);
     ASSERT_EQ(bullets().size(), before + 3);
@@ -51,7 +64,7 @@ TEST_F(WeaponsPlatformTest, ShotsTurnByTheAimJitterAndSpreadFiveDegreesApart)
 TEST_F(WeaponsPlatformTest, RechargeAndReloadSetTheCadence)
 {
     GameMob* mob = makeShooter();
-    GameObject* gun = arm(mob, fileWeapon({.recharge = 2.0f, .reloadtime = 0.0f}));
+    GameObject* gun = arm(mob, fileWeapon([](WeaponTraits& w) { w.recharge = 2.0f; w.reloadtime = 0.0f; }));
     EXPECT_EQ(gun->roundsLoaded, 1) << "a recharging weapon is taken up loaded";
     EXPECT_TRUE(mob->tryFire(0.0f, 0.0f));
     EXPECT_EQ(gun->roundsLoaded, 0);
@@ -67,8 +80,11 @@ TEST_F(WeaponsPlatformTest, RechargeAndReloadSetTheCadence)
     // A magazine weapon: rounds come from the inventory, one per reload, and
     // the reload time runs after each shot.
     GameMob* rifleman = makeShooter();
-    GameObject* rifle =
-        arm(rifleman, fileWeapon({.reloadtime = 0.5f, .maxrounds = 2, .projectileclass = PistolRound}));
+    GameObject* rifle = arm(rifleman, fileWeapon([](WeaponTraits& w) {
+        w.reloadtime = 0.5f;
+        w.maxrounds = 2;
+        w.projectileclass = PistolRound;
+    }));
     EXPECT_FALSE(rifleman->tryFire(0.0f, 0.0f)) << "nothing loaded";
     rifleman->inventory->addItem(PistolRound);
     rifleman->inventory->addItem(PistolRound);
@@ -88,7 +104,7 @@ TEST_F(WeaponsPlatformTest, RechargeAndReloadSetTheCadence)
 TEST_F(WeaponsPlatformTest, RangeGrowsTowardsTheMaximum)
 {
     GameMob* mob = makeShooter();
-    arm(mob, fileWeapon({.range = 100.0f, .maxrange = 150.0f, .ammoless = true}));
+    arm(mob, fileWeapon([](WeaponTraits& w) { w.range = 100.0f; w.maxrange = 150.0f; w.ammoless = true; }));
     EXPECT_FLOAT_EQ(mob->currentRange, 100.0f);
     mob->WeaponsPlatform::update(1.0f);
     EXPECT_TRUE(mob->rangeGrowing);
@@ -103,7 +119,7 @@ TEST_F(WeaponsPlatformTest, CyclingWrapsAndASwitchWaitsForTheReload)
 {
     GameMob* mob = makeShooter();
     Inventory* inventory = mob->inventory;
-    const int blaster = fileWeapon({.recharge = 1.0f});
+    const int blaster = fileWeapon([](WeaponTraits& w) { w.recharge = 1.0f; });
     GameObject* w1 = inventory->addItem(blaster);
     inventory->addItem(PistolRound);
     GameObject* w2 = inventory->addItem(Pistol);
@@ -162,7 +178,7 @@ TEST_F(WeaponsPlatformTest, AShotSoundNeverReadsAShooterThatIsGone)
 {
     auto* mob = new GameMob(mobDef(), true);
     mob->setPosition(centreOf(5, 5));
-    arm(mob, fileWeapon({.ammoless = true}));
+    arm(mob, fileWeapon([](WeaponTraits& w) { w.ammoless = true; }));
     const int probe = SoundEngine::getInstance()->play(nullptr, false, "pistol_fire.wav", 1.0f);
     mob->fire(0.0f, 0.0f);
     const SoundInstance* shot = SoundEngine::getInstance()->find(probe + 1);
