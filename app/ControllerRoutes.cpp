@@ -5,6 +5,7 @@
 #include "ui/CharSelectScreen.h"
 #include "ui/ComicEngine.h"
 #include "ui/CreditScreen.h"
+#include "ui/windows/ShopEngine.h"
 #include "world/MapEditor.h"
 
 // Each route names the operation of its owner; an owner that does not offer
@@ -101,7 +102,7 @@ void ControllerRoutes::highScoreButton(int button)
 
 void ControllerRoutes::shopKey(int key)
 {
-    (void)key; // ShopEngine::onKey is not offered yet.
+    ShopEngine::getInstance()->onKey(key);
 }
 
 void ControllerRoutes::runCommand(Command command, int argument)

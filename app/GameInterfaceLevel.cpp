@@ -17,6 +17,7 @@
 #include "platform/GamePaths.h"
 #include "ui/UICopHUD.h"
 #include "ui/UIMainHUD.h"
+#include "ui/windows/ShopEngine.h"
 #include "world/GameData.h"
 #include "world/LevelSettings.h"
 #include "world/MapEditor.h"
@@ -127,17 +128,6 @@ void grantZoneAchievements(int difficulty)
             achievements->setAchievement(achievement);
     }
     // Achievement 129 (a full set of items carried) waits for the player's inventory.
-}
-
-// The open interaction window (vending machine, dealer, inventory) goes, and
-// the driver forgets it and its mode, so nothing waits on a window that is not
-// there. The end-of-run windows (modes 4 and 5) are not interaction windows.
-// UIInteractWindow is not offered yet, so no window can actually be open.
-void forgetInteractWindow(UIInteractWindow*& window, int& windowMode)
-{
-    window = nullptr;
-    if (windowMode >= 1 && windowMode <= 3)
-        windowMode = 0;
 }
 
 bool mapFileExists(const std::string& path)
@@ -369,7 +359,7 @@ void GameInterface::playerDied(int cause)
     setState(GameState::Dead);
     if (mode != kNormalMode)
         grantRunUnlocks();
-    forgetInteractWindow(interactWindow, windowMode);
+    closeWindow();
     queueMessage(deathMessage(cause), true);
     // Clearing the console waits for UITextConsole::clear.
 }
@@ -411,7 +401,7 @@ void GameInterface::completeZone()
     grantZoneAchievements(difficulty);
     runOver = true;
     // The HUD overlay's pending node waits for GameInterface::removeOverlayNode.
-    forgetInteractWindow(interactWindow, windowMode);
+    closeWindow();
 
     letPlayerGo(player);
     if (!runSummaryShown)
@@ -424,6 +414,18 @@ void GameInterface::completeZone()
     }
     zoneCompleted = true;
     // Opening the message pages waits for MenuEngine::showMessagePages.
+}
+
+void GameInterface::closeWindow()
+{
+    // The shop's window leaves the scene at once, and the shop forgets it
+    // with its money line and the focus.
+    if (interactWindow)
+        ShopEngine::getInstance()->closeDone();
+    interactWindow = nullptr;
+    // The end-of-run windows (modes 4 and 5) are not interaction windows.
+    if (windowMode >= 1 && windowMode <= 3)
+        windowMode = 0;
 }
 
 bool GameInterface::isRunOver() const
