@@ -168,9 +168,7 @@ void ShopEngine::showBuyNotice(int amount)
 
 void ShopEngine::showFloatingText(const std::string& text, Vec2 position, float rise)
 {
-    if (currentNotice)
-        currentNotice->removeFromParentAndCleanup(true);
-    currentNotice = nullptr;
+    dropNotice();
     Node* layer = GameInterface::getInstance()->gameLayer;
     if (!layer)
         return;
@@ -179,15 +177,26 @@ void ShopEngine::showFloatingText(const std::string& text, Vec2 position, float 
     notice->setPosition(position);
     layer->addChild(notice, kNoticeZ);
     notice->runAction(MoveBy::create(kNoticeSeconds, Vec2(0.0f, rise)));
-    // Once faded the notice leaves the layer; the pointer goes with it.
+    // Once faded the notice leaves the layer.
     notice->runAction(Sequence::create(DelayTime::create(kNoticeHoldSeconds), FadeOut::create(kNoticeFadeSeconds),
                                        CallFunc::create([this, notice]() {
                                            if (currentNotice == notice)
-                                               currentNotice = nullptr;
-                                           notice->removeFromParentAndCleanup(true);
+                                               dropNotice();
                                        }),
                                        nullptr));
+    // Held, so that the pointer stays good whatever happens to the layer.
+    notice->retain();
     currentNotice = notice;
+}
+
+void ShopEngine::dropNotice()
+{
+    if (!currentNotice)
+        return;
+    UIText* notice = currentNotice;
+    currentNotice = nullptr;
+    notice->removeFromParentAndCleanup(true);
+    notice->release();
 }
 
 void ShopEngine::closeWindow()

@@ -71,6 +71,7 @@ private:
     UIInteractWindow* window() const;
     UIInteractWindow* ensureWindow();
     void setCursorVisible(bool visible);
+    void dropNotice();
     // Acts on an entry of the open window, by the window's kind.
     void actOn(int index);
     bool isDealerWindow() const;
