@@ -1,6 +1,7 @@
 // The contract dealer: accepting a contract from his pages by keys, the
 // travel papers sold once, every page's place on the screen, and the window
 // taken down when the player dies or leaves the zone.
+#include "app/ControllerInterface.h"
 #include "app/ControllerKeys.h"
 #include "ui/windows/ShopFixture.h"
 
@@ -85,11 +86,13 @@ TEST_F(ShopDealerTest, DigitsAndEscapeServeAWindowWithoutFocus)
     missions->update(0.0f);
     shop->openContractDealer();
     UIInteractElement::focusedElement = nullptr;
-    shop->onKey(Key::code(EventKeyboard::KeyCode::KEY_5)); // no fifth entry
+    // The input hub hands a living player's keys to the open shop.
+    ControllerInterface controller(false);
+    controller.handleKeyReleased(Key::code(EventKeyboard::KeyCode::KEY_5)); // no fifth entry
     EXPECT_EQ(shop->dealerPage, ShopEngine::DealerMain);
-    shop->onKey(Key::Digit1);
+    controller.handleKeyReleased(Key::Digit1);
     EXPECT_EQ(shop->dealerPage, ShopEngine::DealerContracts);
-    shop->onKey(Key::Digit3);
+    controller.handleKeyReleased(Key::Digit3);
     EXPECT_EQ(shop->dealerPage, ShopEngine::DealerDetails);
     EXPECT_EQ(shop->selectedContract, 2);
     shop->onKey(Key::Escape);
