@@ -38,8 +38,8 @@ const char* const kRowCountedAvailable = "\n%s`7%dx `%%%s`7 %s";
 const char* const kHelpMove = "\n\n`7[`!arrows`7] `%%move";
 const char* const kHelpSelect = "\n`7[`!e`7] `%%select";
 const char* const kHelpBack = "\n`7[%s`7] `@back";
-// The keyboard's back keys; the pad's prompt comes with the action prompts,
-// which are not built yet.
+// The keyboard's back keys; the pad's prompt waits for actionPrompt, which is
+// not built yet.
 const char* const kBackKeyPrompt = "`!escape`7/`!q";
 
 int playerCredits()

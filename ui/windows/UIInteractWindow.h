@@ -45,9 +45,6 @@ public:
     // Takes the picture and the list text down and hides the attached node.
     void dismiss();
 
-    // The list as it is drawn (mark-up included); for the list text.
-    std::string listString() const;
-
     bool showHelp = false;
     cocos2d::Node* attachedNode = nullptr; // owned by the window's owner
     std::vector<ListItem> items;
@@ -64,6 +61,8 @@ private:
     void removeListNodes();
     void addPicture();
     void addListText();
+    // The title, the rows and the help footer, with their mark-up.
+    std::string listString() const;
     std::string rowLine(size_t index) const;
     std::string priceText(int price) const;
     std::string helpLines() const;
