@@ -7,6 +7,7 @@
 #include "ui/CreditScreen.h"
 #include "ui/menus/MenuEngine.h"
 #include "ui/menus/UIMenu.h"
+#include "ui/windows/ShopEngine.h"
 #include "ui/windows/UIInteractElement.h"
 #include "world/MapEditor.h"
 
@@ -102,7 +103,7 @@ void ControllerRoutes::highScoreButton(int button)
 
 void ControllerRoutes::shopKey(int key)
 {
-    (void)key; // ShopEngine::onKey is not offered yet.
+    ShopEngine::getInstance()->onKey(key);
 }
 
 void ControllerRoutes::runCommand(Command command, int argument)

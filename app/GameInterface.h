@@ -97,6 +97,8 @@ public:
     // Player interactions.
     // Pays the player: credits, the run's earnings and the money statistic.
     void addMoney(int amount);
+    // Takes the open interaction window down at once and forgets it.
+    void closeWindow();
     void spawnTrain();
     void checkRunEnd();
     // Ranks the run's score and shows the high-score table (GameInterfaceRunEnd.cpp).

@@ -24,6 +24,7 @@
 #include "ui/menus/MenuEngine.h"
 #include "ui/menus/TutorialEngine.h"
 #include "ui/menus/UIMenu.h"
+#include "ui/windows/ShopEngine.h"
 #include "world/GameData.h"
 #include "world/LevelSettings.h"
 #include "world/MapEditor.h"
@@ -134,17 +135,6 @@ void grantZoneAchievements(int difficulty)
             achievements->setAchievement(achievement);
     }
     // Achievement 129 (a full set of items carried) waits for the player's inventory.
-}
-
-// The open interaction window (vending machine, dealer, inventory) goes, and
-// the driver forgets it and its mode, so nothing waits on a window that is not
-// there. The end-of-run windows (modes 4 and 5) are not interaction windows.
-// UIInteractWindow is not offered yet, so no window can actually be open.
-void forgetInteractWindow(UIInteractWindow*& window, int& windowMode)
-{
-    window = nullptr;
-    if (windowMode >= 1 && windowMode <= 3)
-        windowMode = 0;
 }
 
 bool mapFileExists(const std::string& path)
@@ -389,7 +379,7 @@ void GameInterface::playerDied(int cause)
     setState(GameState::Dead);
     if (mode != kNormalMode)
         grantRunUnlocks();
-    forgetInteractWindow(interactWindow, windowMode);
+    closeWindow();
     queueMessage(deathMessage(cause), true);
     if (console)
         console->clear();
@@ -432,7 +422,7 @@ void GameInterface::completeZone()
     grantZoneAchievements(difficulty);
     runOver = true;
     removeOverlayNode();
-    forgetInteractWindow(interactWindow, windowMode);
+    closeWindow();
 
     letPlayerGo(player);
     if (!runSummaryShown)
@@ -450,6 +440,18 @@ void GameInterface::completeZone()
         menu->close(menus, static_cast<SEL_CallFunc>(&MenuEngine::showMessagePages));
     else
         menus->showMessagePages();
+}
+
+void GameInterface::closeWindow()
+{
+    // The shop's window leaves the scene at once, and the shop forgets it
+    // with its money line and the focus.
+    if (interactWindow)
+        ShopEngine::getInstance()->closeDone();
+    interactWindow = nullptr;
+    // The end-of-run windows (modes 4 and 5) are not interaction windows.
+    if (windowMode >= 1 && windowMode <= 3)
+        windowMode = 0;
 }
 
 bool GameInterface::isRunOver() const
