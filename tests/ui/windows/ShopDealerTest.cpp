@@ -205,7 +205,9 @@ TEST_F(ShopDealerTest, DeathAndLeavingTheZoneTakeTheWindowDown)
         EXPECT_EQ(UIInteractElement::focusedElement, nullptr) << ending;
         EXPECT_EQ(shop->moneyText, nullptr) << ending;
         EXPECT_TRUE(shop->acceptingInput) << ending;
-        EXPECT_TRUE(game->cursorSprite->isVisible()) << ending;
+        // Leaving the zone goes on to the newspaper pages, which hide the cursor themselves.
+        if (ending == 0)
+            EXPECT_TRUE(game->cursorSprite->isVisible());
         game->state = GameState::Playing;
     }
     game->runSummaryShown = false;
