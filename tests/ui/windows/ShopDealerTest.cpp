@@ -207,7 +207,9 @@ TEST_F(ShopDealerTest, DeathAndLeavingTheZoneTakeTheWindowDown)
         EXPECT_TRUE(shop->acceptingInput) << ending;
         // Leaving the zone goes on to the newspaper pages, which hide the cursor themselves.
         if (ending == 0)
+        {
             EXPECT_TRUE(game->cursorSprite->isVisible());
+        }
         game->state = GameState::Playing;
     }
     game->runSummaryShown = false;
