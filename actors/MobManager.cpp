@@ -7,7 +7,7 @@
 #include "actors/GameMob.h"
 #include "actors/contracts/MissionManager.h"
 #include "actors/Player.h"
-#include "actors/PoliceManager.h"
+#include "actors/police/PoliceManager.h"
 #include "actors/PopulationSettings.h"
 #include "app/Achievements.h"
 #include "app/GameCamera.h"
