@@ -273,6 +273,7 @@ void MobManager::forgetMobEverywhere(GameObject* object)
     // The holders that keep actors besides: crime-scene bodies, the cleaning
     // droids' list, the latest hunter.
     PoliceManager::getInstance()->forgetBody(object);
+    PoliceManager::getInstance()->forgetDroid(object);
     if (const CleaningUnit* droid = dynamic_cast<const CleaningUnit*>(object))
         population->forgetCleaner(droid);
     if (lastHunter == object)

@@ -112,4 +112,20 @@ private:
     std::vector<Checkpoint*> checkpoints;
     std::vector<PoliceDroid*> droids;
     std::vector<PoliceDroid*> removalQueue;
+    // Bodies reported during this level: a body is reported once, also after its scene closed.
+    std::vector<const GameObject*> reportedBodies;
+
+    void addDroidOnQuota();
+    void closeExpiredScenes(float dt);
+    void removeQueuedDroids();
+    void announceSuspect(const GameMob* suspect, const std::string& reporterName) const;
+    void maybeRaiseLevel();
+    void maybeDispatchHitman(const GameMob* suspect);
+    void stopCamerasWatching(const GameMob* mob);
+    void cameraReport(GameObject* camera, GameMob* culprit, cocos2d::Vec2 point);
+    void walkersWitness(GameMob* culprit, cocos2d::Vec2 point, bool noSightReaction, bool noHearing,
+                        float loudness, bool lookAllRound);
+    void sendDroidsOffDuty();
+    void setChaseMusic(bool on);
+    GameMob* randomWalkerOtherThan(const GameMob* mob) const;
 };
