@@ -2,6 +2,7 @@
 // and timing out, bodies, the police level with its quotas and hunters, the
 // chase flags and music, EMPs, suspects and witnesses.
 #include "PoliceManagerFixture.h"
+#include "actors/police/PoliceEscorts.h"
 #include "app/StatEngine.h"
 
 using cocos2d::Vec2;
@@ -250,4 +251,39 @@ TEST_F(PoliceManagerTest, WitnessesSeeTheCrimeButTheCulpritDoesNotWitnessItself)
     ASSERT_EQ(police->getCrimeScenes().size(), 1u);
     EXPECT_EQ(police->getCrimeScenes()[0]->suspect, culprit);
     EXPECT_EQ(droid->crimeScene, police->getCrimeScenes()[0]);
+}
+
+// The contracts' actors as the NPC classes complete them: the escort part is the police's.
+class EscortingActors : public PoliceEscorts
+{
+public:
+    GameMob* spawnTarget(CitizenRecord*, Vec2) override { return nullptr; }
+    GameMob* spawnBodyguard(GameMob*, Vec2, bool) override { return nullptr; }
+};
+
+TEST_F(PoliceManagerTest, AnEscortedTargetHasItsOwnDroidUntilReleased)
+{
+    WitnessCitizen* target = addWalker(Vec2(200, 200));
+    EscortingActors actors;
+    actors.requestEscort(target);
+    ASSERT_EQ(police->getDroids().size(), 1u);
+    PoliceDroid* escort = police->getDroids()[0];
+    EXPECT_EQ(escort->mode, PoliceDroid::Escort);
+    EXPECT_EQ(escort->escortedNpc, target);
+    EXPECT_EQ(escort->getPosition(), target->getPosition());
+
+    // An escort is never sent to a crime scene.
+    police->reportCrime(1, nullptr, nullptr, Vec2(220, 200), "a");
+    EXPECT_EQ(escort->crimeScene, nullptr);
+
+    actors.releaseEscort(target);
+    EXPECT_EQ(escort->escortedNpc, nullptr);
+    // It leaves the city and is taken out once off screen.
+    map->cameraPoint = Vec2(5000, 5000);
+    for (int i = 0; i < 20 && !police->getDroids().empty(); ++i)
+    {
+        escort->update(0.1f);
+        police->update(0.1f);
+    }
+    EXPECT_TRUE(police->getDroids().empty());
 }
