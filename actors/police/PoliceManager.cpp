@@ -160,6 +160,8 @@ CrimeScene* PoliceManager::reportCrime(int severity, GameMob* suspect, PoliceDro
         }
         scene->join(severity);
         dispatchDroid(scene, false, nullptr);
+        // A droid sent to a joined scene pursues its suspect as much as one sent to a new one.
+        updateChaseState();
         return scene;
     }
     auto* scene = new CrimeScene(severity, position, suspect);
