@@ -29,7 +29,6 @@ protected:
     WitnessCitizen* walkerCarrying(int item, Vec2 position)
     {
         WitnessCitizen* walker = addWalker(position);
-        walker->inventory = new Inventory();
         walker->inventory->addItem(item);
         return walker;
     }

@@ -57,7 +57,6 @@ protected:
     Player* armedPlayer(Vec2 position)
     {
         Player* player = addPlayer(position);
-        player->inventory = new Inventory();
         GameObject* shotgun = player->inventory->addItem(Shotgun);
         shotgun->roundsLoaded = 4;
         player->equip(player->inventory, shotgun);
