@@ -111,11 +111,7 @@ void PoliceDroid::buildChildren()
         {
             GameObject* lamp = new GameObject(lampDef, true, PlainObject);
             if (lamp->mainSprite)
-            {
-                lamp->mainSprite->setAnchorPoint(LampAnchors[i]);
-                lamp->mainSprite->setPosition(centre);
-                mainSprite->addChild(lamp->mainSprite, LampZ);
-            }
+                hangLamp(lamp->mainSprite, LampAnchors[i]);
             *lamps[i] = lamp;
         }
     }
@@ -131,6 +127,20 @@ void PoliceDroid::buildChildren()
     const int colour = lampColour;
     lampColour = -1;
     setLampColour(colour);
+}
+
+// The lamps glow under the droid as wide as the droid itself; their anchors
+// shift one a quarter of that to the right and the other to the left, so
+// that each shows at one side of the body.
+void PoliceDroid::hangLamp(cocos2d::Sprite* light, cocos2d::Vec2 anchor)
+{
+    const cocos2d::Size body = mainSprite->getContentSize();
+    const cocos2d::Size glow = light->getContentSize();
+    const float scale = glow.width > 0.0f ? body.width / glow.width : 1.0f;
+    light->setScale(scale);
+    light->setAnchorPoint(anchor);
+    light->setPosition(cocos2d::Vec2(0.0f, (body.height - glow.height * scale) * 0.5f));
+    mainSprite->addChild(light, LampZ);
 }
 
 void PoliceDroid::removeLamps()

@@ -98,6 +98,7 @@ public:
 
 private:
     void buildChildren();
+    void hangLamp(cocos2d::Sprite* light, cocos2d::Vec2 anchor);
     void removeLamps();
     void lookAtWatched();
     void turnTurretTowards(cocos2d::Vec2 point);
