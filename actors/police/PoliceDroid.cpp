@@ -68,6 +68,8 @@ PoliceDroid::PoliceDroid()
     displayName = formatString("%c%d%d%d", letter, first, second, serialNumber);
     if (def && !def->sound.empty())
         soundChannel = SoundEngine::getInstance()->play(&position, true, def->sound, HumVolume);
+    // The base built the sprite without them (no virtual call reaches a class under construction).
+    buildChildren();
 }
 
 PoliceDroid::~PoliceDroid()
