@@ -11,6 +11,20 @@
 
 using cocos2d::Vec2;
 
+// A citizen whose release from a scan sends the droid off again at once.
+class ImpatientCitizen : public WitnessCitizen
+{
+public:
+    using WitnessCitizen::WitnessCitizen;
+    void onScanEnd(const std::string& message) override
+    {
+        WitnessCitizen::onScanEnd(message);
+        if (droid)
+            droid->enterPatrolMode();
+    }
+    PoliceDroid* droid = nullptr;
+};
+
 class PoliceDroidTest : public PoliceManagerFixture
 {
 protected:
@@ -277,4 +291,34 @@ TEST_F(PoliceDroidTest, AnEmpDownsADroidInEveryModeFreesWhomeverItScannedAndRemo
         police->reset();
         mobs->removeMob(person);
     }
+}
+
+TEST_F(PoliceDroidTest, LeavingAScanNeverComesBackIntoIt)
+{
+    PoliceDroid* droid = droidOnDuty();
+    ASSERT_NE(droid, nullptr);
+    droid->setPosition(Vec2(300, 300));
+    police->reportCrime(1, nullptr, nullptr, Vec2(300, 300), "`%Someone");
+    auto* citizen = new ImpatientCitizen(mobDef(), nextId++);
+    citizen->setPosition(Vec2(320, 300));
+    citizen->mobKind = MobCitizen;
+    mobs->addGroundMob(citizen);
+    citizen->droid = droid;
+
+    droid->enterScanMode(citizen);
+    ASSERT_EQ(droid->mode, PoliceDroid::Scan);
+    droid->enterPatrolMode();
+    EXPECT_EQ(citizen->scanMessages.size(), 1u) << "released once";
+    EXPECT_EQ(droid->mode, PoliceDroid::Patrol);
+    EXPECT_EQ(droid->scanTarget, nullptr);
+
+    // The same through a verdict, which goes back to enforcing the scene.
+    police->reportCrime(1, nullptr, droid, Vec2(300, 300), "`%Someone");
+    citizen->scanMessages.clear();
+    citizen->droid = nullptr;
+    droid->enterScanMode(citizen);
+    citizen->droid = droid;
+    droid->finishScan(false);
+    EXPECT_EQ(citizen->scanMessages.size(), 1u);
+    EXPECT_EQ(droid->mode, PoliceDroid::Patrol) << "what the citizen asked for last holds";
 }
