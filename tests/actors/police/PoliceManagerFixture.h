@@ -49,6 +49,9 @@ protected:
         };
         mobs->makers.policeDroid = []() { return new PoliceDroid(); };
         map->cameraPoint = cocos2d::Vec2(320, 320);
+        // A view left wide by an earlier test would leave no off-screen point
+        // on the small map for new droids to come from.
+        map->visibleRadius = 2;
         police->reset();
         police->buildCheckpoints();
         police->levelUpChance = 0;
