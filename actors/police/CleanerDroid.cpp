@@ -126,6 +126,8 @@ void CleanerDroid::updateCleaning(float dt)
             return;
         }
         takeTarget(next);
+        // Straight for the new target, not on to where the old one lay.
+        orders.clear();
     }
     if (!(orders.empty() || orders.front().type == FlightOrder::Hover))
         return;
