@@ -25,8 +25,7 @@ namespace
 constexpr int kBodiesFoundStat = 1010;
 // The role code of the police droids' shots.
 constexpr int kPoliceDroneRole = 1;
-constexpr int kCitizenSeverityOfBody = 0;
-constexpr float kSecondsPerBody = 30.0f;
+constexpr int kBodySeverity = 0;
 
 bool isPlayer(const GameMob* mob)
 {
@@ -204,11 +203,10 @@ void PoliceManager::reportBody(GameObject* body, PoliceDroid* responder, const s
     reportedBodies.push_back(body);
     StatEngine::getInstance()->addStat(kBodiesFoundStat, 1);
     GameInterface::getInstance()->addConsoleLine("`%" + reporterName + "`7 reported finding a body.");
-    CrimeScene* scene = reportCrime(kCitizenSeverityOfBody, nullptr, responder, body->getPosition(), reporterName);
+    CrimeScene* scene = reportCrime(kBodySeverity, nullptr, responder, body->getPosition(), reporterName);
     if (!scene)
         return;
-    scene->bodies.push_back(body);
-    scene->timeLeft += kSecondsPerBody;
+    scene->addBody(body);
 }
 
 void PoliceManager::dispatchDroid(CrimeScene* scene, bool bark, PoliceDroid* responder)
@@ -303,10 +301,16 @@ void PoliceManager::forgetDroid(const GameObject* droid)
 
 int PoliceManager::droidQuota() const
 {
-    return policeLevelTable[policeLevel].droidQuota + extraDroids;
+    return levelRow().droidQuota + extraDroids;
 }
 
 int PoliceManager::hunterLimit() const
 {
-    return policeLevelTable[policeLevel].hunterLimit;
+    return levelRow().hunterLimit;
+}
+
+const PoliceLevelRow& PoliceManager::levelRow() const
+{
+    // The level is a public field: a value set out of range reads as the nearest row.
+    return policeLevelTable[std::clamp(policeLevel, 0, maxPoliceLevel)];
 }

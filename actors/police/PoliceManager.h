@@ -115,6 +115,7 @@ private:
     // Bodies reported during this level: a body is reported once, also after its scene closed.
     std::vector<const GameObject*> reportedBodies;
 
+    const PoliceLevelRow& levelRow() const;
     void addDroidOnQuota();
     void closeExpiredScenes(float dt);
     void removeQueuedDroids();
