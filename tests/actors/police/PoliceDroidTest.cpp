@@ -30,14 +30,6 @@ class PoliceDroidTest : public PoliceManagerFixture
 protected:
     static constexpr float Frame = 1.0f / 30.0f;
 
-    void SetUp() override
-    {
-        PoliceManagerFixture::SetUp();
-        // A view left wide by an earlier test would leave no off-screen point
-        // on the small map for new droids to come from.
-        map->visibleRadius = 2;
-    }
-
     void TearDown() override
     {
         police->playerScanProgress = -1.0f;

@@ -21,9 +21,6 @@ protected:
     void SetUp() override
     {
         PoliceManagerFixture::SetUp();
-        // A view left wide by an earlier test would leave no off-screen point
-        // on the small map for new droids to come from.
-        map->visibleRadius = 2;
         droid = droidOnDuty();
         ASSERT_NE(droid, nullptr);
         droid->setPosition(Vec2(300, 320));
