@@ -1,6 +1,7 @@
 #pragma once
 #include "cocos2d.h"
 
+class CitizenRecord;
 class GameMob;
 class GameObject;
 
@@ -18,6 +19,10 @@ public:
     virtual bool knowsCitizen(int id) const = 0;
     // The body is claimed by a cleaning droid.
     virtual bool isClaimedByCleaner() const = 0;
+    // The citizen record itself and whether this is the accepted contract's
+    // target: the murder list copies both when the body is cleaned away.
+    virtual const CitizenRecord* citizenRecord() const { return nullptr; }
+    virtual bool isContractTarget() const { return false; }
 
     // A bodyguard's principal (null for every other role) and its mode (0 guard, 1 combat).
     virtual GameMob* principal() const = 0;

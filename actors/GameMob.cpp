@@ -3,6 +3,7 @@
 #include "actors/Inventory.h"
 #include "actors/contracts/MissionManager.h"
 #include "actors/PopulationSettings.h"
+#include "actors/police/PoliceManager.h"
 #include "app/GameInterface.h"
 #include "app/Geometry.h"
 #include "app/ParticleMaker.h"
@@ -24,6 +25,8 @@ constexpr float BloodDistance = 8.0f;
 constexpr int RemainsDrawOrder = 10;
 constexpr int SmokeDrawOrder = 30;
 constexpr float SmokeDistance = 4.0f;
+// A weapon raised in view alarms, but carries less far than a shot.
+constexpr float RaisedWeaponLoudness = 0.4f;
 
 bool isPedestrian(int kind)
 {
@@ -202,7 +205,7 @@ void GameMob::raiseWeapon()
     playAtMob(weapon()->raise);
     playAnimation(AnimRaise);
     poseAnimation = AnimRaise;
-    // Telling the police of a raised weapon waits for PoliceManager::witnessCrime.
+    PoliceManager::getInstance()->witnessCrime(this, true, false, RaisedWeaponLoudness);
     if (mobKind == MobPlayer)
         GameInterface::getInstance()->refreshCursor();
 }
@@ -233,7 +236,8 @@ void GameMob::attack(float aim)
     if (!tryFire(heading, aim))
         return;
     playAnimation(weaponRaised ? AnimFireRaised : AnimFireLowered);
-    // Telling the police of the shot waits for PoliceManager::witnessCrime.
+    const WeaponDef* held = weapon();
+    PoliceManager::getInstance()->witnessCrime(this, false, false, held ? held->soundlevel : 1.0f);
 }
 
 void GameMob::puffSmoke()

@@ -84,6 +84,18 @@ public:
     virtual bool tryDetourAround(cocos2d::Vec2 target, bool side);
     // Caught by a flash-bang; the roles give it meaning.
     virtual void onFlashbang(float duration) { (void)duration; }
+    // What the police ask of a walking witness; the NPC roles give them
+    // meaning. A crime seen at the point (culprit null for explosions), a
+    // person standing still for a while who notices nothing, and the culprit
+    // of a report still on its way to the police.
+    virtual void onSawCrime(int severity, cocos2d::Vec2 point, GameMob* culprit)
+    {
+        (void)severity;
+        (void)point;
+        (void)culprit;
+    }
+    virtual bool isStandingStill() const { return false; }
+    virtual const GameMob* pendingReportCulprit() const { return nullptr; }
 
     void takeDamage(int damageType, float damage, float heading);
     bool tryMove(bool checkSegment, cocos2d::Vec2 delta);

@@ -7,7 +7,7 @@
 #include "actors/GameMob.h"
 #include "actors/contracts/MissionManager.h"
 #include "actors/Player.h"
-#include "actors/PoliceManager.h"
+#include "actors/police/PoliceManager.h"
 #include "actors/PopulationSettings.h"
 #include "app/Achievements.h"
 #include "app/GameCamera.h"
@@ -273,6 +273,7 @@ void MobManager::forgetMobEverywhere(GameObject* object)
     // The holders that keep actors besides: crime-scene bodies, the cleaning
     // droids' list, the latest hunter.
     PoliceManager::getInstance()->forgetBody(object);
+    PoliceManager::getInstance()->forgetDroid(object);
     if (const CleaningUnit* droid = dynamic_cast<const CleaningUnit*>(object))
         population->forgetCleaner(droid);
     if (lastHunter == object)

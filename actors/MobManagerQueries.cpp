@@ -153,6 +153,9 @@ GameObject* MobManager::pickMobInRadius(bool bodiesOnly, const std::vector<int>*
             continue;
         if (bodiesOnly && (!mob->isDead() || population->isClaimedByCleaner(mob)))
             continue;
+        // A body on someone's shoulder, or one sinking in the water, is nobody's to clean.
+        if (bodiesOnly && (mob->carried || mob->corpseTimer != -1.0f))
+            continue;
         if (lists(excludedIds, citizenIdOf(mob)))
             continue;
         return mob;

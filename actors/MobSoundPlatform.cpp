@@ -13,20 +13,20 @@ MobSoundPlatform::MobSoundPlatform(const GameObject* owner) : followedPosition(&
 {
 }
 
-void MobSoundPlatform::playNext()
+int MobSoundPlatform::playNext()
 {
     SoundEngine* sound = SoundEngine::getInstance();
     if (!pendingSound.empty())
     {
-        sound->play(followedPosition, false, pendingSound, 1.0f);
+        const int handle = sound->play(followedPosition, false, pendingSound, 1.0f);
         pendingSound.clear();
-        return;
+        return handle;
     }
     if (soundNames.empty())
-        return;
+        return -1;
     const int32_t entry = drawEntry();
-    sound->play(followedPosition, false, soundNames[static_cast<size_t>(entry)], volume);
     lastPlayed = entry;
+    return sound->play(followedPosition, false, soundNames[static_cast<size_t>(entry)], volume);
 }
 
 int32_t MobSoundPlatform::drawEntry() const

@@ -16,8 +16,9 @@ public:
     MobSoundPlatform(const MobSoundPlatform&) = delete;
     MobSoundPlatform& operator=(const MobSoundPlatform&) = delete;
 
-    // Plays the pending line, or else one of the list.
-    void playNext();
+    // Plays the pending line, or else one of the list; the sound's handle, or
+    // -1 when nothing played (the owner may move the sound along with it).
+    int playNext();
 
     float volume = 1.0f;
     int32_t lastPlayed = -1;

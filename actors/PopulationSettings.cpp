@@ -22,6 +22,12 @@ bool PopulationSettings::isClaimedByCleaner(const GameObject* object) const
                        [object](const CleaningUnit* droid) { return droid->cleaningTarget == object; });
 }
 
+void PopulationSettings::addCleaner(CleaningUnit* droid)
+{
+    if (droid && std::find(cleaningDroids.begin(), cleaningDroids.end(), droid) == cleaningDroids.end())
+        cleaningDroids.push_back(droid);
+}
+
 void PopulationSettings::forgetCleaner(const CleaningUnit* droid)
 {
     cleaningDroids.erase(std::remove(cleaningDroids.begin(), cleaningDroids.end(), droid), cleaningDroids.end());

@@ -16,6 +16,8 @@ public:
     // Every cleaning droid whose target is the object lets go of it.
     void forgetCleanerTarget(const GameObject* object);
     bool isClaimedByCleaner(const GameObject* object) const;
+    // A cleaning droid joins the list (once, however often it is added).
+    void addCleaner(CleaningUnit* droid);
     // A cleaning droid leaves the game: the list forgets it.
     void forgetCleaner(const CleaningUnit* droid);
 

@@ -1,6 +1,7 @@
 #include "app/GameInterface.h"
 
 #include "actors/Player.h"
+#include "actors/police/RobotMakers.h"
 #include "app/Achievements.h"
 #include "app/ControllerInterface.h"
 #include "app/Game.h"
@@ -112,6 +113,7 @@ void GameInterface::init()
     MapEditor::getInstance();
 
     registerStates();
+    registerRobotMakers();
     gameLayer->addChild(ComicEngine::getInstance(), kComicZ);
     buildHud();
     registerHudPanels();

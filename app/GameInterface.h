@@ -50,6 +50,9 @@ public:
     bool isRunOver() const;
     void leaveRunToMenu();
     void addConsoleLine(const std::string& text);
+    // The police call a hunter onto the player: one comes from a spawn marker
+    // away from the player, never from off the map.
+    void dispatchHitman();
     void shakeScreen(int repeats, float stepSeconds);
     void showWeaponIcon();
     void saveMap();

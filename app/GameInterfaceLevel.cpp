@@ -6,6 +6,7 @@
 #include "actors/Player.h"
 #include "actors/contracts/Contract.h"
 #include "actors/contracts/MissionManager.h"
+#include "actors/police/PoliceManager.h"
 #include "app/Achievements.h"
 #include "app/Game.h"
 #include "app/GameCamera.h"
@@ -167,7 +168,7 @@ void GameInterface::loadLevel()
     MissionManager::getInstance()->resetRun();
     letPlayerGo(player);
     MobManager::getInstance()->clear();
-    // PoliceManager::reset is not offered yet.
+    PoliceManager::getInstance()->reset();
     WorldMap* map = WorldMap::getInstance();
     map->clear();
     // The train hung under the world node and went with the map.
@@ -288,7 +289,8 @@ void GameInterface::startRun()
     gangKills = 0;
     contractsDone = 0;
     MissionManager::getInstance()->resetRun();
-    // The police and the citizen spawner are reset once they offer it.
+    PoliceManager::getInstance()->reset();
+    // The citizen spawner is reset once it offers it.
 
     player = map->spawnPlayer(playerCharacter, spawn);
     MobManager::getInstance()->setPlayer(player);
@@ -485,6 +487,16 @@ void GameInterface::addConsoleLine(const std::string& text)
         return;
     if (console)
         console->queueLine(text);
+}
+
+void GameInterface::dispatchHitman()
+{
+    const Vec2 spawn = WorldMap::getInstance()->randomSpawnPosition(true, -1);
+    // Without a spawn marker away from the player there is nowhere to come from.
+    if (spawn == WorldMap::None)
+        return;
+    if (MobManager::getInstance()->spawnMob(MobHunter, nullptr, spawn))
+        addConsoleLine("`7A `!hitman`7 has been dispatched by a shadow authority.");
 }
 
 void GameInterface::shakeScreen(int repeats, float stepSeconds)

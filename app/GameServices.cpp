@@ -3,7 +3,7 @@
 #include "actors/contracts/MissionManager.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
-#include "actors/PoliceManager.h"
+#include "actors/police/PoliceManager.h"
 #include "actors/PopulationSettings.h"
 #include "app/ControllerInterface.h"
 #include "app/GameCamera.h"

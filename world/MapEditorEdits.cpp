@@ -3,6 +3,7 @@
 #include "world/MapEditor.h"
 
 #include "actors/GameObject.h"
+#include "actors/police/PoliceManager.h"
 #include "app/GameState.h"
 #include "world/GameData.h"
 #include "world/MapMarker.h"
@@ -78,8 +79,8 @@ void MapEditor::deleteMarker(MapMarker* marker)
     eraseAll(map->spawnMarkers, marker);
     eraseAll(map->contactMarkers, marker);
     eraseAll(map->playerSpawnMarkers, marker);
-    // The police checkpoints follow the Checkpoint markers once
-    // PoliceManager::buildCheckpoints is offered.
+    // The police checkpoints follow the Checkpoint markers.
+    PoliceManager::getInstance()->buildCheckpoints();
     delete marker;
 }
 

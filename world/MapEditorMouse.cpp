@@ -5,6 +5,7 @@
 #include "world/MapEditor.h"
 
 #include "actors/GameObject.h"
+#include "actors/police/PoliceManager.h"
 #include "app/GameInterface.h"
 #include "world/GameData.h"
 #include "world/MapMarker.h"
@@ -173,8 +174,8 @@ void MapEditor::placeMarkerAt(Vec2 point)
     else if (markerKind == MapMarkerKind::PlayerSpawn)
         map->playerSpawnMarkers.push_back(marker);
     marker->createSprite();
-    // The police checkpoints follow the Checkpoint markers once
-    // PoliceManager::buildCheckpoints is offered.
+    // The police checkpoints follow the Checkpoint markers.
+    PoliceManager::getInstance()->buildCheckpoints();
     map->allMarkers.push_back(marker);
 }
 

@@ -2,6 +2,7 @@
 // explosions and the small object and marker look-ups.
 #include "world/WorldMap.h"
 #include "actors/GameObject.h"
+#include "actors/police/PoliceManager.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "actors/Projectile.h"
@@ -56,7 +57,7 @@ void WorldMap::registerObject(GameObject* object)
     {
         object->sightRange = 256.0f;
         object->viewAngle = 90.0f;
-        // PoliceManager's list of security cameras is not built yet.
+        PoliceManager::getInstance()->addCamera(object);
     }
     if (def && def->islure)
         lures.push_back(object);
@@ -182,7 +183,6 @@ void WorldMap::destroyProjectile(GameObject* projectile)
 
 void WorldMap::empBlast(cocos2d::Vec2 point)
 {
-    (void)point;
     GameInterface::getInstance()->shakeScreen(2, 0.025f);
     if (cocos2d::LayerColor* flash = WeatherEngine::getInstance()->flashLayer)
     {
@@ -190,9 +190,10 @@ void WorldMap::empBlast(cocos2d::Vec2 point)
         flash->runAction(cocos2d::Sequence::create(cocos2d::FadeTo::create(0.01f, 64), cocos2d::DelayTime::create(0.75f),
                                                    cocos2d::FadeTo::create(0.02f, 0), nullptr));
     }
-    // PoliceManager::empBlast is not built yet.
+    PoliceManager* police = PoliceManager::getInstance();
+    police->empBlast(point);
     SoundEngine::getInstance()->play(nullptr, false, "emp_blast.wav", 1.0f);
-    // PoliceManager::updateChaseState is not built yet.
+    police->updateChaseState();
     GameHUD::getInstance()->refresh(true);
 }
 
@@ -220,8 +221,9 @@ void WorldMap::explodeAt(GameObject* object)
             GameInterface::getInstance()->shakeScreen(2, 0.025f);
             SoundEngine::getInstance()->play(nullptr, false, "explosion.wav", 1.0f);
         }
-        // PoliceManager::witnessCrimeAt is not built yet.
     }
+    // Flash-bangs and explosions alike: a crime with no known culprit.
+    PoliceManager::getInstance()->witnessCrimeAt(false, false, 1.0f, p);
     // A spent charge on the map goes with the end-of-frame deletion; one the
     // map never held is its holder's to free.
     if (!holdsObject(object))

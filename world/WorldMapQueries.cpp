@@ -3,6 +3,7 @@
 #include "world/WorldMap.h"
 #include "actors/GameMob.h"
 #include "actors/GameObject.h"
+#include "actors/police/PoliceManager.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "actors/PopulationSettings.h"
@@ -170,6 +171,13 @@ void WorldMap::removeObject(GameObject* object, bool silent)
     PopulationSettings::getInstance()->forgetCleanerTarget(object);
     MobManager::getInstance()->forgetObject(object);
     MissionManager::getInstance()->forgetObject(object);
+    // The player leaves the game this way: no scan, scene or camera keeps it.
+    if (object->isMob())
+    {
+        PoliceManager* police = PoliceManager::getInstance();
+        police->forgetDroidTarget(static_cast<GameMob*>(object));
+        police->clearSuspect(static_cast<GameMob*>(object), false);
+    }
     clearReferencesTo(object);
     removeObjectNodes(object);
     if (def && def->islure)
@@ -184,7 +192,8 @@ void WorldMap::removeObject(GameObject* object, bool silent)
             removeFromBucket(bucketOfCell(object->cell), object);
             object->inBucket = false;
         }
-        // PoliceManager's camera list: not built yet.
+        if (def->camera)
+            PoliceManager::getInstance()->removeCamera(object);
     }
     else
     {

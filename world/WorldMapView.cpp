@@ -6,6 +6,7 @@
 #include "2d/SpriteFrame.h"
 #include "3d/Sprite3D.h"
 #include "actors/GameObject.h"
+#include "actors/police/PoliceManager.h"
 #include "app/Geometry.h"
 #include "app/SoundEngine.h"
 #include "app/SpriteHelpers.h"
@@ -131,7 +132,8 @@ void WorldMap::buildTiles(float x0, float y0, float w, float h)
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [z, node] : nodes)
         worldNode->addChild(node, z);
-    // The police checkpoints follow the Checkpoint markers: PoliceManager::buildCheckpoints is not built yet.
+    // The police checkpoints follow the Checkpoint markers.
+    PoliceManager::getInstance()->buildCheckpoints();
 }
 
 cocos2d::Sprite* WorldMap::makeTileSprite(MapTile* tile, const TileDef* def)

@@ -125,6 +125,8 @@ const std::vector<ObjectEntry>& objectEntries()
         std::vector<ObjectEntry> v;
         // Weapons and tools the player and the gangs carry.
         v.push_back(item(67, "Blaster", "Blaster", {"weapon=1"}));
+        // The police droid's gun: it only ever sits in a droid's inventory.
+        v.push_back(item(68, "Droid Blaster", "Blaster", {"weapon=12"}));
         v.push_back(item(69, "X-8 Shotgun", "Shotgun", {"weapon=5", "contraband", "fine=200"}));
         v.push_back(item(70, "RASC Rifle", "Rifle", {"weapon=6", "contraband", "fine=250"}));
         v.push_back(item(73, "Pistol", "Pistol", {"weapon=2"}));

@@ -1,8 +1,9 @@
 #include "ui/hud/HudSource.h"
+#include "actors/police/PoliceManager.h"
 
-// The actors, the police and the contracts have not handed the HUD their
-// readings yet: each of these answers "not known", which keeps its part of
-// the HUD empty. Each body is where its owner's reading goes.
+// The readings the actors and the contracts have not handed the HUD yet
+// answer "not known", which keeps their part of the HUD empty. Each body is
+// where its owner's reading goes.
 
 HudSource::~HudSource() = default;
 
@@ -29,7 +30,15 @@ std::optional<ItemReading> HudSource::takeItemChange()
 
 std::optional<PoliceReading> HudSource::police() const
 {
-    return std::nullopt; // PoliceManager
+    const PoliceManager* police = PoliceManager::getInstance();
+    PoliceReading reading;
+    reading.droids = static_cast<int>(police->getDroids().size());
+    reading.pursuing = police->countPursuingDroids();
+    reading.pursued = police->isPursued();
+    reading.playerInSight = police->isPlayerInSight();
+    reading.scanProgress = police->playerScanProgress;
+    reading.level = police->policeLevel;
+    return reading;
 }
 
 std::optional<ContractReading> HudSource::contract() const

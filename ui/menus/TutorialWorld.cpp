@@ -1,6 +1,7 @@
 #include "ui/menus/TutorialWorld.h"
 
 #include "actors/Player.h"
+#include "actors/police/PoliceManager.h"
 #include "app/GameInterface.h"
 #include "world/GameData.h"
 
@@ -35,8 +36,7 @@ bool TutorialWorld::targetDescribed()
 
 bool TutorialWorld::policePursuing()
 {
-    // The police manager's pursuit is not in the game yet.
-    return false;
+    return PoliceManager::getInstance()->isPursued();
 }
 
 bool TutorialWorld::richNearContact()
