@@ -76,8 +76,11 @@ public:
     void showGlitchLogo();
     void showNormalLogo();
     void introLightning();
-    // Cursor and mouse.
+    // Cursor and mouse (GameInterfaceAim.cpp).
     void refreshCursor();
+    // Turns the player to the cursor and gives the cursor its look, size and
+    // opacity for the weapon's reach.
+    void updateCursorState();
     // The player's aim inaccuracy from the cursor's distance beyond the
     // weapon's range; -1 when the player holds no weapon (GameInterfaceAim.cpp).
     float aimFalloff() const;
@@ -94,6 +97,15 @@ public:
     void onEditorMouse(float x, float y);
     // A random point within 1.2 view sizes around the camera (rain, ambience).
     cocos2d::Vec2 randomPointAroundView() const;
+    // The play commands of the keys and the pad (GameInterfaceCommands.cpp).
+    void toggleWeapon();
+    void selectWeapon(int definitionId);
+    void toggleSecondary();
+    void useSecondary();
+    void fireEMP();
+    void dropWeapon();
+    void reloadWeapon();
+    void dispatchHitman();
     // Player interactions.
     // Pays the player: credits, the run's earnings and the money statistic.
     void addMoney(int amount);
@@ -123,6 +135,8 @@ public:
     bool popupShowing = false;
     std::vector<Message> messages;
     bool aiming = false;
+    // The cursor lies beyond the raised weapon's projectile reach.
+    bool cursorOutOfReach = false;
     cocos2d::Size visibleSize;
     std::array<cocos2d::Node*, 3> tutorialNodes{};
     cocos2d::Sprite* weaponIcon = nullptr;
@@ -173,6 +187,7 @@ private:
     friend class Singleton<GameInterface>;
     GameInterface();
 
+    void showWeaponChange(bool resetTracker);
     bool simulationRuns() const;
     void runSimulation(float dt);
     void advanceDealerHint(float dt);

@@ -2,11 +2,13 @@
 // restarting and ending a run, the unlocks a run wins, and the small services
 // the world and the editor call (console line, screen shake, weapon picture,
 // saving the map).
+#include "actors/Inventory.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "actors/contracts/Contract.h"
 #include "actors/contracts/MissionManager.h"
 #include "app/Achievements.h"
+#include "app/ControllerInterface.h"
 #include "app/Game.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
@@ -53,6 +55,10 @@ constexpr int kLogoZ = 2100;
 constexpr float kRestartSeconds = 1.6f;
 constexpr float kLogoTopMargin = 32.0f;
 constexpr int kShakeActionTag = 0x5AE;
+// The picture of a weapon taken up fades in over the player and out again.
+constexpr int kWeaponIconZ = 1200;
+constexpr float kIconFadeSeconds = 0.6f;
+constexpr float kIconHoldSeconds = 1.0f;
 
 // The citizen count of the zone now loaded; the map is saved with it.
 int zoneCitizenCount = LevelSettings().citizenCount;
@@ -115,8 +121,20 @@ constexpr int kLastZone = 2;
 constexpr int kToughDifficulty = 1;
 constexpr int kImpossibleDifficulty = 2;
 
+// A hoarder leaves the zone with one of each of these in the pockets.
+constexpr std::array<int, 10> kFullSet{{69, 70, 87, 367, 368, 369, 154, 88, 320, 321}};
+constexpr int32_t kFullSetAchievement = 129;
+
+bool carriesFullSet(const Inventory& inventory)
+{
+    for (int item : kFullSet)
+        if (inventory.countOf(item) < 1)
+            return false;
+    return true;
+}
+
 // What leaving a zone wins besides the run's unlocks.
-void grantZoneAchievements(int difficulty)
+void grantZoneAchievements(int difficulty, const Player* player)
 {
     Achievements* achievements = Achievements::getInstance();
     if (GameData::getInstance()->currentZone == kLastZone)
@@ -133,7 +151,8 @@ void grantZoneAchievements(int difficulty)
         if (!record || record->run == 0)
             achievements->setAchievement(achievement);
     }
-    // Achievement 129 (a full set of items carried) waits for the player's inventory.
+    if (player && carriesFullSet(*player->inventory))
+        achievements->setAchievement(kFullSetAchievement);
 }
 
 // The open interaction window (vending machine, dealer, inventory) goes, and
@@ -302,9 +321,16 @@ void GameInterface::startRun()
 
     player = map->spawnPlayer(playerCharacter, spawn);
     MobManager::getInstance()->setPlayer(player);
-    // The player reads the controller's movement once the Player offers its inputs.
     if (player)
+    {
+        if (controller)
+        {
+            player->horizontalInput = &controller->moveHorizontal;
+            player->verticalInput = &controller->moveVertical;
+            player->runInput = &controller->running;
+        }
         GameCamera::getInstance()->setTarget(player);
+    }
 
     windowMode = 0;
     refreshCursor();
@@ -429,7 +455,7 @@ void GameInterface::grantRunUnlocks()
 void GameInterface::completeZone()
 {
     grantRunUnlocks();
-    grantZoneAchievements(difficulty);
+    grantZoneAchievements(difficulty, player);
     runOver = true;
     removeOverlayNode();
     forgetInteractWindow(interactWindow, windowMode);
@@ -517,7 +543,22 @@ void GameInterface::showWeaponIcon()
         weaponIcon->removeFromParent();
         weaponIcon = nullptr;
     }
-    // The held item's picture waits for the Player's held weapon.
+    const GameObject* held = player ? player->currentWeapon : nullptr;
+    if (!held || !gameLayer)
+        return;
+    weaponIcon = createSprite(held->getFileName());
+    if (!weaponIcon)
+        return;
+    // Above the player while it faces up the screen, below it otherwise.
+    const float facing = player->heading;
+    const bool facingUp = facing >= 270.0f || facing <= 90.0f;
+    weaponIcon->setAnchorPoint(facingUp ? Vec2(0.5f, 1.4f) : Vec2(0.5f, -0.4f));
+    weaponIcon->setPosition(player->getScreenPosition());
+    weaponIcon->setOpacity(0);
+    gameLayer->addChild(weaponIcon, kWeaponIconZ);
+    weaponIcon->runAction(Sequence::create(EaseSineOut::create(FadeIn::create(kIconFadeSeconds)),
+                                           DelayTime::create(kIconHoldSeconds),
+                                           EaseSineIn::create(FadeOut::create(kIconFadeSeconds)), nullptr));
 }
 
 void GameInterface::saveMap()
