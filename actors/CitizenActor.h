@@ -1,6 +1,7 @@
 #pragma once
 #include "cocos2d.h"
 
+class CitizenRecord;
 class GameMob;
 class GameObject;
 
@@ -18,6 +19,10 @@ public:
     virtual bool knowsCitizen(int id) const = 0;
     // The body is claimed by a cleaning droid.
     virtual bool isClaimedByCleaner() const = 0;
+    // Who the citizen is (the murder list copies it) and whether it was the
+    // target of a contract the player accepted.
+    virtual const CitizenRecord* citizenRecord() const = 0;
+    virtual bool isContractTarget() const = 0;
 
     // A bodyguard's principal (null for every other role) and its mode (0 guard, 1 combat).
     virtual GameMob* principal() const = 0;

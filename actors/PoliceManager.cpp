@@ -1,7 +1,8 @@
 #include "actors/PoliceManager.h"
 
 // Crime scenes, droids and their scans come with the police's own work; until
-// then no droid and no scene holds an actor, so there is nothing to forget.
+// then no droid and no scene holds an actor, so there is nothing to forget or
+// reset, no alert to recompute, and nobody is wanted.
 void PoliceManager::update(float dt)
 {
     (void)dt;
@@ -26,4 +27,18 @@ void PoliceManager::releaseEscort(const GameMob* npc)
 void PoliceManager::forgetBody(const GameObject* body)
 {
     (void)body;
+}
+
+void PoliceManager::reset()
+{
+}
+
+void PoliceManager::updateChaseState()
+{
+}
+
+bool PoliceManager::isWanted(const GameMob* mob) const
+{
+    (void)mob;
+    return false;
 }

@@ -55,9 +55,6 @@ constexpr int kCreditsZ = 2600;
 constexpr int kMainHudElement = 1;
 constexpr int kCopHudElement = 2;
 
-// Money earned, counted over the player's history.
-constexpr int32_t kMoneyEarnedStat = 1006;
-
 constexpr int kConsoleWidth = 256;
 constexpr float kConsoleMargin = 4.0f;
 
@@ -326,16 +323,6 @@ void GameInterface::removeOverlayNode()
     promptNode->removeFromParentAndCleanup(true);
     promptNode->release();
     promptNode = nullptr;
-}
-
-void GameInterface::addMoney(int amount)
-{
-    if (!player)
-        return;
-    player->credits += amount;
-    creditsEarned += amount;
-    StatEngine::getInstance()->addStat(kMoneyEarnedStat, amount);
-    GameHUD::getInstance()->refresh(true);
 }
 
 void GameInterface::spawnTrain()

@@ -12,6 +12,7 @@
 class CharSelectScreen;
 class ControllerInterface;
 class Game;
+class GameObject;
 class GameServices;
 class Player;
 class Train;
@@ -107,8 +108,29 @@ public:
     void reloadWeapon();
     void dispatchHitman();
     // Player interactions.
+    // The use key: a carried body is stashed or dropped; otherwise the
+    // contact, or the object within reach, is used (GameInterfaceInteract.cpp).
+    void interact();
+    // Scrambles the police's identification of the player for 400 credits,
+    // while the police want the player.
+    void hackPoliceTerminal();
+    // Bodies (GameInterfaceBodies.cpp). Drops the carried body; into water
+    // when the spot ahead is water.
+    void dropBodyInWater();
+    void stashBody(GameObject* container);
+    // What disposing of the carried body pays: the contract target's
+    // hidden-body contract completes, or 50 credits for a target disposed of
+    // unwanted. True when the 50 were paid.
+    bool awardBodyBonus();
+    void pickUpBody(GameObject* body);
+    // Money (GameInterfaceMoney.cpp).
     // Pays the player: credits, the run's earnings and the money statistic.
     void addMoney(int amount);
+    // A fine: the credits go (below 0 if need be) and the contraband with them.
+    void spendMoney(int amount);
+    // The run's prices, police and armed citizens by zone and difficulty
+    // (GameInterfaceRunTuning.cpp).
+    void applyLevelTuning();
     void spawnTrain();
     void checkRunEnd();
     // Ranks the run's score and shows the high-score table (GameInterfaceRunEnd.cpp).

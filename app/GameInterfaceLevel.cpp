@@ -5,6 +5,8 @@
 #include "actors/Inventory.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
+#include "actors/PoliceManager.h"
+#include "actors/PopulationSettings.h"
 #include "actors/contracts/Contract.h"
 #include "actors/contracts/MissionManager.h"
 #include "app/Achievements.h"
@@ -196,7 +198,7 @@ void GameInterface::loadLevel()
     MissionManager::getInstance()->resetRun();
     letPlayerGo(player);
     MobManager::getInstance()->clear();
-    // PoliceManager::reset is not offered yet.
+    PoliceManager::getInstance()->reset();
     WorldMap* map = WorldMap::getInstance();
     map->clear();
     // The train hung under the world node and went with the map.
@@ -283,7 +285,7 @@ void GameInterface::startRun()
         console->clear();
     GameHUD::getInstance()->clear();
     HoverInfo::getInstance()->reset();
-    // The zone and difficulty tuning wait for their owners.
+    applyLevelTuning();
     StatEngine::getInstance()->resetRunCounters();
     if (flashOverlay)
     {
@@ -317,7 +319,12 @@ void GameInterface::startRun()
     gangKills = 0;
     contractsDone = 0;
     MissionManager::getInstance()->resetRun();
-    // The police and the citizen spawner are reset once they offer it.
+    // The city that lived behind the menu, or the last run's, goes with every
+    // actor in it: the spawner fills the new run's city from nothing, so no
+    // citizen or robot is left walking uncounted beside the new ones.
+    MobManager::getInstance()->clear();
+    PoliceManager::getInstance()->reset();
+    PopulationSettings::getInstance()->resetRun();
 
     player = map->spawnPlayer(playerCharacter, spawn);
     MobManager::getInstance()->setPlayer(player);
