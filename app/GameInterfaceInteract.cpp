@@ -46,13 +46,14 @@ void completeStealContract(const GameObject* item, int& contractsDone)
     missions->completeContract();
 }
 
-// "$25c", and now and then something personal of the owner's with it.
+// "$25c", and now and then something personal of the owner's with it; an
+// empty wallet has nothing to tell.
 std::string walletText(int amount)
 {
+    const std::string item = randomBodyItem();
     if (amount <= 0)
         return std::string();
     std::string text = formatString("`$%d`7c", amount);
-    const std::string item = randomBodyItem();
     if (!item.empty())
         text += " and " + item;
     return text;

@@ -2,6 +2,7 @@
 
 #include "actors/Inventory.h"
 #include "app/SoundEngine.h"
+#include "ui/hud/UICopHUD.h"
 
 USING_NS_CC;
 
@@ -108,6 +109,35 @@ TEST_F(InteractionMoneyTest, FinesAreTakenOnlyFromAPlayerAndTakeTheContrabandWit
     EXPECT_EQ(player->currentWeapon, nullptr);
     EXPECT_EQ(player->inventory->ammoId, -1);
     EXPECT_EQ(player->credits, -160);
+}
+
+TEST_F(InteractionMoneyTest, APoliceTerminalScramblesTheIdentificationOfAWantedPlayerFor400Credits)
+{
+    placeThing(player->getPosition() + Vec2(8, 0), [](ObjectDef& def) { def.hackbox = true; });
+    UICopHUD* badge = UICopHUD::create();
+    badge->retain();
+    game->copHUD = badge;
+    player->credits = 500;
+
+    // Nobody is after the player: the terminal does nothing.
+    game->interact();
+    EXPECT_EQ(player->credits, 500);
+    EXPECT_TRUE(game->messages.empty());
+
+    badge->alert = true;
+    player->credits = 399;
+    game->interact();
+    EXPECT_EQ(player->credits, 399) << "the scramble costs 400";
+    EXPECT_TRUE(game->messages.empty());
+
+    player->credits = 400;
+    game->interact();
+    EXPECT_EQ(player->credits, 0);
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{"`9Police`7 ID system scrambled."});
+    EXPECT_EQ(game->creditsEarned, 0) << "what is spent is not earned back";
+
+    game->copHUD = nullptr;
+    badge->release();
 }
 
 }

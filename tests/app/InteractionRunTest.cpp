@@ -132,4 +132,29 @@ TEST_F(InteractionRunTest, TheRunEndsWithItsSummaryOnceTheDeathMessageIsGone)
     EXPECT_EQ(HighScores::getInstance()->summaryNode, nullptr);
 }
 
+TEST_F(InteractionRunTest, TheExitLetsThePlayerLeaveTheZoneOnlyWithTravelPapers)
+{
+    loadZone(0);
+    driver->startRun();
+    ASSERT_NE(driver->player, nullptr);
+    ObjectDef exitDef;
+    exitDef.exit = true;
+    exitDef.size = Vec2(8, 8);
+    auto* exit = new GameObject(&exitDef, false, GameObject::PlainObject);
+    exit->setPosition(driver->player->getPosition() + Vec2(4, 0));
+    WorldMap::getInstance()->registerObject(exit);
+
+    driver->interact();
+    EXPECT_FALSE(driver->runOver) << "no way out without the papers";
+    EXPECT_NE(driver->player, nullptr);
+
+    driver->papersBought = true;
+    driver->interact();
+    EXPECT_TRUE(driver->runOver);
+    EXPECT_TRUE(driver->zoneCompleted);
+    EXPECT_EQ(driver->player, nullptr);
+    WorldMap::getInstance()->removeObject(exit, true);
+    delete exit;
+}
+
 }
