@@ -121,7 +121,7 @@ void ControllerRoutes::runCommand(Command command, int argument)
         game->fireEMP();
         break;
     case Command::Interact:
-        // The use key waits for GameInterface::interact.
+        game->interact();
         break;
     case Command::DropWeapon:
         game->dropWeapon();

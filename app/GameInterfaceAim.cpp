@@ -178,7 +178,8 @@ void GameInterface::onMouseAction(int button, Vec2 position)
         player->lowerWeapon();
     else if (weapon && !weapon->hideable)
     {
-        // Putting a carried body down first waits for GameInterface::dropBodyInWater.
+        if (player->carriedBody)
+            dropBodyInWater();
         player->raiseWeapon();
     }
     GameHUD::getInstance()->refresh(false);
