@@ -321,7 +321,9 @@ void GameInterface::startRun()
     MissionManager::getInstance()->resetRun();
     // The city that lived behind the menu, or the last run's, goes with every
     // actor in it: the spawner fills the new run's city from nothing, so no
-    // citizen or robot is left walking uncounted beside the new ones.
+    // citizen or robot is left walking uncounted beside the new ones. Nobody
+    // is left from another mode either: in Dead Trench Walking the citizens
+    // are made hostile as they are spawned.
     MobManager::getInstance()->clear();
     PoliceManager::getInstance()->reset();
     PopulationSettings::getInstance()->resetRun();
@@ -347,7 +349,6 @@ void GameInterface::startRun()
     tutorials->reset();
     GameHUD::getInstance()->refresh(true);
     setState(GameState::Playing);
-    // Dead Trench Walking's hostile citizens wait for the mob manager's actor list.
 }
 
 void GameInterface::restart()
