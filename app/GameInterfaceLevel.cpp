@@ -549,6 +549,7 @@ void GameInterface::showWeaponIcon()
     {
         weaponIcon->stopAllActions();
         weaponIcon->removeFromParent();
+        weaponIcon->release();
         weaponIcon = nullptr;
     }
     const GameObject* held = player ? player->currentWeapon : nullptr;
@@ -557,6 +558,8 @@ void GameInterface::showWeaponIcon()
     weaponIcon = createSprite(held->getFileName());
     if (!weaponIcon)
         return;
+    // Held as well as parented, like the cursor: the driver outlives any one game layer.
+    weaponIcon->retain();
     // Above the player while it faces up the screen, below it otherwise.
     const float facing = player->heading;
     const bool facingUp = facing >= 270.0f || facing <= 90.0f;

@@ -50,6 +50,12 @@ protected:
             driver->cursorSprite = nullptr;
         }
         driver->cursorFile.clear();
+        if (driver->weaponIcon)
+        {
+            driver->weaponIcon->removeFromParent();
+            driver->weaponIcon->release();
+            driver->weaponIcon = nullptr;
+        }
         driver->scanCountdown = -1.0f;
         driver->state = GameState::Menu;
         driver->gameLayer = nullptr;
