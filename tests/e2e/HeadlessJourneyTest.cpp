@@ -181,6 +181,7 @@ void walk(JourneyReport& report, const std::string& saves)
     report.check(controller->moveHorizontal == ControllerInterface::kMoveRight &&
                      controller->moveVertical == ControllerInterface::kMoveUp && controller->running,
                  "D and W held do not ask for a run to the right and up");
+    report.check(driver->player->sidewaysKey, "D held does not tell the player a sideways key is down");
     // A tutorial that pops up on the way is read and closed, as a player would.
     play.play(kPlayFrames);
     const Vec2 end = driver->player ? driver->player->getPosition() : start;
@@ -189,12 +190,20 @@ void walk(JourneyReport& report, const std::string& saves)
     game.step(1);
     report.check(controller->moveHorizontal == 0.0f && controller->moveVertical == 0.0f,
                  "the movement request did not stop with the keys");
+    report.check(driver->player && !driver->player->sidewaysKey, "the sideways key stayed down after D went up");
     report.note("player walked from " + PlayerJourney::describe(start) + " to " + PlayerJourney::describe(end));
     report.check(end.x - start.x > kWalkedPixels && end.y - start.y > kWalkedPixels,
                  "the player did not walk right and up with D and W held for " + std::to_string(kPlayFrames) +
                      " frames: from " + PlayerJourney::describe(start) + " to " + PlayerJourney::describe(end));
     report.check(WorldMap::getInstance()->cameraPoint.distance(end) < 1.0f,
                  "the view did not follow the walking player");
+    // V lights a cigarette, which the next step puts out.
+    game.tap(KeyCode::KEY_V);
+    report.check(driver->player && driver->player->isSmoking(), "V did not start a smoke");
+    game.press(KeyCode::KEY_S);
+    game.step(2);
+    game.release(KeyCode::KEY_S);
+    report.check(driver->player && !driver->player->isSmoking(), "walking did not put the smoke out");
 }
 
 void reachTheMenu(JourneyReport& report, const std::string& saves)
