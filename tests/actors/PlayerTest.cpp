@@ -148,8 +148,10 @@ TEST_F(PlayerTest, ADroppedLureWaitsOnTheGroundAndActivatingItKeepsItThere)
     player->inventory->addItem(RemoteExplosive);
     player->selectNextSecondary();
     player->dropItem();
-    ASSERT_NE(player->droppedItem, nullptr);
-    map->removeObject(player->droppedItem, true);
+    GameObject* explosive = player->droppedItem;
+    ASSERT_NE(explosive, nullptr);
+    map->removeObject(explosive, true);
+    map->queueForDeletion(explosive);
     EXPECT_EQ(player->droppedItem, nullptr);
     EXPECT_FALSE(player->activateLure());
 }
