@@ -19,10 +19,10 @@ public:
     virtual bool knowsCitizen(int id) const = 0;
     // The body is claimed by a cleaning droid.
     virtual bool isClaimedByCleaner() const = 0;
-    // The citizen record itself and whether this is the accepted contract's
-    // target: the murder list copies both when the body is cleaned away.
-    virtual const CitizenRecord* citizenRecord() const { return nullptr; }
-    virtual bool isContractTarget() const { return false; }
+    // Who the citizen is (the murder list copies it) and whether it was the
+    // target of a contract the player accepted.
+    virtual const CitizenRecord* citizenRecord() const = 0;
+    virtual bool isContractTarget() const = 0;
 
     // A bodyguard's principal (null for every other role) and its mode (0 guard, 1 combat).
     virtual GameMob* principal() const = 0;

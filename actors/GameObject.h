@@ -102,6 +102,10 @@ public:
     int32_t mapTag = 0;
     int32_t buildingId = -1;
     bool filled = false;
+    // A wallet's money, and the citizen id of whoever dropped a wallet or a
+    // contract's package (-1 none).
+    int32_t value = 0;
+    int32_t ownerId = -1;
     // Whether the object stands in one of the map's buckets (solid plain objects only).
     bool inBucket = false;
     // The display nodes. Those that GameObject::createSprites builds are held

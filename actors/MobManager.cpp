@@ -305,6 +305,8 @@ void MobManager::forgetObject(const GameObject* object)
             player->watchedObject = nullptr;
         if (player->carriedBody == object)
             player->carriedBody = nullptr;
+        if (player->droppedItem == object)
+            player->droppedItem = nullptr;
     }
     releaseCleanerTarget(object);
 }

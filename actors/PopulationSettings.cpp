@@ -7,6 +7,14 @@ void PopulationSettings::update()
 {
 }
 
+void PopulationSettings::resetRun()
+{
+    spawnedCitizens = 0;
+    blimps = 0;
+    flyers = 0;
+    cleaningDroids.clear();
+}
+
 void PopulationSettings::forgetCleanerTarget(const GameObject* object)
 {
     for (CleaningUnit* droid : cleaningDroids)

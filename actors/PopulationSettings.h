@@ -13,6 +13,8 @@ class PopulationSettings : public Singleton<PopulationSettings>
 public:
     // The spawner's per-frame step.
     void update();
+    // A run starts in an emptied city: nothing is counted any more.
+    void resetRun();
     // Every cleaning droid whose target is the object lets go of it.
     void forgetCleanerTarget(const GameObject* object);
     bool isClaimedByCleaner(const GameObject* object) const;

@@ -143,8 +143,8 @@ void ControllerInterface::updateMovement()
         moveHorizontal = 0.0f;
         sideways = false;
     }
-    // The player's sideways-key flag waits for the Player's field.
-    (void)sideways;
+    if (Player* player = owner->player)
+        player->sidewaysKey = sideways;
 
     if (isKeyDown(Key::W) || isKeyDown(Key::Up))
         moveVertical = kMoveUp;

@@ -67,6 +67,8 @@ public:
     int padAxisCount = 0;
     std::array<unsigned char, GamePadState::kMaxButtons> padButtonState{};
     int padButtonCount = 0;
+    // Where the pad's right stick aims, written by the player's update.
+    cocos2d::Vec2 padCursor;
 
     std::function<void(int button, cocos2d::Vec2 position)> onMouseDownCallback;
     std::function<void(int button, cocos2d::Vec2 position)> onMouseUpCallback;

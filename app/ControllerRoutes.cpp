@@ -1,5 +1,6 @@
 #include "app/ControllerRoutes.h"
 
+#include "actors/Player.h"
 #include "app/GameInterface.h"
 #include "app/HighScores.h"
 #include "ui/CharSelectScreen.h"
@@ -108,9 +109,36 @@ void ControllerRoutes::shopKey(int key)
 
 void ControllerRoutes::runCommand(Command command, int argument)
 {
-    // The play commands (GameInterface::toggleWeapon, selectWeapon, fireEMP,
-    // interact, dropWeapon, toggleSecondary, reloadWeapon, useSecondary and the
-    // player's startSmoking) are not offered yet.
-    (void)command;
-    (void)argument;
+    GameInterface* game = GameInterface::getInstance();
+    switch (command)
+    {
+    case Command::ToggleWeapon:
+        game->toggleWeapon();
+        break;
+    case Command::SelectWeapon:
+        game->selectWeapon(argument);
+        break;
+    case Command::FireEmp:
+        game->fireEMP();
+        break;
+    case Command::Interact:
+        game->interact();
+        break;
+    case Command::DropWeapon:
+        game->dropWeapon();
+        break;
+    case Command::ToggleSecondary:
+        game->toggleSecondary();
+        break;
+    case Command::ReloadWeapon:
+        game->reloadWeapon();
+        break;
+    case Command::StartSmoking:
+        if (game->player)
+            game->player->startSmoking();
+        break;
+    case Command::UseSecondary:
+        game->useSecondary();
+        break;
+    }
 }

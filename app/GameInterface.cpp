@@ -25,8 +25,6 @@
 #include "world/MapEditor.h"
 #include "world/Train.h"
 #include "world/WorldMap.h"
-#include "app/GameCamera.h"
-#include "app/SpriteHelpers.h"
 #include "ui/UIText.h"
 
 #include <algorithm>
@@ -49,7 +47,6 @@ constexpr int kWeatherDarkZ = 900;
 constexpr int kWeatherFlashZ = 901;
 constexpr int kHudZ = 1200;
 constexpr int kHudOverlayZ = 1201;
-constexpr int kCursorZ = 1700;
 constexpr int kDimLayerZ = 1850;
 constexpr int kComicZ = 1875;
 constexpr int kFlashOverlayZ = 2000;
@@ -58,9 +55,6 @@ constexpr int kCreditsZ = 2600;
 // Interface elements of the two HUD panels.
 constexpr int kMainHudElement = 1;
 constexpr int kCopHudElement = 2;
-
-// Money earned, counted over the player's history.
-constexpr int32_t kMoneyEarnedStat = 1006;
 
 constexpr int kConsoleWidth = 256;
 constexpr float kConsoleMargin = 4.0f;
@@ -315,38 +309,6 @@ bool GameInterface::runEndDue() const
     return playerDown || runOver;
 }
 
-void GameInterface::refreshCursor()
-{
-    // Aiming and the out-of-reach cursor follow the player's weapon platform.
-    aiming = player && player->health > 0 && player->weaponRaised;
-    if (aiming)
-        setCursorSprite("Cursor_Target.png", Vec2(0.5f, 0.5f));
-    else
-        setCursorSprite("Cursor_Normal.png", Vec2(0.0f, 1.0f));
-}
-
-void GameInterface::setCursorSprite(const std::string& fileName, const Vec2& anchor)
-{
-    if (fileName == cursorFile || !gameLayer)
-        return;
-    cursorFile = fileName;
-    if (cursorSprite)
-    {
-        cursorSprite->removeFromParent();
-        cursorSprite->release();
-        cursorSprite = nullptr;
-    }
-    cursorSprite = createSprite(fileName);
-    if (!cursorSprite)
-        return;
-    // Held as well as parented: the driver outlives any one game layer.
-    cursorSprite->retain();
-    cursorSprite->setAnchorPoint(anchor);
-    if (controller)
-        cursorSprite->setPosition(controller->getMousePosition());
-    gameLayer->addChild(cursorSprite, kCursorZ);
-}
-
 void GameInterface::setPromptNode(UIText* node)
 {
     removeOverlayNode();
@@ -363,78 +325,6 @@ void GameInterface::removeOverlayNode()
     promptNode->removeFromParentAndCleanup(true);
     promptNode->release();
     promptNode = nullptr;
-}
-
-Vec2 GameInterface::onMouseMove(Vec2 position)
-{
-    position.x = std::clamp(position.x, 0.0f, visibleSize.width);
-    position.y = std::clamp(position.y, 0.0f, visibleSize.height);
-    if (cursorSprite)
-        cursorSprite->setPosition(position);
-    // The weapon's warm-up animation stays on the cursor.
-    if (Sprite* charge = GameHUD::getInstance()->chargeAnimation)
-        charge->setPosition(position);
-    // Aiming at the cursor follows the player's weapon platform.
-    if (state == GameState::Edit && controller && controller->mouseButtonDown[0])
-        MapEditor::getInstance()->onMouseMove(Director::getInstance()->convertToGL(position));
-    return position;
-}
-
-void GameInterface::onMouseAction(int button, Vec2 position)
-{
-    (void)button;
-    (void)position;
-    if (state != GameState::Playing || interactWindow || !player || player->health <= 0)
-        return;
-    // Firing, raising and lowering the weapon follow the player's weapon
-    // platform; the HUD shows the outcome, the tracker left as it is.
-    GameHUD::getInstance()->refresh(false);
-}
-
-void GameInterface::onMouseClick(int button, Vec2 position)
-{
-    // Outside the editor a release cancels the weapon's warm-up, which comes
-    // with the player's own work.
-    if (state != GameState::Edit)
-        return;
-    // Mouse events count y from the bottom; the editor and the map's screen
-    // conversion take window points that count y from the top.
-    const Vec2 windowPoint = Director::getInstance()->convertToGL(position);
-    if (button != 1) {
-        onEditorMouse(windowPoint.x, windowPoint.y);
-        return;
-    }
-    // The right button looks around the map: the view and the listener move there.
-    const Vec2 point = WorldMap::getInstance()->screenToWorld(windowPoint);
-    GameCamera::getInstance()->position = point;
-    WorldMap::getInstance()->setCameraCentre(point);
-    SoundEngine::getInstance()->listener = point;
-}
-
-void GameInterface::onEditorMouse(float x, float y)
-{
-    if (state == GameState::Edit)
-        MapEditor::getInstance()->onMouseClick(Vec2(x, y));
-}
-
-Vec2 GameInterface::randomPointAroundView() const
-{
-    const Vec2 camera = GameCamera::getInstance()->position;
-    const int spanX = std::max(1, static_cast<int>(static_cast<int>(visibleSize.width) * 1.2f));
-    const int spanY = std::max(1, static_cast<int>(static_cast<int>(visibleSize.height) * 1.2f));
-    const float x = camera.x + static_cast<float>(std::rand() % spanX + 1) - visibleSize.width * 0.5f;
-    const float y = camera.y + static_cast<float>(std::rand() % spanY + 1) - visibleSize.height * 0.5f;
-    return Vec2(x, y);
-}
-
-void GameInterface::addMoney(int amount)
-{
-    if (!player)
-        return;
-    player->credits += amount;
-    creditsEarned += amount;
-    StatEngine::getInstance()->addStat(kMoneyEarnedStat, amount);
-    GameHUD::getInstance()->refresh(true);
 }
 
 void GameInterface::spawnTrain()

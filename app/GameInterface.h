@@ -12,6 +12,7 @@
 class CharSelectScreen;
 class ControllerInterface;
 class Game;
+class GameObject;
 class GameServices;
 class Player;
 class Train;
@@ -79,8 +80,11 @@ public:
     void showGlitchLogo();
     void showNormalLogo();
     void introLightning();
-    // Cursor and mouse.
+    // Cursor and mouse (GameInterfaceAim.cpp).
     void refreshCursor();
+    // Turns the player to the cursor and gives the cursor its look, size and
+    // opacity for the weapon's reach.
+    void updateCursorState();
     // The player's aim inaccuracy from the cursor's distance beyond the
     // weapon's range; -1 when the player holds no weapon (GameInterfaceAim.cpp).
     float aimFalloff() const;
@@ -97,11 +101,40 @@ public:
     void onEditorMouse(float x, float y);
     // A random point within 1.2 view sizes around the camera (rain, ambience).
     cocos2d::Vec2 randomPointAroundView() const;
+    // The play commands of the keys and the pad (GameInterfaceCommands.cpp).
+    void toggleWeapon();
+    void selectWeapon(int definitionId);
+    void toggleSecondary();
+    void useSecondary();
+    void fireEMP();
+    void dropWeapon();
+    void reloadWeapon();
     // Player interactions.
+    // The use key: a carried body is stashed or dropped; otherwise the
+    // contact, or the object within reach, is used (GameInterfaceInteract.cpp).
+    void interact();
+    // Scrambles the police's identification of the player for 400 credits,
+    // while the police want the player.
+    void hackPoliceTerminal();
+    // Bodies (GameInterfaceBodies.cpp). Drops the carried body; into water
+    // when the spot ahead is water.
+    void dropBodyInWater();
+    void stashBody(GameObject* container);
+    // What disposing of the carried body pays: the contract target's
+    // hidden-body contract completes, or 50 credits for a target disposed of
+    // unwanted. True when the 50 were paid.
+    bool awardBodyBonus();
+    void pickUpBody(GameObject* body);
+    // Money (GameInterfaceMoney.cpp).
     // Pays the player: credits, the run's earnings and the money statistic.
     void addMoney(int amount);
     // Takes the open interaction window down at once and forgets it.
     void closeWindow();
+    // A fine: the credits go (below 0 if need be) and the contraband with them.
+    void spendMoney(int amount);
+    // The run's prices, police and armed citizens by zone and difficulty
+    // (GameInterfaceRunTuning.cpp).
+    void applyLevelTuning();
     void spawnTrain();
     void checkRunEnd();
     // Ranks the run's score and shows the high-score table (GameInterfaceRunEnd.cpp).
@@ -128,6 +161,8 @@ public:
     bool popupShowing = false;
     std::vector<Message> messages;
     bool aiming = false;
+    // The cursor lies beyond the raised weapon's projectile reach.
+    bool cursorOutOfReach = false;
     cocos2d::Size visibleSize;
     std::array<cocos2d::Node*, 3> tutorialNodes{};
     cocos2d::Sprite* weaponIcon = nullptr;
@@ -178,6 +213,7 @@ private:
     friend class Singleton<GameInterface>;
     GameInterface();
 
+    void showWeaponChange(bool resetTracker);
     bool simulationRuns() const;
     void runSimulation(float dt);
     void advanceDealerHint(float dt);

@@ -2,12 +2,16 @@
 // restarting and ending a run, the unlocks a run wins, and the small services
 // the world and the editor call (console line, screen shake, weapon picture,
 // saving the map).
+#include "actors/Inventory.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
+#include "actors/police/PoliceManager.h"
+#include "actors/PopulationSettings.h"
 #include "actors/contracts/Contract.h"
 #include "actors/contracts/MissionManager.h"
 #include "actors/police/PoliceManager.h"
 #include "app/Achievements.h"
+#include "app/ControllerInterface.h"
 #include "app/Game.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
@@ -55,6 +59,10 @@ constexpr int kLogoZ = 2100;
 constexpr float kRestartSeconds = 1.6f;
 constexpr float kLogoTopMargin = 32.0f;
 constexpr int kShakeActionTag = 0x5AE;
+// The picture of a weapon taken up fades in over the player and out again.
+constexpr int kWeaponIconZ = 1200;
+constexpr float kIconFadeSeconds = 0.6f;
+constexpr float kIconHoldSeconds = 1.0f;
 
 // The citizen count of the zone now loaded; the map is saved with it.
 int zoneCitizenCount = LevelSettings().citizenCount;
@@ -117,8 +125,20 @@ constexpr int kLastZone = 2;
 constexpr int kToughDifficulty = 1;
 constexpr int kImpossibleDifficulty = 2;
 
+// A hoarder leaves the zone with one of each of these in the pockets.
+constexpr std::array<int, 10> kFullSet{{69, 70, 87, 367, 368, 369, 154, 88, 320, 321}};
+constexpr int32_t kFullSetAchievement = 129;
+
+bool carriesFullSet(const Inventory& inventory)
+{
+    for (int item : kFullSet)
+        if (inventory.countOf(item) < 1)
+            return false;
+    return true;
+}
+
 // What leaving a zone wins besides the run's unlocks.
-void grantZoneAchievements(int difficulty)
+void grantZoneAchievements(int difficulty, const Player* player)
 {
     Achievements* achievements = Achievements::getInstance();
     if (GameData::getInstance()->currentZone == kLastZone)
@@ -135,7 +155,8 @@ void grantZoneAchievements(int difficulty)
         if (!record || record->run == 0)
             achievements->setAchievement(achievement);
     }
-    // Achievement 129 (a full set of items carried) waits for the player's inventory.
+    if (player && carriesFullSet(*player->inventory))
+        achievements->setAchievement(kFullSetAchievement);
 }
 
 bool mapFileExists(const std::string& path)
@@ -255,7 +276,7 @@ void GameInterface::startRun()
         console->clear();
     GameHUD::getInstance()->clear();
     HoverInfo::getInstance()->reset();
-    // The zone and difficulty tuning wait for their owners.
+    applyLevelTuning();
     StatEngine::getInstance()->resetRunCounters();
     if (flashOverlay)
     {
@@ -289,14 +310,27 @@ void GameInterface::startRun()
     gangKills = 0;
     contractsDone = 0;
     MissionManager::getInstance()->resetRun();
+    // The city that lived behind the menu, or the last run's, goes with every
+    // actor in it: the spawner fills the new run's city from nothing, so no
+    // citizen or robot is left walking uncounted beside the new ones. Nobody
+    // is left from another mode either: in Dead Trench Walking the citizens
+    // are made hostile as they are spawned.
+    MobManager::getInstance()->clear();
     PoliceManager::getInstance()->reset();
-    // The citizen spawner is reset once it offers it.
+    PopulationSettings::getInstance()->resetRun();
 
     player = map->spawnPlayer(playerCharacter, spawn);
     MobManager::getInstance()->setPlayer(player);
-    // The player reads the controller's movement once the Player offers its inputs.
     if (player)
+    {
+        if (controller)
+        {
+            player->horizontalInput = &controller->moveHorizontal;
+            player->verticalInput = &controller->moveVertical;
+            player->runInput = &controller->running;
+        }
         GameCamera::getInstance()->setTarget(player);
+    }
 
     windowMode = 0;
     refreshCursor();
@@ -306,7 +340,6 @@ void GameInterface::startRun()
     tutorials->reset();
     GameHUD::getInstance()->refresh(true);
     setState(GameState::Playing);
-    // Dead Trench Walking's hostile citizens wait for the mob manager's actor list.
 }
 
 void GameInterface::restart()
@@ -421,7 +454,7 @@ void GameInterface::grantRunUnlocks()
 void GameInterface::completeZone()
 {
     grantRunUnlocks();
-    grantZoneAchievements(difficulty);
+    grantZoneAchievements(difficulty, player);
     runOver = true;
     removeOverlayNode();
     closeWindow();
@@ -489,16 +522,6 @@ void GameInterface::addConsoleLine(const std::string& text)
         console->queueLine(text);
 }
 
-void GameInterface::dispatchHitman()
-{
-    const Vec2 spawn = WorldMap::getInstance()->randomSpawnPosition(true, -1);
-    // Without a spawn marker away from the player there is nowhere to come from.
-    if (spawn == WorldMap::None)
-        return;
-    if (MobManager::getInstance()->spawnMob(MobHunter, nullptr, spawn))
-        addConsoleLine("`7A `!hitman`7 has been dispatched by a shadow authority.");
-}
-
 void GameInterface::shakeScreen(int repeats, float stepSeconds)
 {
     if (!gameLayer || repeats <= 0)
@@ -529,9 +552,27 @@ void GameInterface::showWeaponIcon()
     {
         weaponIcon->stopAllActions();
         weaponIcon->removeFromParent();
+        weaponIcon->release();
         weaponIcon = nullptr;
     }
-    // The held item's picture waits for the Player's held weapon.
+    const GameObject* held = player ? player->currentWeapon : nullptr;
+    if (!held || !gameLayer)
+        return;
+    weaponIcon = createSprite(held->getFileName());
+    if (!weaponIcon)
+        return;
+    // Held as well as parented, like the cursor: the driver outlives any one game layer.
+    weaponIcon->retain();
+    // Above the player while it faces up the screen, below it otherwise.
+    const float facing = player->heading;
+    const bool facingUp = facing >= 270.0f || facing <= 90.0f;
+    weaponIcon->setAnchorPoint(facingUp ? Vec2(0.5f, 1.4f) : Vec2(0.5f, -0.4f));
+    weaponIcon->setPosition(player->getScreenPosition());
+    weaponIcon->setOpacity(0);
+    gameLayer->addChild(weaponIcon, kWeaponIconZ);
+    weaponIcon->runAction(Sequence::create(EaseSineOut::create(FadeIn::create(kIconFadeSeconds)),
+                                           DelayTime::create(kIconHoldSeconds),
+                                           EaseSineIn::create(FadeOut::create(kIconFadeSeconds)), nullptr));
 }
 
 void GameInterface::saveMap()

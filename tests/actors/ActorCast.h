@@ -6,7 +6,9 @@
 #include "actors/CleaningUnit.h"
 #include "actors/FlyingMob.h"
 #include "actors/GameMob.h"
+#include "actors/citizens/CitizenRecord.h"
 #include <algorithm>
+#include <memory>
 #include <functional>
 #include <vector>
 
@@ -36,6 +38,8 @@ public:
     bool isGangMember() const override { return gang; }
     bool knowsCitizen(int id) const override { return std::find(friends.begin(), friends.end(), id) != friends.end(); }
     bool isClaimedByCleaner() const override { return claimed; }
+    const CitizenRecord* citizenRecord() const override { return identity.get(); }
+    bool isContractTarget() const override { return contractTarget; }
     GameMob* principal() const override { return guarding; }
     int bodyguardMode() const override { return guardMode; }
     void followTo(cocos2d::Vec2 point) override { followed.push_back(point); }
@@ -58,6 +62,9 @@ public:
     void giveWeapon(int objectDefinitionId) override { givenWeapons.push_back(objectDefinitionId); }
 
     int record;
+    // The citizen's identity, owned as the NPC owns its record; none unless a test gives one.
+    std::unique_ptr<CitizenRecord> identity;
+    bool contractTarget = false;
     bool contact = false;
     bool gang = false;
     std::vector<int> friends;

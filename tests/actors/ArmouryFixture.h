@@ -32,6 +32,11 @@ protected:
     {
         WeaponTraits traits;
         describe(traits);
+        return fileWeapon(traits);
+    }
+
+    static int fileWeapon(const WeaponTraits& traits)
+    {
         static int nextId = 987400;
         const int id = nextId++;
         auto* weapon = new WeaponDef();

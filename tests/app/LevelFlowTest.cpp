@@ -1,8 +1,10 @@
 #include "LevelFlowFixture.h"
 
+#include "actors/Inventory.h"
 #include "actors/Player.h"
 #include "actors/contracts/Contract.h"
 #include "actors/contracts/MissionManager.h"
+#include "app/Achievements.h"
 #include "app/HighScores.h"
 #include "app/SoundInstance.h"
 #include "ui/UIText.h"
@@ -264,11 +266,22 @@ TEST_F(LevelFlowTest, AVigilanteIsRarelyAVegetarian)
 
 TEST_F(LevelFlowTest, CompletingTheZoneClosesTheWindowAndLetsThePlayerGo)
 {
-    earlierPlayer();
+    // A hoarder carries one of each of the ten items out of the zone.
+    Player* hoarder = earlierPlayer();
+    for (int item : {69, 70, 87, 367, 368, 369, 154, 88, 320, 321})
+        hoarder->inventory->addItem(item);
+    const auto hoarded = [] {
+        for (const AchievementEntry& entry : Achievements::getInstance()->achievementList())
+            if (entry.id == 129)
+                return entry.done;
+        return false;
+    };
+    ASSERT_FALSE(hoarded());
     driver->state = GameState::Playing;
     driver->windowMode = 2;
 
     driver->completeZone();
+    EXPECT_TRUE(hoarded());
     EXPECT_TRUE(driver->runOver);
     EXPECT_TRUE(driver->zoneCompleted);
     EXPECT_TRUE(driver->runSummaryShown);

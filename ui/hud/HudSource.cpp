@@ -1,31 +1,64 @@
 #include "ui/hud/HudSource.h"
+#include "actors/Inventory.h"
+#include "actors/Player.h"
 #include "actors/police/PoliceManager.h"
+#include "app/GameInterface.h"
+#include "world/ObjectDef.h"
+#include "world/WeaponDef.h"
 
-// The readings the actors and the contracts have not handed the HUD yet
-// answer "not known", which keeps their part of the HUD empty. Each body is
-// where its owner's reading goes.
+// The player's readings come from the run's player; a reading whose owner
+// has not handed it to the HUD yet answers "not known", which keeps its part
+// of the HUD empty.
 
 HudSource::~HudSource() = default;
 
 std::optional<int> HudSource::credits() const
 {
-    return std::nullopt; // the Player's credits
+    const Player* player = GameInterface::getInstance()->player;
+    if (!player)
+        return std::nullopt;
+    return player->credits;
 }
 
 std::optional<WeaponReading> HudSource::weapon() const
 {
-    return std::nullopt; // the Player's held weapon, its WeaponDef and the inventory's spare rounds
+    const Player* player = GameInterface::getInstance()->player;
+    const WeaponDef* def = player ? player->weapon() : nullptr;
+    if (!def)
+        return std::nullopt;
+    WeaponReading reading;
+    reading.image = def->filename;
+    reading.rounds = player->currentWeapon->roundsLoaded;
+    reading.magazine = def->maxrounds;
+    reading.spare = player->inventory->spareAmmo;
+    reading.warmingUp = player->warmupTimer > 0.0f;
+    reading.recharges = def->recharge != -1.0f;
+    reading.ammoless = def->ammoless;
+    reading.ammunitionCarried = player->inventory->countOf(def->projectileclass);
+    return reading;
 }
 
 std::optional<int> HudSource::carriedCount(int definitionId) const
 {
-    (void)definitionId;
-    return std::nullopt; // Inventory::countOf
+    const Player* player = GameInterface::getInstance()->player;
+    if (!player)
+        return std::nullopt;
+    return player->inventory->countOf(definitionId);
 }
 
 std::optional<ItemReading> HudSource::takeItemChange()
 {
-    return std::nullopt; // the inventory's changed flag and selected secondary item
+    const Player* player = GameInterface::getInstance()->player;
+    if (!player || !player->inventory->changed)
+        return std::nullopt;
+    player->inventory->changed = false;
+    ItemReading reading;
+    if (const GameObject* item = player->secondaryItem; item && item->def)
+    {
+        reading.id = item->def->id;
+        reading.count = player->inventory->countOf(reading.id);
+    }
+    return reading;
 }
 
 std::optional<PoliceReading> HudSource::police() const

@@ -8,6 +8,7 @@
 #include "actors/police/CrimeScene.h"
 #include "actors/police/PoliceDroid.h"
 #include "actors/police/PoliceManager.h"
+#include "app/GameInterface.h"
 #include "world/MapMarker.h"
 
 // A citizen that records the crimes it sees and its scans.
@@ -91,6 +92,7 @@ protected:
         auto* player = new Player(GameData::getInstance()->getObjectDef(PlayerLook), true);
         player->setPosition(position);
         mobs->setPlayer(player);
+        GameInterface::getInstance()->player = player;
         return player;
     }
 
