@@ -95,6 +95,9 @@ bool startGame(const WindowSize& size, AppDelegate& app)
         return false;
     }
     startStatistics();
+    // The driver first, as the Game layer makes it: it points the file search
+    // at the assets before the game data reads its sprite sheets.
+    GameInterface::getInstance();
     GameData::getInstance()->currentZone = kDowntown;
     if (!app.applicationDidFinishLaunching())
         return false;
