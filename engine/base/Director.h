@@ -63,6 +63,9 @@ public:
     void mainLoop();
     // One whole frame advanced by dt seconds.
     void stepFrame(float dt);
+    // Draws the running scene and swaps the buffers (nothing without a GL
+    // context); part of every frame, public for the drawing benchmark.
+    void drawScene();
 
     float getDeltaTime() const { return _deltaTime; }
     unsigned int getTotalFrames() const { return _totalFrames; }
@@ -79,7 +82,6 @@ private:
     void updateWinSize();
     void updateProjection();
     void setNextScene();
-    void drawScene();
     void purge();
 
     GLView* _view = nullptr;

@@ -3,6 +3,7 @@
 #include "actors/citizens/NameTables.h"
 #include "app/GameInterface.h"
 #include "app/HighScores.h"
+#include "../../app/TempFolder.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -310,6 +311,10 @@ TEST_F(CitizenRecordTest, ObituariesAndCriminalRecordsComeFromTheirListsFullyExp
 
 TEST_F(CitizenRecordTest, AMurderRecordKeepsItsOwnCopyOfTheVictim)
 {
+    // Run alone, this test makes the high-score store: it writes its tables
+    // into a scratch folder, never into the checkout.
+    TempFolder folder;
+    ScopedSavesFolder saves(folder.path());
     HighScores* scores = HighScores::getInstance();
     scores->clearMurders();
     auto victim = std::make_unique<CitizenRecord>(false);
