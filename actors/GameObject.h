@@ -91,6 +91,10 @@ public:
     int32_t lastHitBy = 0;
     bool hitFlag = false;
     int32_t lastDamageType = 0;
+    // What a dropped wallet holds, in credits, and whose it was (a citizen
+    // id, -1 for nobody's): a steal contract's package carries its target's.
+    int32_t value = 0;
+    int32_t ownerId = -1;
     int32_t currentAnimation = -1;
     int32_t heightLevel = 0;
     float heading = 0.0f;

@@ -27,3 +27,25 @@ void PoliceManager::forgetBody(const GameObject* body)
 {
     (void)body;
 }
+
+void PoliceManager::reportCrime(int severity, GameMob* culprit, GameObject* droid, cocos2d::Vec2 position,
+                                const std::string& reporter)
+{
+    (void)severity;
+    (void)culprit;
+    (void)droid;
+    (void)position;
+    (void)reporter;
+}
+
+void PoliceManager::reportBody(GameObject* body, const std::string& reporter)
+{
+    (void)body;
+    (void)reporter;
+}
+
+bool PoliceManager::isSuspect(const GameMob* mob) const
+{
+    (void)mob;
+    return false;
+}

@@ -1,6 +1,7 @@
 #include "app/GameInterface.h"
 
 #include "actors/Player.h"
+#include "actors/npc/NPCMakers.h"
 #include "app/Achievements.h"
 #include "app/ControllerInterface.h"
 #include "app/Game.h"
@@ -112,6 +113,7 @@ void GameInterface::init()
     MapEditor::getInstance();
 
     registerStates();
+    registerNPCMakers();
     gameLayer->addChild(ComicEngine::getInstance(), kComicZ);
     buildHud();
     registerHudPanels();

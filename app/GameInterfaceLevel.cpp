@@ -3,6 +3,7 @@
 // the world and the editor call (console line, screen shake, weapon picture,
 // saving the map).
 #include "actors/MobManager.h"
+#include "actors/PopulationSettings.h"
 #include "actors/Player.h"
 #include "actors/contracts/Contract.h"
 #include "actors/contracts/MissionManager.h"
@@ -215,7 +216,6 @@ void GameInterface::loadLevel()
         missioncount = settings.missionCount;
         trainlocation = settings.trainLocation;
         contractValueTable = settings.contractValues;
-        // The citizen target (PopulationSettings) takes its value once its owner offers it.
         // A map file the reader refuses leaves an empty map, not one loaded from the file.
         map->mapLoaded = readMapFile(mapPath);
     }
@@ -229,6 +229,7 @@ void GameInterface::loadLevel()
         map->init(kEmptyMapSize, kEmptyMapSize);
     }
 
+    PopulationSettings::getInstance()->beginZone(zoneCitizenCount);
     map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
     map->addAllObjectSprites();
     if (gameLayer && map->worldNode && !map->worldNode->getParent())
@@ -371,6 +372,7 @@ void GameInterface::reloadLevelAndStart()
         map->mapLoaded = readMapFile(mapPath);
     else
         map->init(kEmptyMapSize, kEmptyMapSize);
+    PopulationSettings::getInstance()->beginZone(zoneCitizenCount);
     map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
     map->addAllObjectSprites();
     // The editor must not keep a selection of the map that went.

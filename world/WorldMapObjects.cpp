@@ -5,6 +5,8 @@
 #include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "actors/Projectile.h"
+#include "actors/citizens/CitizenRecord.h"
+#include "actors/npc/GameNPC.h"
 #include "app/ControllerInterface.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
@@ -21,6 +23,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 constexpr int FlashEffect = 1000;
@@ -28,6 +31,7 @@ constexpr int BlastEffect = 1009;
 constexpr int ExplosionEffect = 1010;
 constexpr float LoudRange = 256.0f;
 constexpr int ProjectileZ = 800;
+constexpr int MobZ = 30;
 constexpr float FlashbangRadius = 288.0f;
 constexpr float ExplosionRadius = 384.0f;
 
@@ -240,7 +244,7 @@ Player* WorldMap::spawnPlayer(int defId, cocos2d::Vec2 position)
     Player* player = new Player(defId);
     player->setPosition(position);
     if (worldNode && player->mainSprite)
-        worldNode->addChild(player->mainSprite, 30);
+        worldNode->addChild(player->mainSprite, MobZ);
     // The caller hands the player to the actor manager, which owns it.
     return player;
 }
@@ -262,10 +266,24 @@ NPCBodyguard* WorldMap::spawnBodyguard(GameNPC* principal, cocos2d::Vec2 positio
 
 GameNPC* WorldMap::spawnNPC(CitizenRecord* record, cocos2d::Vec2 position)
 {
-    (void)record;
-    (void)position;
-    // GameNPC and NPCContact are not built yet.
-    return nullptr;
+    // The NPC takes a given record only when it is made.
+    std::unique_ptr<CitizenRecord> drawn(record ? nullptr : new CitizenRecord(false));
+    CitizenRecord* citizen = record ? record : drawn.get();
+    if (!GameData::getInstance()->getObjectDef(citizen->appearanceId))
+    {
+        reportUnknownDefinition("spawnNPC", citizen->appearanceId);
+        return nullptr;
+    }
+    const cocos2d::Vec2 cell = pixelToGrid(position.x, position.y);
+    // NPCContact is not built yet: a contact record walks as a plain citizen.
+    GameNPC* npc = new GameNPC(citizen, cell);
+    drawn.release();
+    npc->setHeightLevel(floorHeightAt(this, cell));
+    npc->setPosition(position);
+    if (worldNode && npc->mainSprite)
+        worldNode->addChild(npc->mainSprite, MobZ);
+    // The caller hands the NPC to the actor manager, which owns it.
+    return npc;
 }
 
 MapMarker* WorldMap::takeFreeContactMarker()
