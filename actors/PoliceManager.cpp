@@ -49,3 +49,8 @@ bool PoliceManager::isSuspect(const GameMob* mob) const
     (void)mob;
     return false;
 }
+
+GameObject* PoliceManager::findCameraSeeing() const
+{
+    return nullptr;
+}

@@ -2,9 +2,20 @@
 #include "app/Singleton.h"
 #include "cocos2d.h"
 #include <string>
+#include <vector>
 
 class GameMob;
 class GameObject;
+
+// An open crime scene. The police fill in what they keep of it (time left,
+// suspect, bodies, who was scanned); the hunters read where and how recent.
+struct CrimeScene
+{
+    int32_t severity = 1;
+    // From a counter: the highest id is the most recently opened scene.
+    int32_t id = 0;
+    cocos2d::Vec2 position;
+};
 
 // Crimes, suspects, alerts and the police droids' dispatch.
 class PoliceManager : public Singleton<PoliceManager>
@@ -27,6 +38,11 @@ public:
     // A citizen reports a body it found.
     void reportBody(GameObject* body, const std::string& reporter);
     bool isSuspect(const GameMob* mob) const;
+    // The first security camera that can see the player; null without one.
+    GameObject* findCameraSeeing() const;
+
+    // The open scenes, in order of opening; the manager owns them.
+    std::vector<CrimeScene*> crimeScenes;
 
 private:
     friend class Singleton<PoliceManager>;

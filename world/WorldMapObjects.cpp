@@ -7,6 +7,8 @@
 #include "actors/Projectile.h"
 #include "actors/citizens/CitizenRecord.h"
 #include "actors/npc/GameNPC.h"
+#include "actors/npc/NPCBodyguard.h"
+#include "actors/npc/NPCHunter.h"
 #include "app/ControllerInterface.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
@@ -32,6 +34,11 @@ constexpr int ExplosionEffect = 1010;
 constexpr float LoudRange = 256.0f;
 constexpr int ProjectileZ = 800;
 constexpr int MobZ = 30;
+constexpr int HunterLook = 4000;
+constexpr int HunterLookMale = 4001;
+constexpr int BodyguardLook = 3012;
+constexpr int BodyguardLookMale = 3005;
+constexpr float BodyguardArmedTrait = 90.0f;
 constexpr float FlashbangRadius = 288.0f;
 constexpr float ExplosionRadius = 384.0f;
 
@@ -44,6 +51,28 @@ int floorHeightAt(const WorldMap* map, cocos2d::Vec2 cell)
 void reportUnknownDefinition(const char* what, int id)
 {
     std::fprintf(stderr, "WorldMap: %s: no object definition has the id %d; nothing spawned\n", what, id);
+}
+
+// Bodyguards and hunters: a role built on a fresh record at the position's
+// cell, with its sprites in the world node. The NPC takes the record only
+// when it is made.
+template <typename Role, typename Make>
+Role* placeRole(WorldMap* map, std::unique_ptr<CitizenRecord> record, cocos2d::Vec2 position, Make make)
+{
+    if (!GameData::getInstance()->getObjectDef(record->appearanceId))
+    {
+        reportUnknownDefinition("spawnRole", record->appearanceId);
+        return nullptr;
+    }
+    const cocos2d::Vec2 cell = WorldMap::pixelToGrid(position.x, position.y);
+    Role* npc = make(record.get(), cell);
+    record.release();
+    npc->setHeightLevel(floorHeightAt(map, cell));
+    npc->setPosition(position);
+    if (map->worldNode && npc->mainSprite)
+        map->worldNode->addChild(npc->mainSprite, MobZ);
+    // The caller hands it to the actor manager, which owns it.
+    return npc;
 }
 }
 
@@ -251,17 +280,26 @@ Player* WorldMap::spawnPlayer(int defId, cocos2d::Vec2 position)
 
 NPCHunter* WorldMap::spawnHunter(cocos2d::Vec2 position)
 {
-    (void)position;
-    // NPCHunter is not built yet.
-    return nullptr;
+    auto record = std::make_unique<CitizenRecord>(false);
+    record->appearanceId = record->gender == 1 ? HunterLookMale : HunterLook;
+    return placeRole<NPCHunter>(this, std::move(record), position, [&](CitizenRecord* citizen, cocos2d::Vec2 cell) {
+        return new NPCHunter(citizen, cell);
+    });
 }
 
 NPCBodyguard* WorldMap::spawnBodyguard(GameNPC* principal, cocos2d::Vec2 position)
 {
-    (void)principal;
-    (void)position;
-    // NPCBodyguard is not built yet.
-    return nullptr;
+    if (!principal)
+        return nullptr;
+    const int employer = principal->citizenId();
+    auto record = std::make_unique<CitizenRecord>(false);
+    record->appearanceId = record->gender == 1 ? BodyguardLookMale : BodyguardLook;
+    // Always armed.
+    record->armedTrait = BodyguardArmedTrait;
+    return placeRole<NPCBodyguard>(this, std::move(record), position,
+                                   [&](CitizenRecord* citizen, cocos2d::Vec2 cell) {
+                                       return new NPCBodyguard(citizen, employer, cell);
+                                   });
 }
 
 GameNPC* WorldMap::spawnNPC(CitizenRecord* record, cocos2d::Vec2 position)

@@ -1,6 +1,8 @@
 #include "actors/npc/NPCContractActors.h"
 #include "actors/MobManager.h"
+#include "actors/citizens/CitizenRecord.h"
 #include "actors/npc/GameNPC.h"
+#include "actors/npc/NPCBodyguard.h"
 #include "world/WorldMap.h"
 
 GameMob* NPCContractActors::spawnTarget(CitizenRecord* record, cocos2d::Vec2 position)
@@ -16,11 +18,13 @@ GameMob* NPCContractActors::spawnTarget(CitizenRecord* record, cocos2d::Vec2 pos
 
 GameMob* NPCContractActors::spawnBodyguard(GameMob* principal, cocos2d::Vec2 position, bool paranoid)
 {
-    (void)principal;
-    (void)position;
-    (void)paranoid;
-    // NPCBodyguard is not built yet.
-    return nullptr;
+    NPCBodyguard* guard = WorldMap::getInstance()->spawnBodyguard(dynamic_cast<GameNPC*>(principal), position);
+    if (!guard)
+        return nullptr;
+    // As nervous as the one it guards; its pace was set when it was made.
+    guard->record->paranoid = paranoid;
+    MobManager::getInstance()->addGroundMob(guard);
+    return guard;
 }
 
 void NPCContractActors::requestEscort(GameMob* target)

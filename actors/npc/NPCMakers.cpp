@@ -3,6 +3,8 @@
 #include "actors/citizens/CitizenRecord.h"
 #include "actors/contracts/MissionManager.h"
 #include "actors/npc/GameNPC.h"
+#include "actors/npc/NPCBodyguard.h"
+#include "actors/npc/NPCHunter.h"
 #include "actors/npc/NPCContractActors.h"
 #include "world/WorldMap.h"
 
@@ -16,6 +18,16 @@ GameMob* makeCitizen(bool contact, cocos2d::Vec2 position)
         delete record;
     return npc;
 }
+
+GameMob* makeBodyguard(GameMob* principal, cocos2d::Vec2 position)
+{
+    return WorldMap::getInstance()->spawnBodyguard(dynamic_cast<GameNPC*>(principal), position);
+}
+
+GameMob* makeHunter(cocos2d::Vec2 position)
+{
+    return WorldMap::getInstance()->spawnHunter(position);
+}
 }
 
 void registerNPCMakers()
@@ -23,5 +35,7 @@ void registerNPCMakers()
     static NPCContractActors contractActors;
     MobManager::ActorMakers& makers = MobManager::getInstance()->makers;
     makers.citizen = makeCitizen;
+    makers.bodyguard = makeBodyguard;
+    makers.hunter = makeHunter;
     MissionManager::getInstance()->setActors(&contractActors);
 }
