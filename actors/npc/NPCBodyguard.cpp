@@ -172,7 +172,7 @@ void NPCBodyguard::enterCombatMode()
 void NPCBodyguard::updateCombatMode(float dt)
 {
     GameObject* target = watchedObject;
-    if (!target || target->isDead() || !employer)
+    if (!target || NPCRoles::isDown(target) || !employer)
     {
         enterGuardMode();
         return;

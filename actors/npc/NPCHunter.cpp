@@ -168,7 +168,7 @@ void NPCHunter::enterCombatMode()
 void NPCHunter::updateCombatMode(float dt)
 {
     GameObject* target = watchedObject;
-    if (!target || target->isDead())
+    if (!target || NPCRoles::isDown(target))
     {
         enterHuntMode();
         return;

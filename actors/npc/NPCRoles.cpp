@@ -94,6 +94,11 @@ bool holdWhileFrozen(GameNPC& npc, float dt)
     return true;
 }
 
+bool isDown(const GameObject* target)
+{
+    return target->isMob() ? static_cast<const GameMob*>(target)->health <= 0 : target->isDead();
+}
+
 bool pursue(GameNPC& npc, GameObject* target, const CombatRules& rules, CombatState& state, float dt)
 {
     const cocos2d::Vec2 there = target->getPosition();

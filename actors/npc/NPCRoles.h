@@ -33,6 +33,9 @@ struct CombatState
     cocos2d::Vec2 lastSeen{-1.0f, -1.0f};
 };
 
+// A fallen target: an actor without health, or an object that counts as dead.
+bool isDown(const GameObject* target);
+
 // One frame of closing in on and firing at the target, following it to where
 // it was last seen. False when the target is lost for good (the caller
 // decides what follows); the body's own update has then not run.
