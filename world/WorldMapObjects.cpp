@@ -7,6 +7,7 @@
 #include "actors/Projectile.h"
 #include "actors/citizens/CitizenRecord.h"
 #include "actors/npc/GameNPC.h"
+#include "actors/npc/NPCContact.h"
 #include "actors/npc/NPCBodyguard.h"
 #include "actors/npc/NPCHunter.h"
 #include "app/ControllerInterface.h"
@@ -313,11 +314,13 @@ GameNPC* WorldMap::spawnNPC(CitizenRecord* record, cocos2d::Vec2 position)
         return nullptr;
     }
     const cocos2d::Vec2 cell = pixelToGrid(position.x, position.y);
-    // NPCContact is not built yet: a contact record walks as a plain citizen.
-    GameNPC* npc = new GameNPC(citizen, cell);
+    NPCContact* contact = citizen->contact ? new NPCContact(citizen, cell) : nullptr;
+    GameNPC* npc = contact ? contact : new GameNPC(citizen, cell);
     drawn.release();
-    npc->setHeightLevel(floorHeightAt(this, cell));
-    npc->setPosition(position);
+    // A contact that took a marker already stands on it.
+    if (!contact || !contact->marker)
+        npc->setPosition(position);
+    npc->setHeightLevel(floorHeightAt(this, npc->cell));
     if (worldNode && npc->mainSprite)
         worldNode->addChild(npc->mainSprite, MobZ);
     // The caller hands the NPC to the actor manager, which owns it.
