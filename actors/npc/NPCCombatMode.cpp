@@ -1,6 +1,7 @@
 // Combat: the NPC stands its ground and shoots at the watched actor until it
 // falls or gets away.
 #include "actors/npc/GameNPC.h"
+#include "actors/npc/NPCPathOrders.h"
 #include "actors/Projectile.h"
 #include "app/Geometry.h"
 #include "world/WeaponDef.h"
@@ -25,6 +26,7 @@ void GameNPC::enterCombatMode()
     leaveCurrentMode();
     watchedObject = target;
     path.clear();
+    withdrawPathRequest(*this);
     mode = ModeCombat;
     setThoughtBubble(BubbleCrime);
     aimTimer = nextAim();

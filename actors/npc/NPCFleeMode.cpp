@@ -1,6 +1,7 @@
 // Flee: the NPC runs home or to a busy place far away, and reports what it
 // saw once it gets there.
 #include "actors/npc/GameNPC.h"
+#include "actors/npc/NPCPathOrders.h"
 #include "actors/citizens/CitizenRecord.h"
 #include "actors/citizens/CitizenRoutine.h"
 #include "app/Geometry.h"
@@ -43,6 +44,7 @@ void GameNPC::enterFleeMode(GameMob* threat)
     leaveCurrentMode();
     mode = ModeFlee;
     path.clear();
+    withdrawPathRequest(*this);
     fleeDestination.x = -1.0f;
     running = true;
     // A report still waiting (the body an investigation promised, say) goes

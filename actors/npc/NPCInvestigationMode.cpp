@@ -1,6 +1,7 @@
 // Investigation: the NPC walks up to a body or a lure, looks at it, reports a
 // body, and files a crime report when it leaves.
 #include "actors/npc/GameNPC.h"
+#include "actors/npc/NPCPathOrders.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "actors/PoliceManager.h"
@@ -96,6 +97,7 @@ void GameNPC::enterInvestigationMode()
     lookedAt()[this] = object;
     // Every investigation walks up to its object anew.
     arrived = false;
+    withdrawPathRequest(*this);
     viewingDistance = static_cast<float>(31 + rand() % 4);
     path.clear();
     path.push_back(PathPoint{0, object->getPosition()});
