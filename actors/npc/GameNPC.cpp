@@ -7,6 +7,7 @@
 #include "actors/PoliceManager.h"
 #include "actors/citizens/CitizenRecord.h"
 #include "actors/citizens/CitizenRoutine.h"
+#include "actors/contracts/Contract.h"
 #include "actors/contracts/MissionManager.h"
 #include "app/GameInterface.h"
 #include "app/Geometry.h"
@@ -84,6 +85,12 @@ GameNPC::GameNPC(CitizenRecord* citizen, cocos2d::Vec2 home)
 
 GameNPC::~GameNPC()
 {
+    Contract* contract = MissionManager::getInstance()->acceptedContract();
+    if (contract && contract->target == record.get() && !contract->ownsTargetRecord())
+    {
+        contract->takeRecordBack();
+        record.release();
+    }
     if (thoughtBubble)
     {
         thoughtBubble->removeFromParent();

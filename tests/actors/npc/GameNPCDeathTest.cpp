@@ -133,8 +133,10 @@ TEST_F(GameNPCDeathTest, AStealTargetDropsThePackageWhichTheContractTracksUntilI
     EXPECT_EQ(game->murders, 0) << "the target is no innocent";
 
     // The body's removal does not fail the contract; the package's pick-up is forgotten.
+    const int targetId = target->citizenId();
     mobs->removeMob(target);
     ASSERT_NE(missions->acceptedContract(), nullptr);
+    EXPECT_EQ(missions->targetCitizenId(), targetId) << "the contract keeps the record it names";
     map->removeObject(package, true);
     EXPECT_EQ(missions->target(), nullptr);
 }
