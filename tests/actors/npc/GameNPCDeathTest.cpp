@@ -98,6 +98,7 @@ TEST_F(GameNPCDeathTest, AKilledCitizenDropsAWalletAheadAndCountsAsAMurderUnless
     GameNPC* hunter = makeNPC(40.0f, 30.0f, Vec2(14, 14));
     hunter->mobKind = MobHunter;
     map->removeObject(wallet, true);
+    delete wallet;
     shoot(hunter, RolePlayer);
     EXPECT_EQ(game->murders, 1);
     GameObject* loot = lastPlaced(Wallet);
@@ -138,6 +139,7 @@ TEST_F(GameNPCDeathTest, AStealTargetDropsThePackageWhichTheContractTracksUntilI
     ASSERT_NE(missions->acceptedContract(), nullptr);
     EXPECT_EQ(missions->targetCitizenId(), targetId) << "the contract keeps the record it names";
     map->removeObject(package, true);
+    delete package;
     EXPECT_EQ(missions->target(), nullptr);
 }
 
