@@ -8,6 +8,7 @@
 #include "world/GameData.h"
 #include "world/MapFile.h"
 #include "world/Pather.h"
+#include <algorithm>
 
 using cocos2d::Vec2;
 
@@ -111,31 +112,56 @@ TEST_F(NPCInvestigationZoneTest, ACitizenReportsABodyItFindsAndAnotherFleesFromA
     GameNPC* body = citizen(50.0f, along(7), 0.0f);
     body->health = 0;
 
+    // Either may walk home and leave the game meanwhile: each is looked at only while it is in it.
+    auto inGame = [&](const GameNPC* npc) {
+        return std::find(mobs->groundMobs.begin(), mobs->groundMobs.end(), npc) != mobs->groundMobs.end();
+    };
     bool fled = false;
+    bool namedThePlayer = false;
+    bool witnessSafe = false;
     bool investigated = false;
     bool arrived = false;
-    bool namedThePlayer = false;
-    float reportedAt = -1.0f;
-    for (float t = 0.0f; t < 90.0f; t += Step)
+    bool rememberedTheBody = false;
+    bool reportFiled = false;
+    bool cameBack = false;
+    float leftAt = -1.0f;
+    const int bodyId = body->record->id;
+    for (float t = 0.0f; t < 90.0f && !(witnessSafe && leftAt >= 0.0f && t > leftAt + 10.0f); t += Step)
     {
         frame();
-        fled = fled || witness->mode == ModeFlee;
-        namedThePlayer = namedThePlayer || (witness->mode == ModeFlee && witness->reportCulprit == player);
-        investigated = investigated || finder->mode == ModeInvestigation;
-        arrived = arrived || (finder->mode == ModeInvestigation && finder->arrived);
-        if (arrived && reportedAt < 0.0f && finder->mode != ModeInvestigation)
-            reportedAt = t;
-        if (reportedAt >= 0.0f && witness->mode != ModeFlee)
-            break;
+        if (!inGame(witness))
+            witnessSafe = witnessSafe || fled;
+        else if (witness->mode == ModeFlee)
+        {
+            fled = true;
+            namedThePlayer = namedThePlayer || witness->reportCulprit == player;
+        }
+        else if (fled && !witness->hasPendingReport())
+            witnessSafe = true;
+        if (!inGame(finder))
+            continue;
+        const bool investigating = finder->mode == ModeInvestigation;
+        if (investigating && leftAt >= 0.0f)
+            cameBack = true;
+        investigated = investigated || investigating;
+        if (investigating && finder->arrived && !arrived)
+        {
+            arrived = true;
+            rememberedTheBody = finder->record->knowsCitizen(bodyId);
+        }
+        if (arrived && !investigating && leftAt < 0.0f)
+        {
+            leftAt = t;
+            reportFiled = !finder->hasPendingReport();
+        }
     }
     EXPECT_TRUE(fled) << "the raised gun sends the timid one running";
     EXPECT_TRUE(namedThePlayer);
-    EXPECT_NE(witness->mode, ModeFlee) << "it got to safety";
-    EXPECT_FALSE(witness->hasPendingReport()) << "and reported the player";
+    EXPECT_TRUE(witnessSafe) << "it got to safety and reported the player";
     EXPECT_TRUE(investigated) << "the body is noticed by the scan";
     EXPECT_TRUE(arrived) << "walked up and reported it";
-    EXPECT_TRUE(finder->record->knowsCitizen(body->record->id));
-    EXPECT_GE(reportedAt, 4.0f) << "it stayed a while";
-    EXPECT_FALSE(finder->hasPendingReport()) << "its crime report went out as it left";
-    EXPECT_NE(finder->mode, ModeInvestigation) << "and it does not come back to the body";
+    EXPECT_TRUE(rememberedTheBody);
+    EXPECT_GE(leftAt, 4.0f) << "it stayed a while";
+    EXPECT_TRUE(reportFiled) << "its crime report went out as it left";
+    EXPECT_FALSE(cameBack) << "and it does not come back to the body";
 }
