@@ -67,6 +67,27 @@ protected:
         return nullptr;
     }
 
+    // Accepts the first board entry as an assassination, its body to be hidden or not.
+    GameNPC* acceptAssassination(bool hideBody)
+    {
+        game->maxmissionspawndistance = 1000;
+        missions->update(0.0f);
+        if (missions->board().empty())
+            return nullptr;
+        Contract* contract = missions->board().front();
+        contract->kind = Contract::Assassinate;
+        contract->musthidebody = hideBody;
+        contract->bodyguard = contract->policeescort = contract->knowsplayer = false;
+        missions->acceptContract(0);
+        return dynamic_cast<GameNPC*>(missions->target());
+    }
+
+    static int runCount(int statId)
+    {
+        const StatRecord* record = StatEngine::getInstance()->find(statId);
+        return record ? record->run : 0;
+    }
+
     static void shoot(GameMob* victim, int role)
     {
         victim->lastHitBy = role;
@@ -169,4 +190,33 @@ TEST_F(GameNPCDeathTest, EachCitizenTheSpawnerMadeIsCountedOffOnceHoweverItLeave
     population->update();
     EXPECT_EQ(population->spawnedCitizens, 4);
     EXPECT_EQ(mobs->groundMobs.size(), 4u);
+}
+
+TEST_F(GameNPCDeathTest, AnAssassinationIsCompletedByTheKillUnlessTheBodyMustBeHiddenAndPoliceKillsCountAsCrossfire)
+{
+    GameNPC* target = acceptAssassination(false);
+    ASSERT_NE(target, nullptr);
+    shoot(target, RolePlayer);
+    EXPECT_EQ(missions->acceptedContract(), nullptr) << "completed at once";
+    EXPECT_EQ(game->contractsDone, 1);
+    EXPECT_EQ(game->murders, 0);
+    EXPECT_EQ(runCount(1000), 1) << "a kill by the player";
+    EXPECT_EQ(runCount(1017), 1) << "by rifle";
+
+    missions->update(MissionManager::kBoardLifetime + 1.0f);
+    GameNPC* hidden = acceptAssassination(true);
+    ASSERT_NE(hidden, nullptr);
+    shoot(hidden, RolePlayer);
+    ASSERT_NE(missions->acceptedContract(), nullptr) << "open until the body is hidden";
+    ASSERT_FALSE(game->messages.empty());
+    EXPECT_EQ(game->messages.back().text, "Hide the body to complete the contract.");
+    EXPECT_EQ(game->contractsDone, 1);
+
+    // A bystander shot by a police drone, the shot aimed at the player.
+    GameNPC* bystander = makeNPC(40.0f, 30.0f, Vec2(15, 15));
+    bystander->hitFlag = true;
+    shoot(bystander, RolePoliceDrone);
+    EXPECT_EQ(runCount(1008), 1);
+    EXPECT_EQ(runCount(1020), 1);
+    EXPECT_EQ(game->murders, 0) << "not the player's murder";
 }
