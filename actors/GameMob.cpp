@@ -153,9 +153,9 @@ void GameMob::takeDamage(int damageType, float damage, float shotHeading)
     setRotation(shotHeading - 180.0f);  // the body falls away from the shot
     playAnimation(rand() % 2 == 0 ? AnimDieA : AnimDieB);
     leaveRemains(shotHeading);
-    // Whatever its kind, the dead no longer count among the walkers: the
-    // spawner makes a replacement while the body still lies in the street.
-    PopulationSettings::getInstance()->spawnedCitizens -= 1;
+    // A dead citizen no longer counts among the walkers: the spawner makes a
+    // replacement while the body still lies in the street.
+    PopulationSettings::getInstance()->citizenLeft(this);
 }
 
 void GameMob::leaveRemains(float shotHeading)

@@ -91,6 +91,10 @@ public:
     int32_t lastHitBy = 0;
     bool hitFlag = false;
     int32_t lastDamageType = 0;
+    // What a dropped wallet holds, in credits, and whose it was (a citizen
+    // id, -1 for nobody's): a steal contract's package carries its target's.
+    int32_t value = 0;
+    int32_t ownerId = -1;
     int32_t currentAnimation = -1;
     int32_t heightLevel = 0;
     float heading = 0.0f;
@@ -102,10 +106,6 @@ public:
     int32_t mapTag = 0;
     int32_t buildingId = -1;
     bool filled = false;
-    // A wallet's money, and the citizen id of whoever dropped a wallet or a
-    // contract's package (-1 none).
-    int32_t value = 0;
-    int32_t ownerId = -1;
     // Whether the object stands in one of the map's buckets (solid plain objects only).
     bool inBucket = false;
     // The display nodes. Those that GameObject::createSprites builds are held

@@ -247,10 +247,8 @@ void MobManager::forgetMobEverywhere(GameObject* object)
             pather->cancelRequests(mob);
     }
     GameCamera::getInstance()->forget(object);
-    // A citizen's death already took it off the head count: only one leaving
-    // alive is taken off here, so that the spawner replaces each citizen once.
-    if (mob && mob->mobKind == MobCitizen && mob->health > 0)
-        population->spawnedCitizens -= 1;
+    // Each citizen the spawner counted is counted off once, at its death or here.
+    population->citizenLeft(object);
     object->releaseNodes();
     if (mob && mob->thoughtBubble)
     {

@@ -1,6 +1,7 @@
 #include "app/GameInterface.h"
 
 #include "actors/Player.h"
+#include "actors/npc/NPCMakers.h"
 #include "actors/police/RobotMakers.h"
 #include "app/Achievements.h"
 #include "app/ControllerInterface.h"
@@ -107,6 +108,7 @@ void GameInterface::init()
     MapEditor::getInstance();
 
     registerStates();
+    registerNPCMakers();
     registerRobotMakers();
     gameLayer->addChild(ComicEngine::getInstance(), kComicZ);
     buildHud();

@@ -4,6 +4,7 @@
 // saving the map).
 #include "actors/Inventory.h"
 #include "actors/MobManager.h"
+#include "actors/PopulationSettings.h"
 #include "actors/Player.h"
 #include "actors/police/PoliceManager.h"
 #include "actors/PopulationSettings.h"
@@ -227,7 +228,6 @@ void GameInterface::loadLevel()
         missioncount = settings.missionCount;
         trainlocation = settings.trainLocation;
         contractValueTable = settings.contractValues;
-        // The citizen target (PopulationSettings) takes its value once its owner offers it.
         // A map file the reader refuses leaves an empty map, not one loaded from the file.
         map->mapLoaded = readMapFile(mapPath);
     }
@@ -241,6 +241,7 @@ void GameInterface::loadLevel()
         map->init(kEmptyMapSize, kEmptyMapSize);
     }
 
+    PopulationSettings::getInstance()->beginZone(zoneCitizenCount);
     map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
     map->addAllObjectSprites();
     if (gameLayer && map->worldNode && !map->worldNode->getParent())
@@ -396,6 +397,7 @@ void GameInterface::reloadLevelAndStart()
         map->mapLoaded = readMapFile(mapPath);
     else
         map->init(kEmptyMapSize, kEmptyMapSize);
+    PopulationSettings::getInstance()->beginZone(zoneCitizenCount);
     map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
     map->addAllObjectSprites();
     // The editor must not keep a selection of the map that went.

@@ -6,6 +6,11 @@
 #include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "actors/Projectile.h"
+#include "actors/citizens/CitizenRecord.h"
+#include "actors/npc/GameNPC.h"
+#include "actors/npc/NPCContact.h"
+#include "actors/npc/NPCBodyguard.h"
+#include "actors/npc/NPCHunter.h"
 #include "app/ControllerInterface.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
@@ -22,6 +27,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 constexpr int FlashEffect = 1000;
@@ -29,6 +35,12 @@ constexpr int BlastEffect = 1009;
 constexpr int ExplosionEffect = 1010;
 constexpr float LoudRange = 256.0f;
 constexpr int ProjectileZ = 800;
+constexpr int MobZ = 30;
+constexpr int HunterLook = 4000;
+constexpr int HunterLookMale = 4001;
+constexpr int BodyguardLook = 3012;
+constexpr int BodyguardLookMale = 3005;
+constexpr float BodyguardArmedTrait = 90.0f;
 constexpr float FlashbangRadius = 288.0f;
 constexpr float ExplosionRadius = 384.0f;
 
@@ -41,6 +53,28 @@ int floorHeightAt(const WorldMap* map, cocos2d::Vec2 cell)
 void reportUnknownDefinition(const char* what, int id)
 {
     std::fprintf(stderr, "WorldMap: %s: no object definition has the id %d; nothing spawned\n", what, id);
+}
+
+// Bodyguards and hunters: a role built on a fresh record at the position's
+// cell, with its sprites in the world node. The NPC takes the record only
+// when it is made.
+template <typename Role, typename Make>
+Role* placeRole(WorldMap* map, std::unique_ptr<CitizenRecord> record, cocos2d::Vec2 position, Make make)
+{
+    if (!GameData::getInstance()->getObjectDef(record->appearanceId))
+    {
+        reportUnknownDefinition("spawnRole", record->appearanceId);
+        return nullptr;
+    }
+    const cocos2d::Vec2 cell = WorldMap::pixelToGrid(position.x, position.y);
+    Role* npc = make(record.get(), cell);
+    record.release();
+    npc->setHeightLevel(floorHeightAt(map, cell));
+    npc->setPosition(position);
+    if (map->worldNode && npc->mainSprite)
+        map->worldNode->addChild(npc->mainSprite, MobZ);
+    // The caller hands it to the actor manager, which owns it.
+    return npc;
 }
 }
 
@@ -242,32 +276,57 @@ Player* WorldMap::spawnPlayer(int defId, cocos2d::Vec2 position)
     Player* player = new Player(defId);
     player->setPosition(position);
     if (worldNode && player->mainSprite)
-        worldNode->addChild(player->mainSprite, 30);
+        worldNode->addChild(player->mainSprite, MobZ);
     // The caller hands the player to the actor manager, which owns it.
     return player;
 }
 
 NPCHunter* WorldMap::spawnHunter(cocos2d::Vec2 position)
 {
-    (void)position;
-    // NPCHunter is not built yet.
-    return nullptr;
+    auto record = std::make_unique<CitizenRecord>(false);
+    record->appearanceId = record->gender == 1 ? HunterLookMale : HunterLook;
+    return placeRole<NPCHunter>(this, std::move(record), position, [&](CitizenRecord* citizen, cocos2d::Vec2 cell) {
+        return new NPCHunter(citizen, cell);
+    });
 }
 
 NPCBodyguard* WorldMap::spawnBodyguard(GameNPC* principal, cocos2d::Vec2 position)
 {
-    (void)principal;
-    (void)position;
-    // NPCBodyguard is not built yet.
-    return nullptr;
+    if (!principal)
+        return nullptr;
+    const int employer = principal->citizenId();
+    auto record = std::make_unique<CitizenRecord>(false);
+    record->appearanceId = record->gender == 1 ? BodyguardLookMale : BodyguardLook;
+    // Always armed.
+    record->armedTrait = BodyguardArmedTrait;
+    return placeRole<NPCBodyguard>(this, std::move(record), position,
+                                   [&](CitizenRecord* citizen, cocos2d::Vec2 cell) {
+                                       return new NPCBodyguard(citizen, employer, cell);
+                                   });
 }
 
 GameNPC* WorldMap::spawnNPC(CitizenRecord* record, cocos2d::Vec2 position)
 {
-    (void)record;
-    (void)position;
-    // GameNPC and NPCContact are not built yet.
-    return nullptr;
+    // The NPC takes a given record only when it is made.
+    std::unique_ptr<CitizenRecord> drawn(record ? nullptr : new CitizenRecord(false));
+    CitizenRecord* citizen = record ? record : drawn.get();
+    if (!GameData::getInstance()->getObjectDef(citizen->appearanceId))
+    {
+        reportUnknownDefinition("spawnNPC", citizen->appearanceId);
+        return nullptr;
+    }
+    const cocos2d::Vec2 cell = pixelToGrid(position.x, position.y);
+    NPCContact* contact = citizen->contact ? new NPCContact(citizen, cell) : nullptr;
+    GameNPC* npc = contact ? contact : new GameNPC(citizen, cell);
+    drawn.release();
+    // A contact that took a marker already stands on it.
+    if (!contact || !contact->marker)
+        npc->setPosition(position);
+    npc->setHeightLevel(floorHeightAt(this, npc->cell));
+    if (worldNode && npc->mainSprite)
+        worldNode->addChild(npc->mainSprite, MobZ);
+    // The caller hands the NPC to the actor manager, which owns it.
+    return npc;
 }
 
 MapMarker* WorldMap::takeFreeContactMarker()

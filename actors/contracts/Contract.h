@@ -69,6 +69,10 @@ public:
 
     // The NPC now walking on the record takes it over.
     void handRecordToTarget() { ownsRecord = false; }
+    // The target's NPC leaves the game while the job still runs (a steal
+    // target's body is cleared before its package is picked up): the
+    // contract keeps the record it names.
+    void takeRecordBack() { ownsRecord = true; }
     bool ownsTargetRecord() const { return ownsRecord; }
 
     int32_t urgent = 0;   // 1: the target only visits the zone

@@ -67,7 +67,7 @@ protected:
         walker->destroyed = &walkersGone;
         walker->onUpdate = [this](TestCitizen* self) { live(self); };
         ++walkersMade;
-        PopulationSettings::getInstance()->spawnedCitizens += 1;
+        PopulationSettings::getInstance()->countCitizen(walker);
         return walker;
     }
 
@@ -196,10 +196,8 @@ TEST_F(ActorSoakTest, AMinuteOfCityLifeWithActorsLeavingEveryWay)
     EXPECT_EQ(robotsMade - robotsGone, static_cast<int>(mobs->flyingMobs.size()));
     const auto living = std::count_if(mobs->groundMobs.begin(), mobs->groundMobs.end(),
                                       [](const GameMob* mob) { return mob->health > 0; });
-    // Every death counts off one walker, the player's too.
-    const int playerDeath = player->health <= 0 ? 1 : 0;
-    EXPECT_EQ(PopulationSettings::getInstance()->spawnedCitizens, living - playerDeath)
-        << "each citizen counted off once";
+    // Every citizen's death or removal counts it off once; the player was never counted.
+    EXPECT_EQ(PopulationSettings::getInstance()->spawnedCitizens, living) << "each citizen counted off once";
     EXPECT_EQ(PopulationSettings::getInstance()->flyers, static_cast<int>(mobs->flyingMobs.size()));
     EXPECT_EQ(PopulationSettings::getInstance()->cleaningDroids.size(), mobs->flyingMobs.size());
     EXPECT_GT(walkersGone, removedDirectly) << "some were shot and faded, or left off screen";

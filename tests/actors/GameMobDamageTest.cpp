@@ -32,8 +32,9 @@ protected:
 
 TEST_F(GameMobDamageTest, ADeathLeavesBloodAndAnOverkillLeavesBodyParts)
 {
-    PopulationSettings::getInstance()->spawnedCitizens = 5;
+    PopulationSettings::getInstance()->spawnedCitizens = 4;
     auto shot = victim(centreOf(5, 5), 30);
+    PopulationSettings::getInstance()->countCitizen(shot.get());
     shot->takeDamage(1, 25.5f, 90.0f);
     EXPECT_EQ(shot->health, 4) << "whole points";
     EXPECT_EQ(shot->deaths, 0);

@@ -1,0 +1,167 @@
+// On a street of a real zone, with the actor manager and the path finder
+// running as in the game: a citizen notices a body lying ahead of it by its
+// own perception scan, walks up, reports it and later leaves it with its crime
+// report filed; another, facing the player who raises a gun, runs from him
+// and names him once it is safe.
+#include "NPCFixture.h"
+#include "actors/Player.h"
+#include "world/GameData.h"
+#include "world/MapFile.h"
+#include "world/Pather.h"
+#include <algorithm>
+
+using cocos2d::Vec2;
+
+namespace {
+constexpr float Step = 1.0f / 30.0f;
+constexpr int StreetLength = 8;  // within sight of its fourth cell
+}
+
+class NPCInvestigationZoneTest : public NPCFixture
+{
+protected:
+    void TearDown() override
+    {
+        mobs->player = nullptr;
+        delete player;
+        NPCFixture::TearDown();
+    }
+
+    void loadZone(int zone)
+    {
+        GameData* data = GameData::getInstance();
+        data->currentZone = zone;
+        map->clear();
+        map->update(0.0f);
+        ASSERT_TRUE(readMapFile(data->getLevelMapPath()));
+        map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
+        map->addAllObjectSprites();
+        if (!map->worldNode->getParent())
+            scene->addChild(map->worldNode);
+        Pather::destroyInstance();
+    }
+
+    bool openCell(int x, int y) const
+    {
+        const MapTile* tile = map->tileAtCell(static_cast<float>(x), static_cast<float>(y));
+        return tile && tile->floor && tile->level == 0 && !tile->isBlocked() && !tile->blocked;
+    }
+
+    // The first open stretch of street, three cells wide, along which one sees
+    // from end to end; (-1, -1) when the zone has none.
+    Vec2 findStreet()
+    {
+        GameMob probe(mobDef(), false);
+        for (int y = 1; y + 1 < map->height; ++y)
+        {
+            for (int x = 0; x + StreetLength < map->width; ++x)
+            {
+                bool open = true;
+                for (int i = 0; i < StreetLength && open; ++i)
+                    open = openCell(x + i, y - 1) && openCell(x + i, y) && openCell(x + i, y + 1);
+                if (!open)
+                    continue;
+                probe.setPosition(centreOf(x + 3, y));
+                if (probe.canSee(centreOf(x, y), true) && probe.canSee(centreOf(x + StreetLength - 1, y), true))
+                    return Vec2(static_cast<float>(x), static_cast<float>(y));
+            }
+        }
+        return Vec2(-1.0f, -1.0f);
+    }
+
+    GameNPC* citizen(float courage, Vec2 cellAt, float heading)
+    {
+        auto* record = new CitizenRecord(false);
+        record->courage = courage;
+        record->armedTrait = 0.0f;
+        record->smoker = record->paranoid = record->laidBack = false;
+        GameNPC* npc = map->spawnNPC(record, centreOf(static_cast<int>(cellAt.x), static_cast<int>(cellAt.y)));
+        mobs->addGroundMob(npc);
+        npc->setRotation(heading);
+        // Its eyes open on the first frame.
+        npc->watchTimer = 0.74f;
+        return npc;
+    }
+
+    void frame()
+    {
+        mobs->update(Step);
+        map->update(Step);
+        Pather::getInstance()->update();
+    }
+
+    Player* player = nullptr;
+};
+
+TEST_F(NPCInvestigationZoneTest, ACitizenReportsABodyItFindsAndAnotherFleesFromARaisedGun)
+{
+    loadZone(0);
+    const Vec2 street = findStreet();
+    ASSERT_NE(street.x, -1.0f) << "no open street on the zone";
+    auto along = [&](int i) { return Vec2(street.x + static_cast<float>(i), street.y); };
+
+    // West end: the player with his gun up. Facing him, a timid witness.
+    // Further east, facing away from the player, a finder with a body ahead.
+    player = new Player(mobDef(), false);
+    player->mobKind = MobPlayer;
+    player->setPosition(centreOf(static_cast<int>(along(0).x), static_cast<int>(street.y)));
+    player->weaponRaised = true;
+    mobs->player = player;
+    GameNPC* witness = citizen(20.0f, along(3), 270.0f);
+    GameNPC* finder = citizen(40.0f, along(5), 90.0f);
+    GameNPC* body = citizen(50.0f, along(7), 0.0f);
+    body->health = 0;
+
+    // Either may walk home and leave the game meanwhile: each is looked at only while it is in it.
+    auto inGame = [&](const GameNPC* npc) {
+        return std::find(mobs->groundMobs.begin(), mobs->groundMobs.end(), npc) != mobs->groundMobs.end();
+    };
+    bool fled = false;
+    bool namedThePlayer = false;
+    bool witnessSafe = false;
+    bool investigated = false;
+    bool arrived = false;
+    bool rememberedTheBody = false;
+    bool reportFiled = false;
+    bool cameBack = false;
+    float leftAt = -1.0f;
+    const int bodyId = body->record->id;
+    for (float t = 0.0f; t < 90.0f && !(witnessSafe && leftAt >= 0.0f && t > leftAt + 10.0f); t += Step)
+    {
+        frame();
+        if (!inGame(witness))
+            witnessSafe = witnessSafe || fled;
+        else if (witness->mode == ModeFlee)
+        {
+            fled = true;
+            namedThePlayer = namedThePlayer || witness->reportCulprit == player;
+        }
+        else if (fled && !witness->hasPendingReport())
+            witnessSafe = true;
+        if (!inGame(finder))
+            continue;
+        const bool investigating = finder->mode == ModeInvestigation;
+        if (investigating && leftAt >= 0.0f)
+            cameBack = true;
+        investigated = investigated || investigating;
+        if (investigating && finder->arrived && !arrived)
+        {
+            arrived = true;
+            rememberedTheBody = finder->record->knowsCitizen(bodyId);
+        }
+        if (arrived && !investigating && leftAt < 0.0f)
+        {
+            leftAt = t;
+            reportFiled = !finder->hasPendingReport();
+        }
+    }
+    EXPECT_TRUE(fled) << "the raised gun sends the timid one running";
+    EXPECT_TRUE(namedThePlayer);
+    EXPECT_TRUE(witnessSafe) << "it got to safety and reported the player";
+    EXPECT_TRUE(investigated) << "the body is noticed by the scan";
+    EXPECT_TRUE(arrived) << "walked up and reported it";
+    EXPECT_TRUE(rememberedTheBody);
+    EXPECT_GE(leftAt, 4.0f) << "it stayed a while";
+    EXPECT_TRUE(reportFiled) << "its crime report went out as it left";
+    EXPECT_FALSE(cameBack) << "and it does not come back to the body";
+}
