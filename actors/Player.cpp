@@ -2,6 +2,7 @@
 // request or the pad's sticks, the weapon's warm-up and idling into a smoke.
 #include "actors/Player.h"
 #include "actors/Inventory.h"
+#include "actors/police/PoliceManager.h"
 #include "app/ControllerInterface.h"
 #include "app/GameInterface.h"
 #include "app/Geometry.h"
@@ -135,7 +136,7 @@ void Player::runWarmup(float dt)
     idleTime = 0.0f;
     WeaponsPlatform::fire(-1.0f, -1.0f);
     cancelWarmup();
-    // Telling the police of the shot (the weapon's soundlevel) waits for PoliceManager::witnessCrime.
+    PoliceManager::getInstance()->witnessCrime(this, false, false, held->soundlevel);
     GameHUD::getInstance()->refresh(true);
 }
 

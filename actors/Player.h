@@ -1,5 +1,6 @@
 #pragma once
 #include "actors/GameMob.h"
+#include "ui/windows/ShopCustomer.h"
 
 #include <array>
 
@@ -9,8 +10,9 @@ class ObjectDef;
 // (running unless SHIFT is held) or follows the pad's left stick, fires and
 // warms up its weapons, idles into a smoke, carries one secondary item (lure,
 // flash-bang or explosive) that it drops and sets off later, answers police
-// scans and flash-bangs, and ends the run when it dies.
-class Player : public GameMob
+// scans and flash-bangs, and ends the run when it dies. It is also the
+// vending machine's customer.
+class Player : public GameMob, public ShopCustomer
 {
 public:
     explicit Player(int definitionId);
@@ -37,7 +39,14 @@ public:
     bool isSmoking() const { return smokeTimer != -1.0f; }
 
     // The secondary item (PlayerItems.cpp).
-    void selectNextSecondary();
+    void selectNextSecondary() override;
+
+    // What the vending machine hands over (PlayerItems.cpp).
+    bool canCarryMore(int definitionId) const override;
+    bool addItem(int definitionId) override;
+    bool hasWeaponUsing(int ammunitionId) const override;
+    void equipBought(int definitionId) override;
+    bool hasSecondarySelected() const override { return secondaryItem != nullptr; }
     virtual void dropItem();
     // Sets off the dropped item; false when none waits.
     virtual bool activateLure();

@@ -1,5 +1,6 @@
 // What happens to the player: police scans, flash-bangs and death.
 #include "actors/Player.h"
+#include "actors/police/PoliceManager.h"
 #include "app/Achievements.h"
 #include "app/GameInterface.h"
 #include "app/SoundEngine.h"
@@ -45,7 +46,8 @@ void Player::onFlashbang(float duration)
 
 void Player::onKilled()
 {
-    // Stopping the police chase music waits for PoliceManager::chaseMusic.
+    PoliceManager* police = PoliceManager::getInstance();
+    police->stopChaseMusic();
     SoundEngine::getInstance()->play(nullptr, false, "death.mp3", 1.0f);
     StatEngine* stats = StatEngine::getInstance();
     stats->addStat(DeathsStat, 1);
@@ -68,6 +70,6 @@ void Player::onKilled()
 
     GameInterface* game = GameInterface::getInstance();
     game->scanCountdown = -1.0f;
-    // Resetting the police's scan progress waits for PoliceManager::playerScanProgress.
+    police->playerScanProgress = -1.0f;
     game->playerDied(lastHitBy);
 }

@@ -2,10 +2,12 @@
 // setting it off.
 #include "actors/Player.h"
 #include "actors/Inventory.h"
+#include "actors/police/PoliceManager.h"
 #include "app/GameInterface.h"
 #include "app/Geometry.h"
 #include "ui/hud/GameHUD.h"
 #include "world/ObjectDef.h"
+#include "world/WeaponDef.h"
 #include "world/WorldMap.h"
 
 #include <cstdlib>
@@ -74,7 +76,7 @@ GameObject* Player::placeDroppedItem(int definitionId)
     if (!item)
         return nullptr;
     item->setHeightLevel(heightLevel);
-    // Telling the police of the drop (seen, loudness 1.0) waits for PoliceManager::witnessCrime.
+    PoliceManager::getInstance()->witnessCrime(this, false, true, 1.0f);
     WorldMap* map = WorldMap::getInstance();
     item->setPosition(position + vectorFromAngle(heading, getRadius()));
     map->registerObject(item);
@@ -102,4 +104,30 @@ bool Player::activateLure()
     else if (def && def->isflashbang)
         WorldMap::getInstance()->explodeAt(item);
     return true;
+}
+
+bool Player::canCarryMore(int definitionId) const
+{
+    return inventory && inventory->canCarryMore(definitionId);
+}
+
+bool Player::addItem(int definitionId)
+{
+    return inventory && inventory->addItem(definitionId) != nullptr;
+}
+
+bool Player::hasWeaponUsing(int ammunitionId) const
+{
+    return inventory && inventory->hasWeaponUsing(ammunitionId);
+}
+
+// A bought weapon comes with a full magazine and goes straight into the hand.
+void Player::equipBought(int definitionId)
+{
+    GameObject* item = inventory ? inventory->findByDefinition(definitionId) : nullptr;
+    if (!item || !item->weaponDef)
+        return;
+    item->roundsLoaded = item->weaponDef->maxrounds;
+    equip(inventory, item);
+    inventory->recount();
 }

@@ -6,6 +6,7 @@
 #include "actors/Inventory.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
+#include "actors/police/PoliceManager.h"
 #include "app/Geometry.h"
 #include "app/SoundEngine.h"
 #include "app/StatEngine.h"
@@ -110,7 +111,7 @@ void GameInterface::dropWeapon()
         return;
     GameObject* item = player->currentWeapon;
     player->inventory->removeObject(item);
-    // Telling the police of the drop (seen, loudness 1.0) waits for PoliceManager::witnessCrime.
+    PoliceManager::getInstance()->witnessCrime(player, false, true, 1.0f);
     player->lowerWeapon();
     player->reloadTimer = 0.0f;
     player->currentWeapon = nullptr;

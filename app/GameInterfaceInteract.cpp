@@ -15,6 +15,7 @@
 #include "ui/hud/ActionPrompts.h"
 #include "ui/hud/GameHUD.h"
 #include "ui/hud/UICopHUD.h"
+#include "ui/windows/ShopEngine.h"
 #include "world/ObjectDef.h"
 #include "world/WeaponDef.h"
 #include "world/WorldMap.h"
@@ -111,7 +112,7 @@ void GameInterface::interact()
         return;
     if (windowMode == kInventoryWindow)
     {
-        // InventoryInterface::closeWindow is not offered yet.
+        ShopEngine::getInstance()->closeWindow();
         return;
     }
     WorldMap* map = WorldMap::getInstance();
@@ -131,7 +132,7 @@ void GameInterface::interact()
     if (MobManager::getInstance()->isContactNearPlayer())
     {
         dealerVisited = true;
-        // ShopEngine::openContractDealer is not offered yet.
+        ShopEngine::getInstance()->openContractDealer();
         return;
     }
     GameObject* object = map->findObjectNear(false, true, false, player->getPosition(), reach);
@@ -164,7 +165,7 @@ void GameInterface::interact()
     }
     if (def->vendingmachine)
     {
-        // ShopEngine::openVendingMachine(true, false, -1) is not offered yet.
+        ShopEngine::getInstance()->openVendingMachine(true, false, -1);
         return;
     }
     if (def->hackbox)
@@ -183,5 +184,6 @@ void GameInterface::hackPoliceTerminal()
     police->updateChaseState();
     SoundEngine::getInstance()->play(nullptr, false, "cophack.wav", 1.0f);
     queueMessage(kHackedText, true);
-    // The rising "$400" notice, ShopEngine::showFloatingText, is not offered yet.
+    ShopEngine::getInstance()->showFloatingText(formatString("`%c%d", '$', kHackPrice),
+                                                Vec2(80.0f, visibleSize.height - 40.0f), -150.0f);
 }

@@ -26,13 +26,3 @@ GameMob* NPCContractActors::spawnBodyguard(GameMob* principal, cocos2d::Vec2 pos
     MobManager::getInstance()->addGroundMob(guard);
     return guard;
 }
-
-void NPCContractActors::requestEscort(GameMob* target)
-{
-    (void)target;
-}
-
-void NPCContractActors::releaseEscort(GameMob* target)
-{
-    (void)target;
-}

@@ -79,6 +79,9 @@ public:
     // Queries.
     bool isWanted(const GameMob* mob) const;
     bool isSuspect(const GameMob* mob) const;
+    // The player died: the chase music stops where it is; the chase itself
+    // stays as it was, so the music does not start again over the body.
+    void stopChaseMusic() { setChaseMusic(false); }
     CrimeScene* findSceneWithBody(const GameObject* body) const;
     GameObject* findCameraSeeing() const;
     bool isPlayerInSight() const;

@@ -1,13 +1,20 @@
 #include "ui/hud/HudSource.h"
 #include "actors/Inventory.h"
 #include "actors/Player.h"
+#include "actors/MobManager.h"
+#include "actors/citizens/CitizenRecord.h"
+#include "actors/citizens/CitizenRoutine.h"
+#include "actors/contracts/Contract.h"
+#include "actors/contracts/MissionManager.h"
+#include "actors/npc/GameNPC.h"
 #include "actors/police/PoliceManager.h"
 #include "app/GameInterface.h"
 #include "world/ObjectDef.h"
 #include "world/WeaponDef.h"
 
-// The player's readings come from the run's player; a reading whose owner
-// has not handed it to the HUD yet answers "not known", which keeps its part
+// The readings come from the run's player, the police, the contract manager
+// and the actor manager; a reading that has nothing to read (no player, no
+// contract, a mob without a record) answers "not known", which keeps its part
 // of the HUD empty.
 
 HudSource::~HudSource() = default;
@@ -76,32 +83,67 @@ std::optional<PoliceReading> HudSource::police() const
 
 std::optional<ContractReading> HudSource::contract() const
 {
-    return std::nullopt; // MissionManager's accepted contract
+    const MissionManager* missions = MissionManager::getInstance();
+    const Contract* accepted = missions->acceptedContract();
+    if (!accepted)
+        return std::nullopt;
+    ContractReading reading;
+    reading.tracked = accepted->tracker;
+    reading.target = missions->target();
+    if (const GameMob* person = accepted->targetNPC.person())
+        reading.targetZone = person->targetZone;
+    if (accepted->target)
+    {
+        reading.targetLook = accepted->target->appearanceId;
+        reading.targetName = accepted->target->fullName;
+    }
+    reading.summary = accepted->getSummaryText(true);
+    reading.value = accepted->getValue();
+    return reading;
 }
 
 GameObject* HudSource::nearestContact() const
 {
-    return nullptr; // MobManager::nearestContact
+    return MobManager::getInstance()->nearestContact();
 }
 
 bool HudSource::contactNearPlayer() const
 {
-    return false; // MobManager::isContactNearPlayer
+    return MobManager::getInstance()->isContactNearPlayer();
 }
 
 std::vector<GameMob*> HudSource::walkingCitizens() const
 {
-    return {}; // MobManager's walking NPCs
+    return MobManager::getInstance()->groundMobs;
 }
 
 GameMob* HudSource::findByCitizenId(int citizenId) const
 {
-    (void)citizenId;
-    return nullptr; // MobManager::findByCitizenId
+    return MobManager::getInstance()->findByCitizenId(citizenId);
 }
 
 std::optional<PersonReading> HudSource::person(const GameMob* mob) const
 {
-    (void)mob;
-    return std::nullopt; // the mob's CitizenRecord and errand
+    const auto* npc = dynamic_cast<const GameNPC*>(mob);
+    if (!npc || !npc->record)
+        return std::nullopt;
+    const CitizenRecord& record = *npc->record;
+    PersonReading reading;
+    reading.citizenId = record.id;
+    reading.fullName = record.fullName;
+    reading.genderText = record.getGenderText();
+    reading.age = record.age;
+    reading.smoker = record.smoker;
+    reading.paranoid = record.paranoid;
+    reading.armed = npc->inventory && npc->inventory->countWeapons() > 0;
+    reading.contact = record.contact;
+    reading.gang = record.gangMember;
+    reading.contractTarget = npc->contractTarget;
+    if (npc->routine)
+    {
+        reading.errandActivity = npc->routine->activity;
+        reading.goingHome = npc->routine->goingHome;
+        reading.activityText = npc->routine->getActivityText();
+    }
+    return reading;
 }

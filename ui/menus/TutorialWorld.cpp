@@ -1,8 +1,12 @@
 #include "ui/menus/TutorialWorld.h"
 
+#include "actors/CitizenActor.h"
+#include "actors/MobManager.h"
 #include "actors/Player.h"
+#include "actors/contracts/MissionManager.h"
 #include "actors/police/PoliceManager.h"
 #include "app/GameInterface.h"
+#include "ui/hud/UIObjectDescriptor.h"
 #include "world/GameData.h"
 
 TutorialWorld::~TutorialWorld() = default;
@@ -30,8 +34,9 @@ int TutorialWorld::currentZone()
 
 bool TutorialWorld::targetDescribed()
 {
-    // The contract manager's target is not in the game yet.
-    return false;
+    const GameObject* target = MissionManager::getInstance()->target();
+    const UIObjectDescriptor* marker = GameInterface::getInstance()->targetMarker;
+    return target && marker && marker->target == target;
 }
 
 bool TutorialWorld::policePursuing()
@@ -41,8 +46,11 @@ bool TutorialWorld::policePursuing()
 
 bool TutorialWorld::richNearContact()
 {
-    // The player's credits and the contacts' citizen records are not in the game yet.
-    return false;
+    const GameInterface* game = GameInterface::getInstance();
+    if (!game->player || game->player->credits <= 200 || !game->targetMarker)
+        return false;
+    const CitizenActor* citizen = MobManager::citizenOf(game->targetMarker->target);
+    return citizen && citizen->isContact();
 }
 
 void TutorialWorld::showPopup(const std::string& image)

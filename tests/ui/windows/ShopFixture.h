@@ -25,7 +25,7 @@
 #include <vector>
 
 // A player whose inventory records what it is given.
-class ShopperPlayer : public Player, public ShopCustomer
+class ShopperPlayer : public Player
 {
 public:
     explicit ShopperPlayer(ObjectDef* def) : Player(def, false) {}

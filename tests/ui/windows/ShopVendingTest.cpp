@@ -1,5 +1,6 @@
 // The vending machine: what it offers, what it sells and refuses, and that
 // its window takes no input once it starts to close.
+#include "actors/Inventory.h"
 #include "app/Achievements.h"
 #include "app/ControllerKeys.h"
 #include "ui/windows/ShopFixture.h"
@@ -132,19 +133,21 @@ TEST_F(ShopVendingTest, SellsOnceForTheMoneyAndRefusesWhatCannotBePaidOrCarried)
     EXPECT_EQ(player->credits, 525);
 }
 
-TEST_F(ShopVendingTest, WithoutAnInventoryNothingIsSoldOrCharged)
+TEST_F(ShopVendingTest, TheRealPlayerCarriesWhatItBuysAndPaysOnce)
 {
-    // A player that cannot take items yet: every sale is turned down.
+    // The game's own player, with its real inventory, as the customer.
     ObjectDef def;
     Player plain(&def, false);
     plain.credits = 500;
     game->player = &plain;
     Achievements::getInstance()->unlock(2007, false, true);
     openTools();
+    const size_t carried = plain.inventory->items.size();
     const std::vector<std::string> sounds = soundsDuring([&] { shop->buyItem(2); });
-    EXPECT_EQ(sounds, std::vector<std::string>{"buzzer_negative.wav"});
-    EXPECT_EQ(noticeText(), "cannot carry any more");
-    EXPECT_EQ(plain.credits, 500);
+    EXPECT_EQ(sounds, std::vector<std::string>{"cashregister.wav"});
+    ASSERT_EQ(plain.inventory->items.size(), carried + 1);
+    EXPECT_LT(plain.credits, 500);
+    EXPECT_TRUE(plain.hasSecondarySelected()) << "a first tool is taken in hand";
     shop->closeDone();
     game->player = player;
 }
