@@ -1,7 +1,8 @@
-// The population spawner: on a real zone it keeps the zone's "citizencount"
-// citizens walking their errands through a long run in which citizens go
-// home, die and are cleared away (an hour of game time at a tenth of a second a frame); on a map without markers, or with an
-// interest marker walled in, it and the errands give up without spinning.
+// The population spawner: on each real zone it keeps the zone's
+// "citizencount" citizens walking their errands through a long run in which
+// citizens go home, die and are cleared away (half an hour of game time at a
+// tenth of a second a frame); on a map without markers, or with an interest
+// marker walled in, it and the errands give up without spinning.
 #include "NPCFixture.h"
 #include "actors/npc/NPCContact.h"
 #include "world/GameData.h"
@@ -17,7 +18,7 @@ using cocos2d::Vec2;
 
 namespace {
 constexpr float Step = 0.1f;
-constexpr float RunSeconds = 60.0f * 60.0f;
+constexpr float RunSeconds = 30.0f * 60.0f;
 }
 
 class PopulationSettingsTest : public NPCFixture
@@ -69,9 +70,13 @@ protected:
     LevelSettings settings;
 };
 
-TEST_F(PopulationSettingsTest, ARealZoneHoldsItsCitizenCountWalkingErrandsThroughAnHour)
+class PopulationZoneTest : public PopulationSettingsTest, public ::testing::WithParamInterface<int>
 {
-    loadZone(0);
+};
+
+TEST_P(PopulationZoneTest, HoldsItsCitizenCountWalkingErrandsThroughHalfAnHour)
+{
+    loadZone(GetParam());
     PopulationSettings* population = PopulationSettings::getInstance();
     ASSERT_GT(settings.citizenCount, 0);
     map->cameraPoint = map->randomSpawnPosition(false, -1);
@@ -135,6 +140,8 @@ TEST_F(PopulationSettingsTest, ARealZoneHoldsItsCitizenCountWalkingErrandsThroug
     EXPECT_GE(mobs->countLivingContacts(), 1);
     EXPECT_LE(mobs->countLivingContacts(), settings.contactCount);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryZone, PopulationZoneTest, ::testing::Values(0, 1, 2));
 
 TEST_F(PopulationSettingsTest, WithoutMarkersOrWalkableCellsTheSpawnerAndTheErrandsGiveUp)
 {
