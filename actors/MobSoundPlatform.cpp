@@ -39,3 +39,27 @@ int32_t MobSoundPlatform::drawEntry() const
         entry = rand() % count;
     return entry == lastPlayed ? (entry + 1) % count : entry;
 }
+
+void MobSoundPlatform::speak(float dt)
+{
+    if (soundNames.empty() && pendingSound.empty())
+        return;
+    soundTimer -= dt;
+    if (soundTimer > 0.0f)
+        return;
+    soundTimer = soundInterval;
+    const int handle = playNext();
+    if (handle != -1)
+        voiceHandle = handle;
+}
+
+void MobSoundPlatform::carryVoice(cocos2d::Vec2 position)
+{
+    if (voiceHandle == -1)
+        return;
+    SoundEngine* sound = SoundEngine::getInstance();
+    if (sound->find(voiceHandle))
+        sound->moveSource(voiceHandle, position);
+    else
+        voiceHandle = -1;
+}

@@ -19,6 +19,15 @@ public:
     // Plays the pending line, or else one of the list; the sound's handle, or
     // -1 when nothing played (the owner may move the sound along with it).
     int playNext();
+    // Counts the interval down and, when it runs out, plays the next line;
+    // the line keeps playing under voiceHandle.
+    void speak(float dt);
+    // The sound engine keeps its own copy of a sound's place: the speaker
+    // carries its voice along while the line plays.
+    void carryVoice(cocos2d::Vec2 position);
+
+    // The line now playing (-1 none).
+    int32_t voiceHandle = -1;
 
     float volume = 1.0f;
     int32_t lastPlayed = -1;

@@ -49,31 +49,7 @@ void AdBlimp::update(float dt)
 {
     if (!EdgeCrossing::fly(*this, destination, dt))
         return;
-    playAdverts(dt);
-    carryAdvert();
+    speak(dt);
+    carryVoice(position);
 }
 
-void AdBlimp::playAdverts(float dt)
-{
-    if (soundNames.empty())
-        return;
-    soundTimer -= dt;
-    if (soundTimer > 0.0f)
-        return;
-    soundTimer = soundInterval;
-    const int handle = playNext();
-    if (handle != -1)
-        advertHandle = handle;
-}
-
-// The engine keeps its own copy of a sound's place; the blimp moves it along.
-void AdBlimp::carryAdvert()
-{
-    if (advertHandle == -1)
-        return;
-    SoundEngine* sound = SoundEngine::getInstance();
-    if (sound->find(advertHandle))
-        sound->moveSource(advertHandle, position);
-    else
-        advertHandle = -1;
-}

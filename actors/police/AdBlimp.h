@@ -24,10 +24,4 @@ public:
     static std::vector<std::string> advertsForZone(int zone);
 
     cocos2d::Vec2 destination;
-    // The advert now playing (-1 none).
-    int32_t advertHandle = -1;
-
-private:
-    void playAdverts(float dt);
-    void carryAdvert();
 };

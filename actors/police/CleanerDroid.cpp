@@ -80,14 +80,7 @@ void CleanerDroid::update(float dt)
         updateCleaning(dt);
     else
         updateSearching(dt);
-    if (voiceHandle != -1)
-    {
-        SoundEngine* sound = SoundEngine::getInstance();
-        if (sound->find(voiceHandle))
-            sound->moveSource(voiceHandle, position);
-        else
-            voiceHandle = -1;
-    }
+    carryVoice(position);
 }
 
 void CleanerDroid::updateSearching(float dt)
@@ -138,7 +131,7 @@ void CleanerDroid::updateCleaning(float dt)
     }
     if (currentAnimation != AnimCleaning)
         playAnimation(AnimCleaning);
-    announce(dt);
+    speak(dt);
     if (cleaningTarget->isMob() && cleaningTime == CleaningSeconds)
         PoliceManager::getInstance()->reportBody(cleaningTarget, nullptr, ReporterName);
     cleaningTime -= dt;
@@ -150,19 +143,6 @@ bool CleanerDroid::isOverTarget() const
 {
     const cocos2d::Vec2 at = cleaningTarget->getPosition();
     return std::fabs(position.x - at.x) < FLT_EPSILON && std::fabs(position.y - at.y) < FLT_EPSILON;
-}
-
-void CleanerDroid::announce(float dt)
-{
-    if (soundNames.empty())
-        return;
-    soundTimer -= dt;
-    if (soundTimer > 0.0f)
-        return;
-    soundTimer = AnnouncementInterval;
-    const int handle = playNext();
-    if (handle != -1)
-        voiceHandle = handle;
 }
 
 // The droid stays in cleaning mode and looks for its next target next frame.

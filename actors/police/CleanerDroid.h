@@ -37,10 +37,7 @@ public:
 
 private:
     void takeTarget(GameObject* target);
-    void announce(float dt);
     void finishCleaning();
     void cleanAwayBody(GameObject* body);
     bool isOverTarget() const;
-
-    int32_t voiceHandle = -1;
 };

@@ -181,7 +181,7 @@ void PoliceDroid::update(float dt)
     FlyingMob::update(dt);
     speak(dt);
     WeaponsPlatform::update(dt);
-    followWithSounds();
+    carryVoice(position);
 }
 
 // What the threat scan found: a body is reported, a raised weapon is a crime.
@@ -220,32 +220,6 @@ void PoliceDroid::resetTurret()
 {
     if (turret && turret->heading != 0.0f)
         turret->setRotation(0.0f);
-}
-
-void PoliceDroid::speak(float dt)
-{
-    if (soundNames.empty() && pendingSound.empty())
-        return;
-    soundTimer -= dt;
-    if (soundTimer > 0.0f)
-        return;
-    soundTimer = soundInterval;
-    const int handle = playNext();
-    if (handle != -1)
-        voiceHandle = handle;
-}
-
-// The engine keeps its own copy of a sound's place: the droid carries its
-// voice along while it lives.
-void PoliceDroid::followWithSounds()
-{
-    if (voiceHandle == -1)
-        return;
-    SoundEngine* sound = SoundEngine::getInstance();
-    if (sound->find(voiceHandle))
-        sound->moveSource(voiceHandle, position);
-    else
-        voiceHandle = -1;
 }
 
 void PoliceDroid::setVoice(const PoliceDroidTexts::VoiceLines* lines)

@@ -103,8 +103,6 @@ private:
     void lookAtWatched();
     void turnTurretTowards(cocos2d::Vec2 point);
     void resetTurret();
-    void speak(float dt);
-    void followWithSounds();
     // The mode's voice lines; null leaves the droid silent.
     void setVoice(const PoliceDroidTexts::VoiceLines* lines);
     bool scanningPlayer() const;
@@ -122,7 +120,5 @@ private:
     GameObject* turret = nullptr;
     GameObject* lamp1 = nullptr;
     GameObject* lamp2 = nullptr;
-    // The voice line now playing, kept moving with the droid.
-    int32_t voiceHandle = -1;
     bool removalQueued = false;
 };

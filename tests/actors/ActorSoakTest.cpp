@@ -30,15 +30,7 @@ protected:
     void SetUp() override
     {
         GameMobFixture::SetUp();
-        GameData::getInstance()->currentZone = 0;
-        map->clear();
-        map->update(0.0f);
-        ASSERT_TRUE(readMapFile(GameData::getInstance()->getLevelMapPath()));
-        map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
-        map->addAllObjectSprites();
-        if (!map->worldNode->getParent())
-            scene->addChild(map->worldNode);
-        Pather::destroyInstance();
+        ASSERT_NO_FATAL_FAILURE(loadRealZone(0));
         mobs = MobManager::getInstance();
         mobs->makers.citizen = [this](bool, Vec2 position) { return makeWalker(position); };
         mobs->makers.flyer = [this](int) { return makeRobot(); };

@@ -8,6 +8,8 @@
 #include "app/SoundEngine.h"
 #include "cocos2d.h"
 #include "world/GameData.h"
+#include "world/MapFile.h"
+#include "world/Pather.h"
 
 class GameMobFixture : public WorldMapFixture
 {
@@ -29,6 +31,22 @@ protected:
             scene->addChild(map->worldNode);
         // Sounds are positional: give the listener a place so that plays are kept.
         SoundEngine::getInstance()->listener = cocos2d::Vec2(320, 320);
+    }
+
+    // Replaces the small city by a real zone of assets/: its map, sprites and
+    // a fresh path finder. Check with ASSERT_NO_FATAL_FAILURE.
+    void loadRealZone(int zone)
+    {
+        GameData* data = GameData::getInstance();
+        data->currentZone = zone;
+        map->clear();
+        map->update(0.0f);
+        ASSERT_TRUE(readMapFile(data->getLevelMapPath()));
+        map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
+        map->addAllObjectSprites();
+        if (!map->worldNode->getParent())
+            scene->addChild(map->worldNode);
+        Pather::destroyInstance();
     }
 
     void TearDown() override

@@ -27,20 +27,6 @@ protected:
         NPCFixture::TearDown();
     }
 
-    void loadZone(int zone)
-    {
-        GameData* data = GameData::getInstance();
-        data->currentZone = zone;
-        map->clear();
-        map->update(0.0f);
-        ASSERT_TRUE(readMapFile(data->getLevelMapPath()));
-        map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
-        map->addAllObjectSprites();
-        if (!map->worldNode->getParent())
-            scene->addChild(map->worldNode);
-        Pather::destroyInstance();
-    }
-
     bool openCell(int x, int y) const
     {
         const MapTile* tile = map->tileAtCell(static_cast<float>(x), static_cast<float>(y));
@@ -95,7 +81,7 @@ protected:
 
 TEST_F(NPCInvestigationZoneTest, ACitizenReportsABodyItFindsAndAnotherFleesFromARaisedGun)
 {
-    loadZone(0);
+    ASSERT_NO_FATAL_FAILURE(loadRealZone(0));
     const Vec2 street = findStreet();
     ASSERT_NE(street.x, -1.0f) << "no open street on the zone";
     auto along = [&](int i) { return Vec2(street.x + static_cast<float>(i), street.y); };

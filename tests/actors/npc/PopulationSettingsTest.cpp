@@ -32,16 +32,8 @@ protected:
 
     void loadZone(int zone)
     {
+        ASSERT_NO_FATAL_FAILURE(loadRealZone(zone));
         GameData* data = GameData::getInstance();
-        data->currentZone = zone;
-        map->clear();
-        map->update(0.0f);
-        ASSERT_TRUE(readMapFile(data->getLevelMapPath()));
-        map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
-        map->addAllObjectSprites();
-        if (!map->worldNode->getParent())
-            scene->addChild(map->worldNode);
-        Pather::destroyInstance();
         settings = readLevelSettings(data->getLevelSettingsPath());
         PopulationSettings::getInstance()->beginZone(settings.citizenCount);
         GameInterface::getInstance()->contactcount = settings.contactCount;

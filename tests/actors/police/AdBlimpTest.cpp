@@ -81,7 +81,7 @@ TEST_F(AdBlimpTest, ABlimpCrossesToTheFarEdgeCarryingItsAdvertAndLeavesItBehindW
     EXPECT_EQ(blimp->flyingType, FlyingMob::AdvertBlimp);
 
     mobs->update(0.1f);
-    const int handle = blimp->advertHandle;
+    const int handle = blimp->voiceHandle;
     ASSERT_NE(handle, -1) << "the first advert plays at once";
     SoundEngine* sound = SoundEngine::getInstance();
     for (int i = 0; i < 50; ++i)
@@ -91,12 +91,12 @@ TEST_F(AdBlimpTest, ABlimpCrossesToTheFarEdgeCarryingItsAdvertAndLeavesItBehindW
 
     // The advert playing when the blimp arrives is the one it carried last.
     Vec2 lastSeen = blimp->getPosition();
-    int carried = blimp->advertHandle;
+    int carried = blimp->voiceHandle;
     int frames = 0;
     while (flying(blimp) && frames++ < 1000)
     {
         lastSeen = blimp->getPosition();
-        carried = blimp->advertHandle;
+        carried = blimp->voiceHandle;
         mobs->update(0.1f);
     }
     ASSERT_FALSE(flying(blimp)) << "a blimp at its destination leaves the game";
