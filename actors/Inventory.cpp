@@ -83,17 +83,7 @@ GameObject* Inventory::removeObject(GameObject* item)
 
 GameObject* Inventory::removeOne(int definitionId)
 {
-    auto it = std::find_if(items.begin(), items.end(),
-                           [definitionId](const GameObject* item) { return definitionOf(item) == definitionId; });
-    GameObject* taken = nullptr;
-    if (it != items.end())
-    {
-        taken = *it;
-        items.erase(it);
-    }
-    recount();
-    changed = true;
-    return taken;
+    return removeObject(findByDefinition(definitionId));
 }
 
 GameObject* Inventory::findByDefinition(int definitionId)
