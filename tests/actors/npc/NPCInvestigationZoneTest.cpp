@@ -2,9 +2,13 @@
 // running as in the game: a citizen notices a body lying ahead of it by its
 // own perception scan, walks up, reports it and later leaves it with its crime
 // report filed; another, facing the player who raises a gun, runs from him
-// and names him once it is safe.
+// and names him once it is safe. And a killing in the street: the player
+// shoots a citizen dead in view of others, who flee, investigate and report.
 #include "NPCFixture.h"
+#include "actors/Inventory.h"
 #include "actors/Player.h"
+#include "actors/police/CrimeScene.h"
+#include "actors/police/PoliceManager.h"
 #include "world/GameData.h"
 #include "world/MapFile.h"
 #include "world/Pather.h"
@@ -15,6 +19,7 @@ using cocos2d::Vec2;
 namespace {
 constexpr float Step = 1.0f / 30.0f;
 constexpr int StreetLength = 8;  // within sight of its fourth cell
+constexpr int Shotgun = 69;
 }
 
 class NPCInvestigationZoneTest : public NPCFixture
@@ -22,6 +27,7 @@ class NPCInvestigationZoneTest : public NPCFixture
 protected:
     void TearDown() override
     {
+        PoliceManager::getInstance()->reset();
         mobs->player = nullptr;
         delete player;
         NPCFixture::TearDown();
@@ -150,4 +156,66 @@ TEST_F(NPCInvestigationZoneTest, ACitizenReportsABodyItFindsAndAnotherFleesFromA
     EXPECT_GE(leftAt, 4.0f) << "it stayed a while";
     EXPECT_TRUE(reportFiled) << "its crime report went out as it left";
     EXPECT_FALSE(cameBack) << "and it does not come back to the body";
+}
+
+TEST_F(NPCInvestigationZoneTest, AKillingInViewIsFledFromInvestigatedAndReportedToThePolice)
+{
+    ASSERT_NO_FATAL_FAILURE(loadRealZone(0));
+    const Vec2 street = findStreet();
+    ASSERT_NE(street.x, -1.0f) << "no open street on the zone";
+    auto along = [&](int i) { return Vec2(street.x + static_cast<float>(i), street.y); };
+
+    // West end: the player with a loaded shotgun, facing east down the street.
+    player = new Player(mobDef(), false);
+    player->mobKind = MobPlayer;
+    player->setPosition(centreOf(static_cast<int>(along(0).x), static_cast<int>(street.y)));
+    player->setRotation(90.0f);
+    GameObject* shotgun = player->inventory->addItem(Shotgun);
+    ASSERT_NE(shotgun, nullptr);
+    shotgun->roundsLoaded = 4;
+    player->equip(player->inventory, shotgun);
+    mobs->player = player;
+    map->cameraPoint = player->getPosition();
+    // The victim two cells ahead; beyond it, facing the player, a timid
+    // witness and a brave one. A passer-by comes upon the body later.
+    GameNPC* victim = citizen(50.0f, along(2), 270.0f);
+    victim->health = 1;
+    GameNPC* timid = citizen(10.0f, along(4), 270.0f);
+    GameNPC* brave = citizen(95.0f, along(6), 270.0f);
+    frame();
+
+    player->raiseWeapon();
+    player->attack(0.0f);
+    ASSERT_EQ(player->currentWeapon->roundsLoaded, 3) << "the shot went off";
+
+    auto inGame = [&](const GameNPC* npc) {
+        return std::find(mobs->groundMobs.begin(), mobs->groundMobs.end(), npc) != mobs->groundMobs.end();
+    };
+    PoliceManager* police = PoliceManager::getInstance();
+    bool killed = false;
+    bool fled = false;
+    bool investigated = false;
+    bool reported = false;
+    GameNPC* passerBy = nullptr;
+    for (float t = 0.0f; t < 90.0f && !(fled && investigated && reported); t += Step)
+    {
+        if (!passerBy && t >= 5.0f)
+            passerBy = citizen(40.0f, along(5), 270.0f);
+        frame();
+        police->update(Step);
+        killed = killed || !inGame(victim) || victim->health <= 0;
+        for (const GameNPC* witness : {timid, brave, passerBy})
+        {
+            if (!witness || !inGame(witness))
+                continue;
+            fled = fled || witness->mode == ModeFlee;
+            investigated = investigated || witness->mode == ModeInvestigation;
+        }
+        for (const CrimeScene* scene : police->getCrimeScenes())
+            reported = reported || scene->suspect == player;
+    }
+    EXPECT_TRUE(killed) << "the shot killed the victim";
+    EXPECT_TRUE(fled) << "someone ran from the killer";
+    EXPECT_TRUE(investigated) << "the passer-by went to look at the body";
+    EXPECT_TRUE(reported) << "a witness named the player to the police";
 }
