@@ -14,7 +14,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <type_traits>
 #include <utility>
 
 namespace {
@@ -90,26 +89,6 @@ GameInterface* driver()
     return GameInterface::getInstance();
 }
 
-// The player's money, once the player carries any: the field comes with the
-// player's own work, and the check reads it from the day it is there.
-template <typename P, typename = void>
-struct CarriesMoney : std::false_type
-{
-};
-template <typename P>
-struct CarriesMoney<P, std::void_t<decltype(std::declval<const P&>().money)>> : std::true_type
-{
-};
-
-template <typename P>
-std::optional<long> moneyOf(const P& player)
-{
-    if constexpr (CarriesMoney<P>::value)
-        return static_cast<long>(player.money);
-    else
-        return std::nullopt;
-}
-
 std::string checkState(const Arguments& a, const ScenarioFolders&)
 {
     const int state = driver()->state;
@@ -130,10 +109,7 @@ std::string checkMoney(const Arguments& a, const ScenarioFolders&)
     const Player* player = driver()->player;
     if (!player)
         return "there is no player";
-    const std::optional<long> money = moneyOf(*player);
-    if (!money)
-        return "the player carries no money in this build";
-    return compare(*money, a[0], "the player's money");
+    return compare(player->credits, a[0], "the player's money");
 }
 
 std::string checkStat(const Arguments& a, const ScenarioFolders&)

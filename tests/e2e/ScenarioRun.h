@@ -31,7 +31,7 @@ private:
     void play(JourneyReport& report);
     bool prepareFolders(JourneyReport& report);
     void feed(GameLaunch& game, const ScenarioInput& input, JourneyReport& report);
-    void startRunAsTheMenuDoes();
+    void setUp(const ScenarioInput& input, JourneyReport& report);
     void noteChanges(JourneyReport& report, int frame);
     void checkExpectations(JourneyReport& report);
     void writeEndState(JourneyReport& report);
