@@ -167,13 +167,17 @@ void ScenarioRun::noteChanges(JourneyReport& report, int frame)
     const GameInterface* driver = GameInterface::getInstance();
     // The intro's steps are worth a line only while the intro shows.
     const int introStep = driver->state == GameState::Intro ? driver->introStep : -1;
-    if (driver->state == _state && introStep == _introStep)
+    if (driver->state == _state && introStep == _introStep && driver->runEndStep == _runEndStep)
         return;
     _state = driver->state;
     _introStep = introStep;
+    _runEndStep = driver->runEndStep;
     std::string text = seconds(frame) + ": state " + ScenarioChecks::stateName(_state);
     if (_introStep != -1)
         text += ", intro step " + std::to_string(_introStep);
+    // The screens after a death or a finished zone go by steps.
+    if (_runEndStep != 0)
+        text += ", run end step " + std::to_string(_runEndStep);
     report.note(text);
 }
 

@@ -42,4 +42,5 @@ private:
     ScenarioFolders _folders;
     int _state = -1;
     int _introStep = -1;
+    int _runEndStep = 0;
 };
