@@ -91,6 +91,9 @@ void PopulationSettings::citizenLeft(const GameObject* walker)
 
 void PopulationSettings::resetRun()
 {
+    // The new run's city is filled from nothing: its contacts too, wherever
+    // the camera stands (a run starts in sight of a contact's corner).
+    firstFill = true;
     spawnedCitizens = 0;
     blimps = 0;
     flyers = 0;

@@ -14,16 +14,19 @@ struct ScenarioInput
         MouseUp,
         PadDown,
         PadUp,
-        // What the main menu's run entry does, for as long as the menu has
-        // no panel a key or a click could reach.
-        StartRun,
+        // Set-up, not play: what a test harness does to bring about a
+        // situation that walking there by keys would make long or fragile.
+        // The acts themselves always go through the inputs above.
+        PlacePlayer,    // the player stands in the middle of cell (x, y)
+        GiveCredits,    // code credits in the player's pocket
+        GiveItem,       // one item of definition code in the inventory
     };
 
     int frame = 0;
     Kind kind = Kind::KeyDown;
     // The key code, mouse button or pad button.
     int code = 0;
-    // The mouse position in window pixels (MouseMove).
+    // The mouse position in window pixels (MouseMove), or a cell (PlacePlayer).
     float x = 0.0f;
     float y = 0.0f;
     // Where it was written, for the run's log.

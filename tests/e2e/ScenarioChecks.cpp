@@ -1,6 +1,8 @@
 #include "ScenarioChecks.h"
 
 #include "actors/Player.h"
+#include "actors/police/Checkpoint.h"
+#include "actors/police/PoliceManager.h"
 #include "app/GameInterface.h"
 #include "app/GameState.h"
 #include "app/StatEngine.h"
@@ -14,7 +16,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <type_traits>
 #include <utility>
 
 namespace {
@@ -26,8 +27,8 @@ struct CheckKind
 {
     const char* name;
     // One word per argument: "int" a whole number, "state" a game state's
-    // name, "player" alive, dead or none, "layer" floor or overlay, "name"
-    // any word (a file name).
+    // name, "player" alive, dead or none, "layer" floor or overlay, "yesno"
+    // yes or no, "name" any word (a file name).
     std::vector<std::string> arguments;
     const char* usage;
     Check check;
@@ -75,6 +76,8 @@ bool fits(const std::string& kind, const std::string& argument)
         return argument == "alive" || argument == "dead" || argument == "none";
     if (kind == "layer")
         return argument == "floor" || argument == "overlay";
+    if (kind == "yesno")
+        return argument == "yes" || argument == "no";
     return !argument.empty();
 }
 
@@ -88,26 +91,6 @@ std::string compare(long found, const std::string& wanted, const std::string& wh
 GameInterface* driver()
 {
     return GameInterface::getInstance();
-}
-
-// The player's money, once the player carries any: the field comes with the
-// player's own work, and the check reads it from the day it is there.
-template <typename P, typename = void>
-struct CarriesMoney : std::false_type
-{
-};
-template <typename P>
-struct CarriesMoney<P, std::void_t<decltype(std::declval<const P&>().money)>> : std::true_type
-{
-};
-
-template <typename P>
-std::optional<long> moneyOf(const P& player)
-{
-    if constexpr (CarriesMoney<P>::value)
-        return static_cast<long>(player.money);
-    else
-        return std::nullopt;
 }
 
 std::string checkState(const Arguments& a, const ScenarioFolders&)
@@ -130,10 +113,28 @@ std::string checkMoney(const Arguments& a, const ScenarioFolders&)
     const Player* player = driver()->player;
     if (!player)
         return "there is no player";
-    const std::optional<long> money = moneyOf(*player);
-    if (!money)
-        return "the player carries no money in this build";
-    return compare(*money, a[0], "the player's money");
+    return compare(player->credits, a[0], "the player's money");
+}
+
+std::string checkWanted(const Arguments& a, const ScenarioFolders&)
+{
+    const bool wanted = PoliceManager::getInstance()->isWanted(driver()->player);
+    return wanted == (a[0] == "yes") ? "" : std::string("the police ") + (wanted ? "want" : "do not want") + " the player";
+}
+
+// A checkpoint keeps a record of each person it scanned for 30 s.
+std::string checkScanned(const Arguments& a, const ScenarioFolders&)
+{
+    const cocos2d::Vec2 cell(static_cast<float>(integer(a[0])), static_cast<float>(integer(a[1])));
+    for (const Checkpoint* checkpoint : PoliceManager::getInstance()->getCheckpoints())
+    {
+        if (checkpoint->cell != cell)
+            continue;
+        const bool scanned = checkpoint->hasRecordOf(driver()->player);
+        return scanned == (a[2] == "yes") ? "" : std::string("the checkpoint has ") + (scanned ? "" : "not ") +
+                                                     "scanned the player";
+    }
+    return "there is no checkpoint at that cell";
 }
 
 std::string checkStat(const Arguments& a, const ScenarioFolders&)
@@ -181,6 +182,22 @@ const std::vector<CheckKind>& kinds()
          [](const Arguments& a, const ScenarioFolders&) {
              return compare(driver()->creditsEarned, a[0], "the credits earned");
          }},
+        {"wanted", {"yesno"}, "expect wanted <yes|no> (a crime scene names the player, or a witness is on the way)",
+         checkWanted},
+        {"police-level", {"int"}, "expect police-level <0 to 5>",
+         [](const Arguments& a, const ScenarioFolders&) {
+             return compare(PoliceManager::getInstance()->policeLevel, a[0], "the police level");
+         }},
+        {"crime-scenes", {"int"}, "expect crime-scenes <open crime scenes>",
+         [](const Arguments& a, const ScenarioFolders&) {
+             return compare(static_cast<long>(PoliceManager::getInstance()->getCrimeScenes().size()), a[0],
+                            "the open crime scenes");
+         }},
+        {"pursuers", {"int"}, "expect pursuers <police droids sent after the player>",
+         [](const Arguments& a, const ScenarioFolders&) {
+             return compare(PoliceManager::getInstance()->countPursuingDroids(), a[0], "the droids after the player");
+         }},
+        {"scanned", {"int", "int", "yesno"}, "expect scanned <checkpoint cell x> <y> <yes|no>", checkScanned},
         {"stat", {"int", "int"}, "expect stat <statistic id> <count in this run>", checkStat},
         {"total", {"int", "int"}, "expect total <statistic id> <count over every run>", checkTotal},
         {"file", {"name"}, "expect file <name in the saves folder>",

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 
 namespace {
@@ -63,6 +64,8 @@ private:
     void readEnd(const std::vector<std::string>& words);
     void readInput(const std::vector<std::string>& words);
     void readAction(const std::vector<std::string>& action);
+    // Set-up statements: a situation brought about, not played.
+    void readSetup(const std::vector<std::string>& action);
     void readHeld(const std::vector<std::string>& action, bool press, bool release, const std::string& usage);
     void readExpectation(const std::vector<std::string>& words, const std::string& text);
     // The press and code of a key (device and name the key's name), a mouse
@@ -201,10 +204,43 @@ void Reading::readAction(const std::vector<std::string>& action)
             return;
         add(Kind::MouseMove, _frame, 0, static_cast<float>(x), static_cast<float>(y));
     }
-    else if (verb == "do" && action.size() == 2 && action[1] == "start-run")
-        add(Kind::StartRun, _frame, 0);
+    else if (verb == "setup")
+        readSetup(action);
     else
-        problem("'" + verb + "' is no input (tap, press, release, hold, mouse, click, pad, do start-run)");
+        problem("'" + verb + "' is no input (tap, press, release, hold, mouse, click, pad, setup)");
+}
+
+void Reading::readSetup(const std::vector<std::string>& action)
+{
+    double a = 0.0;
+    double b = 0.0;
+    const auto is = [&action](std::initializer_list<const char*> words) {
+        if (action.size() < words.size() + 1)
+            return false;
+        size_t i = 1;
+        for (const char* word : words)
+            if (action[i++] != word)
+                return false;
+        return true;
+    };
+    if (is({"place", "player", "at", "cell"}) && action.size() == 7)
+    {
+        if (number(action[5], "cell", a) && number(action[6], "cell", b))
+            add(Kind::PlacePlayer, _frame, 0, static_cast<float>(a), static_cast<float>(b));
+    }
+    else if (is({"give", "credits"}) && action.size() == 4)
+    {
+        if (number(action[3], "number of credits", a))
+            add(Kind::GiveCredits, _frame, static_cast<int>(a));
+    }
+    else if (is({"give", "item"}) && action.size() == 4)
+    {
+        if (number(action[3], "object definition id", a))
+            add(Kind::GiveItem, _frame, static_cast<int>(a));
+    }
+    else
+        problem("write it as: at <seconds> setup place player at cell <x> <y> | setup give credits <n> | "
+                "setup give item <definition id>");
 }
 
 void Reading::readHeld(const std::vector<std::string>& action, bool press, bool release, const std::string& usage)

@@ -17,7 +17,8 @@
 //   at 4 mouse 400 300         the mouse moved to a window pixel (from top left)
 //   at 4.1 click left          a mouse button for one frame (hold/press/release mouse left)
 //   at 5 pad A                 a pad button for one frame (hold/press/release pad A)
-//   at 6 do start-run          what the main menu's run entry does
+//   at 6 setup place player at cell 30 40   set-up, not play: also
+//                              setup give credits 3000, setup give item 70
 //   end 20                     the run's length in seconds (else 1 s after the last input)
 //   expect state Playing       a check when the run ends (see ScenarioChecks)
 //

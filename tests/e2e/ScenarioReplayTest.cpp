@@ -109,6 +109,7 @@ TEST(ScenarioReader, NamesTheFileAndLineOfEveryBadStatement)
                                           "expect state Sleeping\n"
                                           "expect weather rain\n"
                                           "teleport 3 4\n"
+                                          "at 3 setup give wings 4\n"
                                           "end 0.5\n");
     Scenario scenario;
     std::vector<DataFileProblem> problems;
@@ -121,6 +122,7 @@ TEST(ScenarioReader, NamesTheFileAndLineOfEveryBadStatement)
           "bad.scenario:7: write it as: at <seconds> hold <key | mouse <button> | pad <button>> <seconds>",
           "bad.scenario:8: write it as: expect state", "bad.scenario:9: no check is called 'weather'",
           "bad.scenario:10: 'teleport' starts no statement",
-          "bad.scenario:11: the run ends before its last input", "bad.scenario: no seed line"})
+          "bad.scenario:11: write it as: at <seconds> setup place player at cell",
+          "bad.scenario:12: the run ends before its last input", "bad.scenario: no seed line"})
         EXPECT_NE(text.find(expected), std::string::npos) << "missing \"" << expected << "\" in:\n" << text;
 }

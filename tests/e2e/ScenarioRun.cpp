@@ -9,6 +9,7 @@
 #include "app/RandomSeed.h"
 #include "app/StatEngine.h"
 #include "app/WeatherEngine.h"
+#include "ui/hud/GameHUD.h"
 #include "world/GameData.h"
 #include "world/WorldMap.h"
 
@@ -128,21 +129,37 @@ void ScenarioRun::feed(GameLaunch& game, const ScenarioInput& input, JourneyRepo
     case Kind::PadUp:
         game.releasePad(input.code);
         break;
-    case Kind::StartRun:
-        report.note(seconds(input.frame) + ": " + where(input.line) + ": a run starts as the menu's run entry does");
-        startRunAsTheMenuDoes();
+    case Kind::PlacePlayer:
+    case Kind::GiveCredits:
+    case Kind::GiveItem:
+        setUp(input, report);
         break;
     }
 }
 
-void ScenarioRun::startRunAsTheMenuDoes()
+void ScenarioRun::setUp(const ScenarioInput& input, JourneyReport& report)
 {
-    // A Normal run; the level is loaded again only after it has been played.
-    GameInterface* driver = GameInterface::getInstance();
-    driver->mode = 0;
-    if (driver->levelUsed)
-        driver->loadLevel();
-    driver->startRun();
+    const std::string line = seconds(input.frame) + ": " + where(input.line) + ": set-up: ";
+    Player* player = GameInterface::getInstance()->player;
+    if (!report.check(player != nullptr, line + "there is no player to set up"))
+        return;
+    switch (input.kind)
+    {
+    case Kind::PlacePlayer:
+        player->setPosition(WorldMap::gridToPixel(input.x + 0.5f, input.y + 0.5f));
+        report.note(line + "the player placed at " + point(player->getPosition()));
+        break;
+    case Kind::GiveCredits:
+        // In the pocket only: nothing earned, no statistic.
+        player->credits += input.code;
+        GameHUD::getInstance()->refresh(true);
+        report.note(line + std::to_string(input.code) + " credits given");
+        break;
+    default:
+        report.check(player->addItem(input.code), line + "item " + std::to_string(input.code) + " cannot be carried");
+        GameHUD::getInstance()->refresh(true);
+        break;
+    }
 }
 
 void ScenarioRun::noteChanges(JourneyReport& report, int frame)
@@ -150,13 +167,17 @@ void ScenarioRun::noteChanges(JourneyReport& report, int frame)
     const GameInterface* driver = GameInterface::getInstance();
     // The intro's steps are worth a line only while the intro shows.
     const int introStep = driver->state == GameState::Intro ? driver->introStep : -1;
-    if (driver->state == _state && introStep == _introStep)
+    if (driver->state == _state && introStep == _introStep && driver->runEndStep == _runEndStep)
         return;
     _state = driver->state;
     _introStep = introStep;
+    _runEndStep = driver->runEndStep;
     std::string text = seconds(frame) + ": state " + ScenarioChecks::stateName(_state);
     if (_introStep != -1)
         text += ", intro step " + std::to_string(_introStep);
+    // The screens after a death or a finished zone go by steps.
+    if (_runEndStep != 0)
+        text += ", run end step " + std::to_string(_runEndStep);
     report.note(text);
 }
 

@@ -31,7 +31,7 @@ private:
     void play(JourneyReport& report);
     bool prepareFolders(JourneyReport& report);
     void feed(GameLaunch& game, const ScenarioInput& input, JourneyReport& report);
-    void startRunAsTheMenuDoes();
+    void setUp(const ScenarioInput& input, JourneyReport& report);
     void noteChanges(JourneyReport& report, int frame);
     void checkExpectations(JourneyReport& report);
     void writeEndState(JourneyReport& report);
@@ -42,4 +42,5 @@ private:
     ScenarioFolders _folders;
     int _state = -1;
     int _introStep = -1;
+    int _runEndStep = 0;
 };

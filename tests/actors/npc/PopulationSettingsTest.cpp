@@ -5,6 +5,7 @@
 // marker walled in, it and the errands give up without spinning.
 #include "NPCFixture.h"
 #include "actors/npc/NPCContact.h"
+#include "app/GameCamera.h"
 #include "world/GameData.h"
 #include "world/LevelSettings.h"
 #include "world/MapFile.h"
@@ -157,4 +158,26 @@ TEST_F(PopulationSettingsTest, WithoutMarkersOrWalkableCellsTheSpawnerAndTheErra
     run(npc, 2.0f);
     EXPECT_FALSE(npc->routine->hasDestination());
     EXPECT_EQ(npc->mode, ModeTravel);
+}
+
+// The city that lived behind the menu goes when a run starts; the new run's
+// first fill brings a contact at once, although a run starts with the camera
+// at a contact's corner, where later contacts never appear.
+TEST_F(PopulationSettingsTest, ANewRunFillsItsFirstContactWhereverTheCameraStands)
+{
+    loadZone(0);
+    ASSERT_FALSE(map->contactMarkers.empty());
+    PopulationSettings* population = PopulationSettings::getInstance();
+    GameCamera* camera = GameCamera::getInstance();
+    camera->position = WorldMap::gridToPixel(map->mapCentre.x, map->mapCentre.y);
+    for (int i = 0; i < 5; ++i)
+        frame();
+    ASSERT_EQ(mobs->countLivingContacts(), settings.contactCount) << "the city behind the menu has its contacts";
+
+    camera->position = map->contactMarkers.front()->position;
+    mobs->clear();
+    population->resetRun();
+    for (int i = 0; i < 5; ++i)
+        frame();
+    EXPECT_EQ(mobs->countLivingContacts(), 1) << "the first fill's contact, and none in sight after it";
 }
