@@ -2,10 +2,13 @@
 
 #include "GameLaunch.h"
 
+#include "actors/MobManager.h"
 #include "actors/Player.h"
+#include "actors/contracts/MissionManager.h"
 #include "app/GameInterface.h"
 #include "app/GameState.h"
 #include "world/GameData.h"
+#include "world/WorldMap.h"
 
 #include <algorithm>
 #include <iterator>
@@ -25,12 +28,18 @@ constexpr KeyCode kTapKeys[] = {
     KeyCode::KEY_UP_ARROW,   KeyCode::KEY_DOWN_ARROW, KeyCode::KEY_LEFT_ARROW,  KeyCode::KEY_RIGHT_ARROW,
     KeyCode::KEY_ENTER,      KeyCode::KEY_SPACE,
 };
+// The keys of a shop or a dealer's window: choose an entry, take it, leave.
+constexpr KeyCode kWindowKeys[] = {KeyCode::KEY_DOWN_ARROW, KeyCode::KEY_DOWN_ARROW, KeyCode::KEY_UP_ARROW,
+                                   KeyCode::KEY_E,          KeyCode::KEY_E,          KeyCode::KEY_Q};
 // The keys of the end-of-run screens: the initials entry and the tables.
 constexpr KeyCode kRunEndKeys[] = {KeyCode::KEY_UP_ARROW, KeyCode::KEY_DOWN_ARROW, KeyCode::KEY_E,
                                    KeyCode::KEY_ENTER, KeyCode::KEY_SPACE};
 // The window the game runs in (a first start takes the smaller desktop mode).
 constexpr float kWindowWidth = 1600.0f;
 constexpr float kWindowHeight = 900.0f;
+// How far a seek looks for something to use, and how close it walks, in pixels.
+constexpr float kSeekRadius = 600.0f;
+constexpr float kUseDistance = 24.0f;
 // How long a screen may wait for the player before a key is given to it.
 constexpr float kScreenPatience = 1.0f;
 
@@ -63,6 +72,8 @@ void RandomPlayer::playFrame()
     if (game->state == GameState::Playing || _act == Act::Pause)
     {
         _actLeft -= _dt;
+        if (_act == Act::Seek && _actLeft > 0.0f)
+            followSeek();
         if (_actLeft <= 0.0f)
         {
             endAct();
@@ -121,13 +132,24 @@ void RandomPlayer::startRunByKeys()
 void RandomPlayer::chooseAct()
 {
     ++_counts.acts;
+    // A window that is open takes the keys a shopper gives it.
+    if (driver()->windowMode != 0 && pick(4) != 0)
+    {
+        _act = Act::Tap;
+        _actLeft = seconds(0.1f, 0.6f);
+        ++_counts.keyTaps;
+        _game.tap(kWindowKeys[pick(static_cast<int>(std::size(kWindowKeys)))], _dt);
+        return;
+    }
     const int roll = pick(100);
-    if (roll < 40)
+    if (roll < 30)
         beginWalk();
-    else if (roll < 65)
+    else if (roll < 50)
         beginFire();
-    else if (roll < 90)
+    else if (roll < 65)
         beginTap();
+    else if (roll < 80)
+        beginSeek();
     else if (roll < 93)
         beginPause();
     else
@@ -184,6 +206,50 @@ void RandomPlayer::beginPause()
     _game.tap(KeyCode::KEY_ESCAPE, _dt);
 }
 
+void RandomPlayer::beginSeek()
+{
+    _act = Act::Seek;
+    _actLeft = seconds(2.0f, 8.0f);
+    const Player* player = driver()->player;
+    if (!player)
+        return;
+    const Vec2 from = player->getPosition();
+    const GameObject* target = WorldMap::getInstance()->findObjectNear(false, true, false, from, kSeekRadius);
+    // Now and then the contact instead, wherever it stands.
+    const auto& contacts = MobManager::getInstance()->contacts;
+    if ((!target || pick(3) == 0) && !contacts.empty())
+        target = contacts[pick(static_cast<int>(contacts.size()))];
+    if (!target)
+    {
+        _actLeft = 0.0f;
+        return;
+    }
+    _seekPoint = target->getPosition();
+    _heldKeys.push_back(KeyCode::KEY_W);
+    _game.press(KeyCode::KEY_W);
+}
+
+void RandomPlayer::followSeek()
+{
+    const Player* player = driver()->player;
+    if (!player || _heldKeys.empty())
+        return;
+    if (player->getPosition().distance(_seekPoint) > kUseDistance)
+    {
+        aimAt(player->getScreenPosition() + (_seekPoint - player->getPosition()));
+        return;
+    }
+    releaseHeld();
+    _game.tap(KeyCode::KEY_E, _dt);
+}
+
+void RandomPlayer::aimAt(Vec2 designPoint)
+{
+    const GLView* view = Director::getInstance()->getOpenGLView();
+    _game.moveMouse(designPoint.x * view->getScaleX(),
+                    view->getFrameSize().height - designPoint.y * view->getScaleY());
+}
+
 void RandomPlayer::endAct()
 {
     releaseHeld();
@@ -220,8 +286,14 @@ void RandomPlayer::noteChanges()
     if (game->restarting && !_lastRestarting)
         ++_counts.restarts;
     const int credits = player ? player->credits : 0;
-    if (player && _lastHadPlayer && game->windowMode != 0 && credits < _lastCredits)
+    // A purchase may close its window in the frame it is paid.
+    if (player && _lastHadPlayer && (game->windowMode != 0 || _lastWindow != 0) && credits < _lastCredits)
         ++_counts.purchases;
+    const bool contract = MissionManager::getInstance()->acceptedContract() != nullptr;
+    if (contract && !_lastContract)
+        ++_counts.contractsTaken;
+    if (game->windowMode != 0 && _lastWindow == 0)
+        ++_counts.windowsOpened;
     const bool carrying = player && player->carriedBody;
     if (carrying && !_lastCarrying)
         ++_counts.bodiesCarried;
@@ -230,6 +302,8 @@ void RandomPlayer::noteChanges()
         ++_counts.zoneChanges;
     _lastState = game->state;
     _lastRestarting = game->restarting;
+    _lastWindow = game->windowMode;
+    _lastContract = contract;
     _lastCredits = credits;
     _lastHadPlayer = player != nullptr;
     _lastCarrying = carrying;

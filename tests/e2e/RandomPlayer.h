@@ -19,13 +19,16 @@ struct RandomPlayCounts
     int restarts = 0;
     int runsStartedFromMenu = 0;
     int tutorialsClosed = 0;
+    int windowsOpened = 0;
     int purchases = 0;
+    int contractsTaken = 0;
     int bodiesCarried = 0;
     int zoneChanges = 0;
 };
 
 // A player who presses whatever comes to hand: walks with the movement keys,
 // aims and fires with the mouse, taps the use, weapon, item and window keys,
+// walks up to the contact, bodies and machines and presses the use key there,
 // pauses in the menu and resumes, and, when the run ends, reads the end-of-run
 // screens and restarts with SPACE. Inputs only, drawn from its own seeded
 // dice; the screens that wait for a key (a tutorial, the end of a run, a menu
@@ -51,6 +54,7 @@ private:
         Fire,
         Tap,
         Pause,
+        Seek,
         Idle,
     };
 
@@ -60,6 +64,12 @@ private:
     void beginFire();
     void beginTap();
     void beginPause();
+    // Walks up to the contact or the nearest thing the use key works on (a
+    // body, a wallet, a vending machine, a terminal) by aiming at it and
+    // holding W, and presses the use key on arrival.
+    void beginSeek();
+    void followSeek();
+    void aimAt(cocos2d::Vec2 designPoint);
     void endAct();
     void releaseHeld();
     void aimSomewhere();
@@ -82,8 +92,12 @@ private:
     // What the last frame saw, to count what changed.
     int _lastState = -1;
     int _lastCredits = 0;
+    int _lastWindow = 0;
+    bool _lastContract = false;
     bool _lastCarrying = false;
     bool _lastHadPlayer = false;
     bool _lastRestarting = false;
     int _lastZone = -1;
+    // The sought object's map position while a seek lasts.
+    cocos2d::Vec2 _seekPoint;
 };

@@ -5,11 +5,14 @@
 #include "PlayerJourney.h"
 #include "RandomPlayer.h"
 
+#include "actors/MobManager.h"
 #include "app/Achievements.h"
 #include "app/GameInterface.h"
 #include "app/GameState.h"
 #include "app/RandomSeed.h"
+#include "app/SoundEngine.h"
 #include "world/GameData.h"
+#include "world/WorldMap.h"
 
 #include <malloc.h>
 #if defined(__SANITIZE_ADDRESS__)
@@ -21,6 +24,7 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
@@ -55,11 +59,43 @@ std::string mebibytes(long kib)
     return text;
 }
 
+int countNodes(const cocos2d::Node* node)
+{
+    int count = 1;
+    for (const cocos2d::Node* child : node->getChildren())
+        count += countNodes(child);
+    return count;
+}
+
+// What the city holds: the scene's nodes, the textures, the map's objects.
+std::string population()
+{
+    const cocos2d::Scene* scene = cocos2d::Director::getInstance()->getRunningScene();
+    const WorldMap* map = WorldMap::getInstance();
+    return std::to_string(scene ? countNodes(scene) : 0) + " nodes, " +
+           std::to_string(cocos2d::TextureCache::getInstance()->getTextureCount()) + " textures, " +
+           std::to_string(map->solidObjects.size() + map->passableObjects.size()) + " objects on the map, " +
+           std::to_string(MobManager::getInstance()->groundMobs.size()) + " walkers";
+}
+
+// The sound system keeps every sound it has played decoded for good, a store
+// bounded by the sound files: hearing each once, silently, before the
+// measuring starts leaves the game's own growth to be seen.
+void hearEverySound()
+{
+    SoundEngine* sound = SoundEngine::getInstance();
+    std::error_code error;
+    for (const auto& file : std::filesystem::directory_iterator(GameLaunch::treeAssets() + "/sfx", error))
+        sound->stop(sound->play(nullptr, false, file.path().filename().string(), 0.0f));
+}
+
 std::string counted(const RandomPlayCounts& c)
 {
     return std::to_string(c.acts) + " acts: " + std::to_string(c.walks) + " walks, " + std::to_string(c.shots) +
            " shots, " + std::to_string(c.keyTaps) + " key taps, " + std::to_string(c.pauses) + " pauses, " +
-           std::to_string(c.tutorialsClosed) + " tutorials closed, " + std::to_string(c.purchases) + " purchases, " +
+           std::to_string(c.tutorialsClosed) + " tutorials closed, " + std::to_string(c.windowsOpened) +
+           " windows opened, " + std::to_string(c.purchases) + " purchases, " +
+           std::to_string(c.contractsTaken) + " contracts taken, " +
            std::to_string(c.bodiesCarried) + " bodies carried, " + std::to_string(c.deaths) + " deaths, " +
            std::to_string(c.restarts) + " restarts, " + std::to_string(c.runsStartedFromMenu) +
            " runs started from the menu, " + std::to_string(c.zoneChanges) + " zone changes";
@@ -97,7 +133,9 @@ long SoakRun::heapInUseKiB()
 #if defined(__SANITIZE_ADDRESS__)
     return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024);
 #else
-    return static_cast<long>(mallinfo2().uordblks / 1024);
+    // Large blocks are mapped apart from the arena: both count.
+    const struct mallinfo2 heap = mallinfo2();
+    return static_cast<long>((heap.uordblks + heap.hblkhd) / 1024);
 #endif
 }
 
@@ -105,14 +143,18 @@ bool SoakRun::reachZone(JourneyReport& report, GameLaunch& game)
 {
     if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
         return false;
+    // Before the menu is built, so that it offers every zone.
+    for (int unlock : kUnlocks)
+        Achievements::getInstance()->unlock(unlock, false, true);
     // Larger steps through the intro: the soak is about the run.
     PlayerJourney intro(game, report, 0.05f, false);
     if (!intro.introToMenu(true))
         return false;
-    for (int unlock : kUnlocks)
-        Achievements::getInstance()->unlock(unlock, false, true);
     PlayerJourney journey(game, report, _length.step, false);
-    return journey.startRunFromMenu(_zone, 0);
+    if (!journey.startRunFromMenu(_zone, 0))
+        return false;
+    hearEverySound();
+    return true;
 }
 
 void SoakRun::play(JourneyReport& report, const std::string& savesFolder)
@@ -140,7 +182,8 @@ void SoakRun::play(JourneyReport& report, const std::string& savesFolder)
         if (frame % minuteFrames == minuteFrames - 1)
             report.note(zoneName + ": " + std::to_string((frame + 1) / minuteFrames) + " min of game time, state " +
                         std::to_string(GameInterface::getInstance()->state) + ", resident " +
-                        mebibytes(residentKiB()) + ", heap in use " + mebibytes(heapInUseKiB()));
+                        mebibytes(residentKiB()) + ", heap in use " + mebibytes(heapInUseKiB()) + "; " +
+                        population());
         if (!report.require(player.stuckSeconds() < kStuckSeconds,
                             zoneName + ": the game waited " + std::to_string(static_cast<int>(kStuckSeconds)) +
                                 " s in state " + std::to_string(player.stuckState()) + " for a key that never helped"))
