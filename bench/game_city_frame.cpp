@@ -24,6 +24,7 @@
 #include "platform/StatsStore.h"
 #include "ui/menus/TutorialEngine.h"
 #include "world/GameData.h"
+#include "world/Pather.h"
 #include "world/WorldMap.h"
 
 #include <cstdio>
@@ -122,10 +123,12 @@ void cityFrame(benchmark::State& state, int zone, int multiplier)
         return;
     }
     GameInterface* driver = GameInterface::getInstance();
+    double expansions = 0.0;
     for (auto _ : state)
     {
         driver->update(kFrame);
         state.PauseTiming();
+        expansions += Pather::getInstance()->getFrameExpansions();
         // What the director does after each frame of its own.
         AutoreleasePool::getInstance()->clear();
         state.ResumeTiming();
@@ -136,6 +139,12 @@ void cityFrame(benchmark::State& state, int zone, int multiplier)
     state.counters["ground_mobs"] = static_cast<double>(mobs->groundMobs.size());
     state.counters["flying_mobs"] = static_cast<double>(mobs->flyingMobs.size());
     state.counters["projectiles"] = static_cast<double>(WorldMap::getInstance()->projectiles.size());
+    // How much of the path finder's frame budget the city used, on average.
+    state.counters["path_expansions"] = benchmark::Counter(expansions, benchmark::Counter::kAvgIterations);
+    size_t queued = 0;
+    for (int queue = 0; queue < Pather::QueueCount; ++queue)
+        queued += Pather::getInstance()->getQueue(queue).size();
+    state.counters["path_queue"] = static_cast<double>(queued);
     state.counters["contracts"] = static_cast<double>(MissionManager::getInstance()->board().size());
 }
 
