@@ -206,6 +206,9 @@ void SoakRun::play(JourneyReport& report, const std::string& savesFolder)
                 zoneName.c_str(), _length.gameSeconds, _length.step, wall, settled.resident, halfway.resident,
                 end.resident, settled.heap, halfway.heap, end.heap);
     checkMemory(report, halfway, end);
+    const RandomPlayCounts& counts = player.counts();
+    report.check(counts.walks > 0 && counts.shots > 0 && counts.keyTaps > 0 && counts.pauses > 0,
+                 zoneName + ": the random player never got to walk, fire, use the keys and pause");
     const int state = GameInterface::getInstance()->state;
     report.check(state != GameState::Intro && state != GameState::Edit,
                  zoneName + ": the soak ended in state " + std::to_string(state));
