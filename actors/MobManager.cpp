@@ -15,7 +15,6 @@
 #include "app/StatEngine.h"
 #include "ui/hud/UIObjectDescriptor.h"
 #include "world/Pather.h"
-#include "world/MapMarker.h"
 #include "world/WorldMap.h"
 #include <algorithm>
 #include <cstdlib>
@@ -329,9 +328,6 @@ void MobManager::clear()
     contacts.clear();
     pendingRemovals.clear();
     lastHunter = nullptr;
-    // The contacts went without dying: nobody holds their markers any more.
-    for (MapMarker* marker : WorldMap::getInstance()->contactMarkers)
-        marker->taken = false;
 }
 
 void MobManager::destroyPlayer()
