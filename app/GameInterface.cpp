@@ -222,7 +222,9 @@ void GameInterface::update(float dt)
     services->deliverStatsCallbacks();
     dt = std::max(dt, kMinimumFrameSeconds);
     services->pollInput(controller);
-    services->updateWorldMap(dt);
+    // Bullets in flight and lit fuses stand still with a paused run, or a
+    // player reading a tutorial could be shot dead behind the picture.
+    services->updateWorldMap(dt, simulationRuns() || state == GameState::Edit);
     services->updateSound();
     services->updatePather();
 

@@ -37,9 +37,9 @@ void GameServices::pollInput(ControllerInterface* controller)
         controller->pollJoystick();
 }
 
-void GameServices::updateWorldMap(float dt)
+void GameServices::updateWorldMap(float dt, bool objectsMove)
 {
-    WorldMap::getInstance()->update(dt);
+    WorldMap::getInstance()->update(dt, objectsMove);
 }
 
 void GameServices::updateSound()

@@ -151,10 +151,13 @@ float WorldMap::zoomScale() const
     return ZoomScales[std::clamp(zoomIndex, 0, ZoomLevels - 1)];
 }
 
-void WorldMap::update(float dt)
+void WorldMap::update(float dt, bool objectsMove)
 {
-    updateList(projectiles, dt);
-    updateList(activeObjects, dt);
+    if (objectsMove)
+    {
+        updateList(projectiles, dt);
+        updateList(activeObjects, dt);
+    }
     destroyDeleteQueue();
     panEditorCamera(dt);
 }

@@ -26,10 +26,11 @@ public:
 
     void deliverStatsCallbacks() override { log.push_back("stats"); }
     void pollInput(ControllerInterface*) override { log.push_back("input"); }
-    void updateWorldMap(float dt) override
+    void updateWorldMap(float dt, bool move) override
     {
         log.push_back("world");
         steps.push_back(dt);
+        objectsMove = move;
     }
     void updateSound() override { log.push_back("sound"); }
     void updatePather() override { log.push_back("pather"); }
@@ -64,6 +65,7 @@ public:
     void playIntro() override { log.push_back("intro"); }
 
     bool trainLeaves = false;
+    bool objectsMove = false;
 
 private:
     std::vector<std::string>& log;
@@ -140,6 +142,26 @@ TEST_F(GameInterfaceTest, BehindTheMenuOfAPausedRunNothingMoves)
 {
     driver->player = &player;
     EXPECT_EQ(frameIn(GameState::Menu), join({kBefore, {"marker"}}));
+}
+
+// A bullet fired just before a tutorial picture or the menu paused the run
+// must not fly on and hit the player who cannot move.
+TEST_F(GameInterfaceTest, APausedRunHoldsItsBulletsWhereTheyAre)
+{
+    driver->player = &player;
+    for (int state : {GameState::Paused, GameState::Menu, GameState::TutorialPanes, GameState::InfoPages})
+    {
+        frameIn(state);
+        EXPECT_FALSE(services->objectsMove) << state;
+    }
+    for (int state : {GameState::Playing, GameState::Dead, GameState::Edit})
+    {
+        frameIn(state);
+        EXPECT_TRUE(services->objectsMove) << state;
+    }
+    driver->player = nullptr;
+    frameIn(GameState::Menu);
+    EXPECT_TRUE(services->objectsMove) << "the city behind the menu lives on";
 }
 
 TEST_F(GameInterfaceTest, PlayingRunsThePlayerFirstThenTheCity)

@@ -309,6 +309,36 @@ void dieAndRestart(JourneyReport& report, const std::string& saves)
     report.check(driver->state == GameState::Playing && driver->player, "the restarted run did not hold");
 }
 
+// A gang member's bullet is on its way when a tutorial picture pauses the run:
+// it waits in the air while the player reads, and flies on once E closes it.
+void bulletWaitsForTheTutorial(JourneyReport& report, const std::string& saves)
+{
+    GameLaunch game(saves);
+    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
+        return;
+    PlayerJourney journey(game, report, 0.05f, false);
+    if (!journey.introToMenu(true))
+        return;
+    PlayerJourney play(game, report, kFrame, false);
+    if (!play.startRunFromMenu())
+        return;
+    play.play(kPlayFrames / 5);
+    GameInterface* driver = GameInterface::getInstance();
+    Player* player = driver->player;
+    constexpr int kPistolBullet = 2000;
+    constexpr int kGangRole = 3;
+    WorldMap::getInstance()->spawnProjectile(kPistolBullet, -1.0f, kGangRole,
+                                             player->getPosition() + Vec2(0.0f, 48.0f), 180.0f, 600.0f);
+    driver->showTutorialPopup("Tutorial_02.png");
+    game.step(kPlayFrames / 5);
+    report.check(driver->state == GameState::Paused && player->health == 100,
+                 "a bullet flew on behind the tutorial picture: state " + std::to_string(driver->state) +
+                     ", the player's health " + std::to_string(player->health));
+    game.tap(KeyCode::KEY_E);
+    game.step(kPlayFrames / 10);
+    report.check(driver->player && driver->player->health < 100, "the held bullet did not fly on after the tutorial");
+}
+
 // Walks one journey in a child process of its own, on the given saves folder.
 void expectJourney(const char* name, void (*journey)(JourneyReport&, const std::string&), const std::string& saves)
 {
@@ -360,4 +390,11 @@ TEST_F(HeadlessJourney, ThePlayerWalksWithTheMovementKeysAndTheViewFollows)
     SharedSavesFolder saves;
     ASSERT_FALSE(saves.path().empty());
     expectJourney("walk", &walk, saves.path());
+}
+
+TEST_F(HeadlessJourney, ABulletInFlightWaitsWhileATutorialPausesTheRun)
+{
+    SharedSavesFolder saves;
+    ASSERT_FALSE(saves.path().empty());
+    expectJourney("paused bullet", &bulletWaitsForTheTutorial, saves.path());
 }
