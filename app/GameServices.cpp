@@ -37,9 +37,9 @@ void GameServices::pollInput(ControllerInterface* controller)
         controller->pollJoystick();
 }
 
-void GameServices::updateWorldMap(float dt, bool objectsMove)
+void GameServices::updateWorldMap(float dt, bool bulletsFly)
 {
-    WorldMap::getInstance()->update(dt, objectsMove);
+    WorldMap::getInstance()->update(dt, bulletsFly);
 }
 
 void GameServices::updateSound()

@@ -151,13 +151,11 @@ float WorldMap::zoomScale() const
     return ZoomScales[std::clamp(zoomIndex, 0, ZoomLevels - 1)];
 }
 
-void WorldMap::update(float dt, bool objectsMove)
+void WorldMap::update(float dt, bool bulletsFly)
 {
-    if (objectsMove)
-    {
+    if (bulletsFly)
         updateList(projectiles, dt);
-        updateList(activeObjects, dt);
-    }
+    updateList(activeObjects, dt);
     destroyDeleteQueue();
     panEditorCamera(dt);
 }

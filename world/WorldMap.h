@@ -93,9 +93,9 @@ public:
     MapMarker* markerAtPoint(cocos2d::Vec2 point) const;
     int zoneAt(cocos2d::Vec2 cell) const;
     GameObject* objectAtPoint(cocos2d::Vec2 point) const;
-    // A paused run holds its bullets and fuses where they are: objectsMove
-    // false only clears the deletions and pans the editor's view.
-    void update(float dt, bool objectsMove = true);
+    // A paused run holds its bullets in flight where they are (bulletsFly
+    // false); everything else on the map goes on as every frame.
+    void update(float dt, bool bulletsFly = true);
     // Hands an object taken off the map to the end-of-frame deletion (once).
     void queueForDeletion(GameObject* object);
 

@@ -30,7 +30,7 @@ public:
     {
         log.push_back("world");
         steps.push_back(dt);
-        objectsMove = move;
+        bulletsFly = move;
     }
     void updateSound() override { log.push_back("sound"); }
     void updatePather() override { log.push_back("pather"); }
@@ -65,7 +65,7 @@ public:
     void playIntro() override { log.push_back("intro"); }
 
     bool trainLeaves = false;
-    bool objectsMove = false;
+    bool bulletsFly = false;
 
 private:
     std::vector<std::string>& log;
@@ -152,16 +152,16 @@ TEST_F(GameInterfaceTest, APausedRunHoldsItsBulletsWhereTheyAre)
     for (int state : {GameState::Paused, GameState::Menu, GameState::TutorialPanes, GameState::InfoPages})
     {
         frameIn(state);
-        EXPECT_FALSE(services->objectsMove) << state;
+        EXPECT_FALSE(services->bulletsFly) << state;
     }
     for (int state : {GameState::Playing, GameState::Dead, GameState::Edit})
     {
         frameIn(state);
-        EXPECT_TRUE(services->objectsMove) << state;
+        EXPECT_TRUE(services->bulletsFly) << state;
     }
     driver->player = nullptr;
     frameIn(GameState::Menu);
-    EXPECT_TRUE(services->objectsMove) << "the city behind the menu lives on";
+    EXPECT_TRUE(services->bulletsFly) << "the city behind the menu lives on";
 }
 
 TEST_F(GameInterfaceTest, PlayingRunsThePlayerFirstThenTheCity)
