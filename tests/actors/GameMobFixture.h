@@ -3,10 +3,12 @@
 // tests: every cell on plain level-0 ground (WorldMapFixture), the world node
 // in a running scene, and the images of the game's assets at hand so that
 // objects of real definitions get their sprites.
+#include "../app/TempFolder.h"
 #include "../world/WorldMapFixture.h"
 #include "actors/MobManager.h"
 #include "app/SoundEngine.h"
 #include "cocos2d.h"
+#include <memory>
 #include "world/GameData.h"
 #include "world/MapFile.h"
 #include "world/Pather.h"
@@ -16,6 +18,8 @@ class GameMobFixture : public WorldMapFixture
 protected:
     void SetUp() override
     {
+        // Statistics and achievements the actors count are saved: never into the tree.
+        scratchSaves = std::make_unique<ScopedSavesFolder>(scratchSavesFolder.path());
         director = cocos2d::Director::getInstance();
         view = cocos2d::GLView::createHeadless("actors test", cocos2d::Size(1280, 720));
         view->retain();
@@ -58,6 +62,7 @@ protected:
         director->end();
         director->stepFrame(0.0f);
         view->release();
+        scratchSaves.reset();
     }
 
     // A round walking definition of the given radius, not in GameData.
@@ -79,4 +84,8 @@ protected:
     cocos2d::Director* director = nullptr;
     cocos2d::GLView* view = nullptr;
     cocos2d::Scene* scene = nullptr;
+
+private:
+    TempFolder scratchSavesFolder;
+    std::unique_ptr<ScopedSavesFolder> scratchSaves;
 };

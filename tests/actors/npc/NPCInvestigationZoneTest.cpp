@@ -13,6 +13,7 @@
 #include "world/MapFile.h"
 #include "world/Pather.h"
 #include <algorithm>
+#include <cstdlib>
 
 using cocos2d::Vec2;
 
@@ -160,6 +161,7 @@ TEST_F(NPCInvestigationZoneTest, ACitizenReportsABodyItFindsAndAnotherFleesFromA
 
 TEST_F(NPCInvestigationZoneTest, AKillingInViewIsFledFromInvestigatedAndReportedToThePolice)
 {
+    std::srand(20261209);
     ASSERT_NO_FATAL_FAILURE(loadRealZone(0));
     const Vec2 street = findStreet();
     ASSERT_NE(street.x, -1.0f) << "no open street on the zone";
@@ -180,6 +182,8 @@ TEST_F(NPCInvestigationZoneTest, AKillingInViewIsFledFromInvestigatedAndReported
     // witness and a brave one. A passer-by comes upon the body later.
     GameNPC* victim = citizen(50.0f, along(2), 270.0f);
     victim->health = 1;
+    // Not on its own doorstep, where it would be taken home at once.
+    victim->homeCell = along(StreetLength - 1);
     GameNPC* timid = citizen(10.0f, along(4), 270.0f);
     GameNPC* brave = citizen(95.0f, along(6), 270.0f);
     frame();
@@ -187,6 +191,8 @@ TEST_F(NPCInvestigationZoneTest, AKillingInViewIsFledFromInvestigatedAndReported
     player->raiseWeapon();
     player->attack(0.0f);
     ASSERT_EQ(player->currentWeapon->roundsLoaded, 3) << "the shot went off";
+    // The gun goes down again: what the passer-by meets is the body, not a raised weapon.
+    player->lowerWeapon();
 
     auto inGame = [&](const GameNPC* npc) {
         return std::find(mobs->groundMobs.begin(), mobs->groundMobs.end(), npc) != mobs->groundMobs.end();
