@@ -10,6 +10,8 @@
 // saves folder.
 #include <benchmark/benchmark.h>
 
+#include "GameBenchProcess.h"
+
 #include "actors/GameMob.h"
 #include "actors/MobManager.h"
 #include "actors/PopulationSettings.h"
@@ -150,30 +152,10 @@ void cityFrame(benchmark::State& state, int zone, int multiplier)
 
 bool runInChild(int zone, int multiplier)
 {
-    std::fflush(stdout);
-    const pid_t child = fork();
-    if (child < 0)
-        return false;
-    if (child == 0)
-    {
+    return runBenchmarkInChild([&] {
         benchmark::RegisterBenchmark(benchmarkName(zone, multiplier).c_str(), cityFrame, zone, multiplier)
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RunSpecifiedBenchmarks();
-        std::fflush(stdout);
-        std::fflush(stderr);
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-std::string makeSavesFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "tallowind-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        return std::string();
-    return pattern;
+    });
 }
 
 } // namespace
@@ -183,7 +165,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    const std::string saves = makeSavesFolder();
+    const std::string saves = makeBenchSavesFolder();
     if (saves.empty())
     {
         std::fprintf(stderr, "no temporary saves folder could be made\n");

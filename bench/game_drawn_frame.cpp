@@ -10,6 +10,8 @@
 // with a screen large enough for the biggest window.
 #include <benchmark/benchmark.h>
 
+#include "GameBenchProcess.h"
+
 #include "app/AppDelegate.h"
 #include "app/DisplaySettings.h"
 #include "app/GameCamera.h"
@@ -156,32 +158,11 @@ void drawnFrame(benchmark::State& state, WindowSize size)
 // Runs one window size's benchmark in a child process; true when it ran.
 bool runInChild(const WindowSize& size)
 {
-    std::fflush(stdout);
-    const pid_t child = fork();
-    if (child < 0)
-        return false;
-    if (child == 0)
-    {
+    return runBenchmarkInChild([&] {
         benchmark::RegisterBenchmark(benchmarkName(size).c_str(), drawnFrame, size)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
-        benchmark::RunSpecifiedBenchmarks();
-        std::fflush(stdout);
-        std::fflush(stderr);
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-// A saves folder of the benchmark's own: the run writes statistics and settings.
-std::string makeSavesFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "tallowind-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        return std::string();
-    return pattern;
+    });
 }
 
 // The tests' server draws with one renderer thread, for the same pixels on
@@ -212,7 +193,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no DISPLAY and no Xvfb: %s\n", xvfb.error().c_str());
         return 1;
     }
-    const std::string saves = makeSavesFolder();
+    const std::string saves = makeBenchSavesFolder();
     if (saves.empty())
     {
         std::fprintf(stderr, "no temporary saves folder could be made\n");
