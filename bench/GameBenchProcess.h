@@ -32,11 +32,33 @@ bool runBenchmarkInChild(Register registerCase)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// A saves folder of the benchmark's own: a run writes statistics and settings.
-inline std::string makeBenchSavesFolder()
+// A saves folder of the benchmark's own, for as long as the object lives: a
+// run writes statistics and settings. Sound goes to the silent driver.
+class BenchSavesFolder
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tallowind-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        return std::string();
-    return pattern;
-}
+public:
+    BenchSavesFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tallowind-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()))
+            path = pattern;
+        if (path.empty())
+            std::fprintf(stderr, "no temporary saves folder could be made\n");
+        else
+            setenv("TALLOWIND_SAVES", path.c_str(), 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+    }
+    ~BenchSavesFolder()
+    {
+        std::error_code ec;
+        if (!path.empty())
+            std::filesystem::remove_all(path, ec);
+    }
+    BenchSavesFolder(const BenchSavesFolder&) = delete;
+    BenchSavesFolder& operator=(const BenchSavesFolder&) = delete;
+
+    bool ready() const { return !path.empty(); }
+
+private:
+    std::string path;
+};

@@ -165,14 +165,9 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    const std::string saves = makeBenchSavesFolder();
-    if (saves.empty())
-    {
-        std::fprintf(stderr, "no temporary saves folder could be made\n");
+    const BenchSavesFolder saves;
+    if (!saves.ready())
         return 1;
-    }
-    setenv("TALLOWIND_SAVES", saves.c_str(), 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
 
     bool allRan = true;
     for (int zone = 0; zone < static_cast<int>(std::size(kZoneNames)); ++zone)
@@ -180,8 +175,6 @@ int main(int argc, char** argv)
             if (filterKeeps(benchmarkName(zone, multiplier)))
                 allRan = runInChild(zone, multiplier) && allRan;
 
-    std::error_code ec;
-    std::filesystem::remove_all(saves, ec);
     benchmark::Shutdown();
     return allRan ? 0 : 1;
 }

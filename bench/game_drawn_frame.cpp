@@ -193,22 +193,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no DISPLAY and no Xvfb: %s\n", xvfb.error().c_str());
         return 1;
     }
-    const std::string saves = makeBenchSavesFolder();
-    if (saves.empty())
-    {
-        std::fprintf(stderr, "no temporary saves folder could be made\n");
+    const BenchSavesFolder saves;
+    if (!saves.ready())
         return 1;
-    }
-    setenv("TALLOWIND_SAVES", saves.c_str(), 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
 
     bool allRan = true;
     for (const WindowSize& size : kSizes)
         if (filterKeeps(benchmarkName(size)))
             allRan = runInChild(size) && allRan;
 
-    std::error_code ec;
-    std::filesystem::remove_all(saves, ec);
     benchmark::Shutdown();
     return allRan ? 0 : 1;
 }

@@ -156,16 +156,21 @@ void aimAbove(GameLaunch& game, Vec2 designPoint)
     game.moveMouse(x, yFromTop);
 }
 
+// Starts the game headless and plays through the intro (quickly) and the
+// menu into a run; false, with the reason reported, when a step failed.
+bool intoARun(GameLaunch& game, JourneyReport& report, PlayerJourney& play)
+{
+    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
+        return false;
+    PlayerJourney intro(game, report, 0.05f, false);
+    return intro.introToMenu(true) && play.startRunFromMenu();
+}
+
 void walk(JourneyReport& report, const std::string& saves)
 {
     GameLaunch game(saves);
-    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
-        return;
-    PlayerJourney journey(game, report, 0.05f, false);
-    if (!journey.introToMenu(true))
-        return;
     PlayerJourney play(game, report, kFrame, false);
-    if (!play.startRunFromMenu())
+    if (!intoARun(game, report, play))
         return;
 
     GameInterface* driver = GameInterface::getInstance();
@@ -262,13 +267,8 @@ void everyMode(JourneyReport& report, const std::string& saves)
 void dieAndRestart(JourneyReport& report, const std::string& saves)
 {
     GameLaunch game(saves);
-    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
-        return;
-    PlayerJourney journey(game, report, 0.05f, false);
-    if (!journey.introToMenu(true))
-        return;
     PlayerJourney play(game, report, kFrame, false);
-    if (!play.startRunFromMenu())
+    if (!intoARun(game, report, play))
         return;
     play.play(kPlayFrames / 5);
 
@@ -315,13 +315,8 @@ void dieAndRestart(JourneyReport& report, const std::string& saves)
 void bulletWaitsForTheTutorial(JourneyReport& report, const std::string& saves)
 {
     GameLaunch game(saves);
-    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
-        return;
-    PlayerJourney journey(game, report, 0.05f, false);
-    if (!journey.introToMenu(true))
-        return;
     PlayerJourney play(game, report, kFrame, false);
-    if (!play.startRunFromMenu())
+    if (!intoARun(game, report, play))
         return;
     play.play(kPlayFrames / 5);
     GameInterface* driver = GameInterface::getInstance();
