@@ -2,12 +2,12 @@
 #include "app/Singleton.h"
 #include "cocos2d.h"
 #include "world/EditorTool.h"
+#include "world/MapMarker.h"
 #include "world/TileClipboard.h"
 
 #include <string>
 
 class GameObject;
-class MapMarker;
 class MapTile;
 class ObjectDef;
 class TileDef;
@@ -103,7 +103,7 @@ public:
     cocos2d::Sprite* tileBrush = nullptr;
     TileDef* tileDef = nullptr;
     int32_t textureIndex = 0;
-    int32_t markerKind = 0;
+    MapMarkerKind markerKind = MapMarkerKind::Spawn;
     UIText* tileCounterText = nullptr;
     UIText* objectCounterText = nullptr;
     UIText* infoText = nullptr;

@@ -158,5 +158,5 @@ void MapEditor::selectObjectDef(int index)
 
 void MapEditor::changeMarkerKind(int step)
 {
-    markerKind = wrapIndex(markerKind + step, MapMarker::kKindCount);
+    markerKind = static_cast<MapMarkerKind>(wrapIndex(static_cast<int>(markerKind) + step, MapMarker::kKindCount));
 }

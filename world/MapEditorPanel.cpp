@@ -79,7 +79,7 @@ std::string MapEditor::infoLines() const
     if (selectedTile)
         return tileInfo();
     if (tool == EditorTool::PlaceMarker)
-        return formatString("Place %s", MapMarker::kindName(markerKind).c_str());
+        return formatString("Place %s", MapMarker::kindName(static_cast<int>(markerKind)).c_str());
     if (tool == EditorTool::Select)
         return "select object";
     if (tool == EditorTool::SelectTile)
@@ -111,7 +111,7 @@ std::string MapEditor::objectInfo() const
 std::string MapEditor::markerInfo() const
 {
     const MapMarker* marker = selectedMarker;
-    std::string lines = "Logic Object: " + MapMarker::kindName(marker->kind);
+    std::string lines = "Logic Object: " + MapMarker::kindName(static_cast<int>(marker->kind));
     if (marker->kind == MapMarkerKind::Spawn)
         lines += formatString("\nSpawn Probability: %d [`!,`7 / `!.`7]", marker->spawnChance);
     if (marker->kind == MapMarkerKind::Spawn || marker->kind == MapMarkerKind::Interest)

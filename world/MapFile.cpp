@@ -50,15 +50,15 @@ GameObject* makeObject(const MapObjectRecord& record, const GameData* data, cons
 void fileMarker(WorldMap* map, MapMarker* marker, int version)
 {
     map->allMarkers.push_back(marker);
-    if (version == 6 && marker->kind == PlayerSpawn)
+    if (version == 6 && marker->kind == MapMarkerKind::PlayerSpawn)
         map->playerSpawnMarkers.push_back(marker);
     if (version < 7)
         return;
-    if (marker->kind == Contact)
+    if (marker->kind == MapMarkerKind::Contact)
         map->contactMarkers.push_back(marker);
-    else if (marker->kind == Spawn)
+    else if (marker->kind == MapMarkerKind::Spawn)
         map->spawnMarkers.push_back(marker);
-    else if (marker->kind == PlayerSpawn)
+    else if (marker->kind == MapMarkerKind::PlayerSpawn)
         map->playerSpawnMarkers.push_back(marker);
 }
 
@@ -92,7 +92,7 @@ bool readMapFile(const std::string& path)
     }
     for (const MapMarkerRecord& record : file.markers)
     {
-        MapMarker* marker = new MapMarker(record.kind, cocos2d::Vec2(record.x, record.y));
+        MapMarker* marker = new MapMarker(static_cast<MapMarkerKind>(record.kind), cocos2d::Vec2(record.x, record.y));
         marker->identifier = record.identifier;
         marker->spawnChance = record.spawnChance;
         marker->zone = record.zone;
@@ -169,7 +169,7 @@ bool writeMapFile(const std::string& path, int citizenCount, int trainLocation)
         MapMarkerRecord record;
         record.x = marker->position.x;
         record.y = marker->position.y;
-        record.kind = marker->kind;
+        record.kind = static_cast<int32_t>(marker->kind);
         record.identifier = marker->identifier;
         record.spawnChance = marker->spawnChance;
         record.zone = marker->zone;

@@ -27,7 +27,7 @@ const KindInfo kKinds[MapMarker::kKindCount] = {
 
 }  // namespace
 
-MapMarker::MapMarker(int kind, const cocos2d::Vec2& position)
+MapMarker::MapMarker(MapMarkerKind kind, const cocos2d::Vec2& position)
     : position(position),
       gridPos(WorldMap::pixelToGrid(position.x, position.y)),
       kind(kind),
@@ -52,9 +52,9 @@ void MapMarker::createSprite()
         sprite = nullptr;
     }
     cocos2d::Node* worldNode = WorldMap::getInstance()->worldNode;
-    if (!isValidKind(kind) || !worldNode)
+    if (!isValidKind(static_cast<int>(kind)) || !worldNode)
         return;
-    sprite = ::createSprite(kindPicture(kind));
+    sprite = ::createSprite(kindPicture(static_cast<int>(kind)));
     if (!sprite)
         return;
     sprite->setAnchorPoint(cocos2d::Vec2(0.5f, 0.5f));

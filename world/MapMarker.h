@@ -8,7 +8,7 @@ namespace cocos2d {
 class Sprite;
 }
 
-enum MapMarkerKind {
+enum class MapMarkerKind : int {
     Spawn = 0,
     PlayerSpawn = 1,
     Interest = 2,
@@ -23,7 +23,7 @@ class MapMarker {
 public:
     static constexpr int kKindCount = 6;
 
-    MapMarker(int kind, const cocos2d::Vec2& position);
+    MapMarker(MapMarkerKind kind, const cocos2d::Vec2& position);
 
     static bool isValidKind(int kind) { return kind >= 0 && kind < kKindCount; }
     // The editor's name and picture of a kind; empty for a kind out of range.
@@ -41,7 +41,7 @@ public:
 
     cocos2d::Vec2 position;
     cocos2d::Vec2 gridPos;
-    int kind;
+    MapMarkerKind kind;
     cocos2d::Rect pickRect;
     int useCount = 0;
     bool taken = false;

@@ -227,7 +227,7 @@ MapMarker* WorldMap::randomSpawnMarkerElsewhere(cocos2d::Vec2 cell) const
     for (int draw = 0; draw < 100; ++draw)
     {
         MapMarker* marker = allMarkers[static_cast<size_t>(rand()) % allMarkers.size()];
-        if (marker->kind == Spawn && !sameCell(marker->gridPos, cell))
+        if (marker->kind == MapMarkerKind::Spawn && !sameCell(marker->gridPos, cell))
             return marker;
     }
     return nullptr;
@@ -238,7 +238,7 @@ MapMarker* WorldMap::randomInterestMarker() const
     std::vector<MapMarker*> interest;
     for (MapMarker* marker : allMarkers)
     {
-        if (marker->kind == Interest)
+        if (marker->kind == MapMarkerKind::Interest)
             interest.push_back(marker);
     }
     if (interest.empty())
@@ -246,7 +246,7 @@ MapMarker* WorldMap::randomInterestMarker() const
     for (int draw = 0; draw < MaxRandomDraws; ++draw)
     {
         MapMarker* marker = allMarkers[static_cast<size_t>(rand()) % allMarkers.size()];
-        if (marker->kind == Interest)
+        if (marker->kind == MapMarkerKind::Interest)
             return marker;
     }
     // Unlucky draws on a map of very few interest markers: take one directly.

@@ -79,9 +79,8 @@ void PoliceManager::buildCheckpoints()
     checkpoints.clear();
     for (const MapMarker* marker : WorldMap::getInstance()->allMarkers)
     {
-        // "class": the marker kinds have a Checkpoint of their own.
         if (marker->kind == MapMarkerKind::Checkpoint)
-            checkpoints.push_back(new class Checkpoint(marker->gridPos));
+            checkpoints.push_back(new Checkpoint(marker->gridPos));
     }
 }
 

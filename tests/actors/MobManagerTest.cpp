@@ -438,7 +438,7 @@ TEST_F(MobManagerTest, SpawnPositionsKeepToThePlayersLimits)
 {
     for (int x : {1, 18})
     {
-        auto* marker = new MapMarker(Spawn, centreOf(x, 1));
+        auto* marker = new MapMarker(MapMarkerKind::Spawn, centreOf(x, 1));
         map->allMarkers.push_back(marker);
         map->spawnMarkers.push_back(marker);
     }

@@ -188,7 +188,7 @@ TEST_F(PlayerAimTest, AnEmpSpendsOneChargeAndAHitmanNeedsASpawnMarker)
     EXPECT_TRUE(hunters.empty()) << "a map without spawn markers sends nobody off the map";
     EXPECT_EQ(mobs->lastHunter, nullptr);
 
-    MapMarker marker(Spawn, centreOf(3, 4));
+    MapMarker marker(MapMarkerKind::Spawn, centreOf(3, 4));
     map->spawnMarkers.push_back(&marker);
     driver->dispatchHitman();
     map->spawnMarkers.clear();

@@ -45,7 +45,7 @@ TEST(MapRecords, BlockedCellsAndSides)
 
 TEST(MapRecords, MarkerPickBoxFollowsItsPosition)
 {
-    MapMarker marker(Interest, cocos2d::Vec2(100, 50));
+    MapMarker marker(MapMarkerKind::Interest, cocos2d::Vec2(100, 50));
     EXPECT_EQ(marker.pickRect.origin, cocos2d::Vec2(92, 42));
     EXPECT_EQ(marker.pickRect.size.width, 16);
     EXPECT_EQ(marker.gridPos, cocos2d::Vec2(3, 1));
@@ -56,8 +56,8 @@ TEST(MapRecords, MarkerPickBoxFollowsItsPosition)
     EXPECT_EQ(marker.pickRect.origin, cocos2d::Vec2(-8, -8));
     EXPECT_EQ(marker.pickRect.size.height, 16);
     EXPECT_EQ(marker.gridPos, cocos2d::Vec2(0, 0));
-    EXPECT_EQ(MapMarker::kindName(Checkpoint), "Checkpoint");
-    EXPECT_EQ(MapMarker::kindPicture(Spawn), "Editor_SpawnMarker.png");
+    EXPECT_EQ(MapMarker::kindName(static_cast<int>(MapMarkerKind::Checkpoint)), "Checkpoint");
+    EXPECT_EQ(MapMarker::kindPicture(static_cast<int>(MapMarkerKind::Spawn)), "Editor_SpawnMarker.png");
     EXPECT_EQ(MapMarker::kindName(6), "");
     EXPECT_FALSE(MapMarker::isValidKind(-1));
 }

@@ -78,7 +78,7 @@ protected:
         editor->tool = EditorTool::None;
         editor->clipboard = TileClipboard();
         editor->textureIndex = 0;
-        editor->markerKind = 0;
+        editor->markerKind = MapMarkerKind::Spawn;
         editor->onLevelLoaded();
     }
 

@@ -206,7 +206,7 @@ TEST_F(MapEditorFixture, WithoutASelectionTheDirectionKeysScrollTheView)
 TEST_F(MapEditorFixture, NewMarkersAreFiledInTheirKindListsAtOnce)
 {
     editor->setTool(EditorTool::PlaceMarker);
-    const int kinds[] = {MapMarkerKind::Spawn, MapMarkerKind::PlayerSpawn, MapMarkerKind::Contact,
+    const MapMarkerKind kinds[] = {MapMarkerKind::Spawn, MapMarkerKind::PlayerSpawn, MapMarkerKind::Contact,
                          MapMarkerKind::Checkpoint};
     for (int i = 0; i < 4; ++i)
     {
@@ -426,11 +426,11 @@ TEST_F(MapEditorFixture, MarkerAndObjectEditsStayInTheirRanges)
 
 TEST_F(MapEditorFixture, MarkerKindsAndBrushesWrapRound)
 {
-    editor->markerKind = 5;
+    editor->markerKind = MapMarkerKind::Checkpoint;
     editor->changeMarkerKind(1);
-    EXPECT_EQ(editor->markerKind, 0);
+    EXPECT_EQ(editor->markerKind, MapMarkerKind::Spawn);
     editor->changeMarkerKind(-1);
-    EXPECT_EQ(editor->markerKind, 5);
+    EXPECT_EQ(editor->markerKind, MapMarkerKind::Checkpoint);
 
     const int lastTile = static_cast<int>(data->tileDefs.size()) - 1;
     editor->selectTileDef(0);

@@ -87,11 +87,11 @@ TEST_F(MapFileTest, WrittenMapReadsBackTheSame)
     crate->setHeightLevel(1);
     addObject(defs.bench, Vec2(100, 20));
     addObject(defs.bolt, Vec2(10, 10));  // a projectile is never saved
-    MapMarker* spawn = new MapMarker(Spawn, Vec2(33, 44));
+    MapMarker* spawn = new MapMarker(MapMarkerKind::Spawn, Vec2(33, 44));
     spawn->spawnChance = 55;
     spawn->zone = 2;
-    MapMarker* contact = new MapMarker(Contact, Vec2(70, 80));
-    MapMarker* checkpoint = new MapMarker(Checkpoint, Vec2(90, 10));
+    MapMarker* contact = new MapMarker(MapMarkerKind::Contact, Vec2(70, 80));
+    MapMarker* checkpoint = new MapMarker(MapMarkerKind::Checkpoint, Vec2(90, 10));
     checkpoint->identifier = 12;
     map->allMarkers = {spawn, contact, checkpoint};
 

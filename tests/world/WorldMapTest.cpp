@@ -226,7 +226,7 @@ TEST_F(WorldMapTest, RandomPickersAnswerNoneInsteadOfFailing)
     EXPECT_EQ(map->randomSpawnMarkerElsewhere(Vec2(1, 1)), nullptr);
 
     // An interest marker without a walkable cell round it.
-    MapMarker* interest = new MapMarker(Interest, Vec2(5 * 32 + 16, 5 * 32 + 16));
+    MapMarker* interest = new MapMarker(MapMarkerKind::Interest, Vec2(5 * 32 + 16, 5 * 32 + 16));
     map->allMarkers.push_back(interest);
     TileDef* raised = makeTileDef(1);
     for (int x = 4; x <= 6; ++x)
@@ -268,8 +268,8 @@ TEST_F(WorldMapTest, SpawnPositionNearThePlayer)
 {
     RecordingMob player;
     player.setPosition(Vec2(1000, 1000));
-    MapMarker* near = new MapMarker(Spawn, Vec2(1320, 1000));  // 10 tiles
-    MapMarker* far = new MapMarker(Spawn, Vec2(1640, 1000));   // 20 tiles
+    MapMarker* near = new MapMarker(MapMarkerKind::Spawn, Vec2(1320, 1000));  // 10 tiles
+    MapMarker* far = new MapMarker(MapMarkerKind::Spawn, Vec2(1640, 1000));   // 20 tiles
     map->allMarkers = {near, far};
     map->spawnMarkers = {near, far};
     for (int i = 0; i < 20; ++i)
@@ -298,7 +298,7 @@ TEST_F(WorldMapTest, ContactMarkersAreTakenOnce)
 {
     for (int i = 0; i < 3; ++i)
     {
-        MapMarker* marker = new MapMarker(Contact, Vec2(32.0f * i, 0));
+        MapMarker* marker = new MapMarker(MapMarkerKind::Contact, Vec2(32.0f * i, 0));
         map->allMarkers.push_back(marker);
         map->contactMarkers.push_back(marker);
     }

@@ -26,12 +26,12 @@ protected:
         citizen->smoker = false;
     }
 
-    MapMarker* addMarker(int kind, Vec2 cell, int building)
+    MapMarker* addMarker(MapMarkerKind kind, Vec2 cell, int building)
     {
         auto* marker = new MapMarker(kind, WorldMap::gridToPixel(cell.x, cell.y) + Vec2(16, 16));
         marker->identifier = building;
         map->allMarkers.push_back(marker);
-        if (kind == Spawn)
+        if (kind == MapMarkerKind::Spawn)
             map->spawnMarkers.push_back(marker);
         return marker;
     }
@@ -40,9 +40,9 @@ protected:
     // place of interest among cells no one may stand on.
     void buildStreet()
     {
-        addMarker(Spawn, kHome, 1);
-        addMarker(Spawn, kFriendDoor, 7);
-        addMarker(Interest, kInterest, 3);
+        addMarker(MapMarkerKind::Spawn, kHome, 1);
+        addMarker(MapMarkerKind::Spawn, kFriendDoor, 7);
+        addMarker(MapMarkerKind::Interest, kInterest, 3);
         tile(10, 10)->blocked = true;
         setFloor(9, 10, makeTileDef(0, 1, {1}));
         setFloor(11, 10, makeTileDef(1));
@@ -143,8 +143,8 @@ TEST_F(CitizenRoutineTest, AMapWithoutMarkersOrRoomLeavesTheErrandWithoutADestin
     }
 
     // Only the citizen's own door and a place of interest walled in on every side.
-    addMarker(Spawn, kHome, 1);
-    addMarker(Interest, kInterest, 3);
+    addMarker(MapMarkerKind::Spawn, kHome, 1);
+    addMarker(MapMarkerKind::Interest, kInterest, 3);
     for (int y = 0; y < 20; ++y)
     {
         for (int x = 0; x < 20; ++x)

@@ -112,7 +112,7 @@ protected:
 
     void addSpawnMarker(cocos2d::Vec2 cell)
     {
-        auto* marker = new MapMarker(Spawn, WorldMap::gridToPixel(cell.x, cell.y) + cocos2d::Vec2(16, 16));
+        auto* marker = new MapMarker(MapMarkerKind::Spawn, WorldMap::gridToPixel(cell.x, cell.y) + cocos2d::Vec2(16, 16));
         map->allMarkers.push_back(marker);
         map->spawnMarkers.push_back(marker);
     }

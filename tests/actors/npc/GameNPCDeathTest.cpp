@@ -37,7 +37,7 @@ protected:
         resetContractValues();
         missions = MissionManager::getInstance();
         missions->resetRun();
-        auto* marker = new MapMarker(Spawn, centreOf(5, 5));
+        auto* marker = new MapMarker(MapMarkerKind::Spawn, centreOf(5, 5));
         map->allMarkers.push_back(marker);
         map->spawnMarkers.push_back(marker);
     }

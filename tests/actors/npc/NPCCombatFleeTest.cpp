@@ -108,7 +108,7 @@ TEST_F(NPCCombatFleeTest, ATargetShotDeadIsLookedAtAndATargetGoneEndsTheFight)
 TEST_F(NPCCombatFleeTest, AShotSeenIsAnsweredByCourageAndArms)
 {
     GameMob* shooter = gunman(centreOf(12, 10));
-    auto* refuge = new MapMarker(Interest, centreOf(2, 2));
+    auto* refuge = new MapMarker(MapMarkerKind::Interest, centreOf(2, 2));
     map->allMarkers.push_back(refuge);
 
     // Timid: always home.

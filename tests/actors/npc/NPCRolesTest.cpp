@@ -87,11 +87,11 @@ protected:
         return guard;
     }
 
-    MapMarker* marker(int kind, Vec2 cellAt)
+    MapMarker* marker(MapMarkerKind kind, Vec2 cellAt)
     {
         auto* added = new MapMarker(kind, centreOf(static_cast<int>(cellAt.x), static_cast<int>(cellAt.y)));
         map->allMarkers.push_back(added);
-        if (kind == Contact)
+        if (kind == MapMarkerKind::Contact)
             map->contactMarkers.push_back(added);
         return added;
     }
@@ -243,7 +243,7 @@ TEST_F(NPCRolesTest, ABodyguardTurnsOnThePlayerWhoKilledItsEmployerAndOtherwiseL
 
 TEST_F(NPCRolesTest, AContactTakesAMarkerLoitersThereForGoodAndGivesUpAMarkerItCannotReach)
 {
-    MapMarker* first = marker(Contact, Vec2(15, 15));
+    MapMarker* first = marker(MapMarkerKind::Contact, Vec2(15, 15));
     auto* dealer = new NPCContact(new CitizenRecord(true), Vec2(5, 5));
     mobs->addGroundMob(dealer);
     EXPECT_EQ(dealer->mobKind, MobContact);
@@ -296,12 +296,12 @@ TEST_F(NPCRolesTest, AContactTakesAMarkerLoitersThereForGoodAndGivesUpAMarkerItC
     EXPECT_EQ(late->marker, nullptr);
     late->update(Frame);
     EXPECT_EQ(late->marker, nullptr);
-    MapMarker* second = marker(Contact, Vec2(8, 3));
+    MapMarker* second = marker(MapMarkerKind::Contact, Vec2(8, 3));
     late->update(Frame);
     EXPECT_EQ(late->marker, second);
 
     // Its way there fails: another free marker is taken and the one given up is free again.
-    MapMarker* third = marker(Contact, Vec2(3, 8));
+    MapMarker* third = marker(MapMarkerKind::Contact, Vec2(3, 8));
     late->waitingForPath = true;
     late->pathFailed();
     ASSERT_EQ(late->marker, third);
@@ -325,7 +325,7 @@ TEST_F(NPCRolesTest, AContactTakesAMarkerLoitersThereForGoodAndGivesUpAMarkerItC
 
 TEST_F(NPCRolesTest, AHunterSearchesNearSightingsAndCrimesLoitersAndListens)
 {
-    marker(Interest, Vec2(15, 15));
+    marker(MapMarkerKind::Interest, Vec2(15, 15));
     NPCHunter* hunter = map->spawnHunter(centreOf(3, 3));
     mobs->addGroundMob(hunter);
     EXPECT_EQ(hunter->mobKind, MobHunter);
@@ -448,7 +448,7 @@ TEST_F(NPCRolesTest, BodyguardsContactsAndHuntersStandStillForAScan)
     GameNPC* boss = employer(Vec2(2, 2));
     std::vector<GameNPC*> roles;
     roles.push_back(bodyguardOf(boss, Vec2(10, 4)));
-    marker(Contact, Vec2(10, 8));
+    marker(MapMarkerKind::Contact, Vec2(10, 8));
     auto* dealer = new NPCContact(new CitizenRecord(true), Vec2(10, 8));
     mobs->addGroundMob(dealer);
     roles.push_back(dealer);

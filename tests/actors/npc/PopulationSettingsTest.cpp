@@ -147,7 +147,7 @@ TEST_F(PopulationSettingsTest, WithoutMarkersOrWalkableCellsTheSpawnerAndTheErra
     EXPECT_TRUE(mobs->groundMobs.empty());
 
     // An interest marker walled in by blocked cells: the errand finds no cell and the NPC draws again.
-    auto* marker = new MapMarker(Interest, centreOf(15, 15));
+    auto* marker = new MapMarker(MapMarkerKind::Interest, centreOf(15, 15));
     map->allMarkers.push_back(marker);
     for (int y = 11; y < 20; ++y)
     {

@@ -33,8 +33,7 @@ protected:
         return walker;
     }
 
-    // "class": the map markers have a Checkpoint kind of the same name.
-    class Checkpoint* checkpoint = nullptr;
+    Checkpoint* checkpoint = nullptr;
 };
 
 TEST_F(CheckpointTest, TheBoxIsThreeByThreeCellsRoundTheMarker)

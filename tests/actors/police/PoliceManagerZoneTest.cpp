@@ -115,7 +115,7 @@ TEST_F(PoliceManagerZoneTest, AShotInSightOfACameraOpensASceneAndBringsTheDroids
 TEST_F(PoliceManagerZoneTest, AZoneCheckpointFailsAPlayerWithContraband)
 {
     ASSERT_FALSE(police->getCheckpoints().empty()) << "the zone has checkpoint markers";
-    class Checkpoint* checkpoint = police->getCheckpoints()[0];
+    Checkpoint* checkpoint = police->getCheckpoints()[0];
     Player* player = armedPlayer(checkpoint->position + Vec2(16, 16));
     map->cameraPoint = player->getPosition();
     police->update(FrameTime);

@@ -129,7 +129,7 @@ protected:
                 tile->floor = &ground;
                 tile->level = 0;
             }
-        auto* marker = new MapMarker(Spawn, WorldMap::gridToPixel(5, 5) + cocos2d::Vec2(16, 16));
+        auto* marker = new MapMarker(MapMarkerKind::Spawn, WorldMap::gridToPixel(5, 5) + cocos2d::Vec2(16, 16));
         map->allMarkers.push_back(marker);
         map->spawnMarkers.push_back(marker);
     }
