@@ -41,6 +41,10 @@ public:
     void onScanEnd(const std::string& result) override;
     void pathFailed() override;
     void onFlashbang(float duration) override;
+    // What the police ask of a witness: still in its pause (it notices
+    // nothing), and whom its report, not yet filed, names.
+    bool isStandingStill() const override { return standStill > 0.0f; }
+    const GameMob* pendingReportCulprit() const override { return hasPendingReport() ? reportCulprit : nullptr; }
 
     // Behaviour modes: each triple is defined in its own NPC*Mode.cpp.
     virtual void leaveCurrentMode();

@@ -4,6 +4,8 @@
 // mode; the errand's end at home; turning; stuns and the path watchdog.
 #include "NPCFixture.h"
 #include "actors/Player.h"
+#include "actors/police/CrimeScene.h"
+#include "actors/police/PoliceManager.h"
 #include "app/Geometry.h"
 #include "world/GameData.h"
 
@@ -11,6 +13,12 @@ using cocos2d::Vec2;
 
 class GameNPCModesTest : public NPCFixture
 {
+protected:
+    void TearDown() override
+    {
+        PoliceManager::getInstance()->reset();
+        NPCFixture::TearDown();
+    }
 };
 
 TEST_F(GameNPCModesTest, ARaisedWeaponInViewLeadsToFlightFightOrAReportByCourageAndArms)
@@ -72,6 +80,43 @@ TEST_F(GameNPCModesTest, AWitnessReportsOnceAfterItsPauseAndSoonerWhenAlert)
             EXPECT_EQ(witness->requestedBubble, BubbleNone) << "the Scared bubble goes with the report";
         }
     }
+}
+
+TEST_F(GameNPCModesTest, SteadyFireIsReportedAfterOnePauseAndTheReportOnItsWayMakesTheShooterWanted)
+{
+    PoliceManager* police = PoliceManager::getInstance();
+    police->reset();
+    GameMob* gunman = makeMob(centreOf(12, 10));
+    GameNPC* witness = makeNPCInWorld(80.0f, 30.0f, Vec2(10, 10));
+    witness->setRotation(90.0f);
+    // A citizen paying a friend a visit, facing the shots as well.
+    GameNPC* visitor = makeNPCInWorld(80.0f, 30.0f, Vec2(10, 11));
+    visitor->setRotation(angleBetween(visitor->getPosition(), gunman->getPosition()));
+    visitor->standStill = 20.0f;
+    ASSERT_TRUE(witness->canSee(gunman->getPosition(), false));
+    ASSERT_TRUE(visitor->canSee(gunman->getPosition(), false));
+
+    police->witnessCrime(gunman, false, false, 1.0f);
+    ASSERT_TRUE(witness->hasPendingReport());
+    EXPECT_TRUE(police->getCrimeScenes().empty());
+    EXPECT_TRUE(police->isWanted(gunman)) << "a witness still holds a report naming it";
+
+    // A shot every half second: the witness's pause is not begun again.
+    float t = 0.0f;
+    int frame = 0;
+    while (witness->hasPendingReport() && t < 10.0f)
+    {
+        if (++frame % 30 == 0)
+            police->witnessCrime(gunman, false, false, 1.0f);
+        witness->update(Frame);
+        visitor->update(Frame);
+        t += Frame;
+    }
+    EXPECT_LE(t, 5.0f + 2 * Frame) << "the report goes out while the shooting goes on";
+    ASSERT_EQ(police->getCrimeScenes().size(), 1u);
+    EXPECT_EQ(police->getCrimeScenes()[0]->suspect, gunman);
+    EXPECT_FALSE(visitor->hasPendingReport()) << "standing still, the visitor notices nothing";
+    EXPECT_EQ(visitor->alertCountdown, -1.0f) << "nor hears it";
 }
 
 TEST_F(GameNPCModesTest, BodiesAndNoisesInViewStartAnInvestigationAFlightOrALook)
