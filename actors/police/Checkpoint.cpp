@@ -48,6 +48,9 @@ void Checkpoint::giveVerdicts(float dt)
             continue;
         scans[i].verdictGiven = true;
         GameMob* mob = scans[i].mob;
+        // Killed before the verdict: the scan ends without one.
+        if (mob->health <= 0)
+            continue;
         if (!carriesSomethingIllegal(mob))
         {
             mob->onScanEnd(kPassMessage);
@@ -104,7 +107,9 @@ bool Checkpoint::isInTriggerBox(cocos2d::Vec2 mobCell) const
 
 void Checkpoint::beginScan(GameMob* mob)
 {
-    if (!mob || hasRecordOf(mob))
+    // Only the living are scanned: a body lying in the box, or carried
+    // through it, is its carrier's crime, not its own.
+    if (!mob || mob->health <= 0 || hasRecordOf(mob))
         return;
     scans.push_back(CheckpointScan{mob, mob->getPosition(), scanRecordSeconds, false});
     mob->onScanStart();

@@ -105,6 +105,28 @@ TEST_F(CheckpointTest, ContrabandOrACarriedBodyFailsTheScanAndCallsThePolice)
     police->update(0.1f);
 }
 
+TEST_F(CheckpointTest, OnlyTheLivingAreScannedSoAnArmedBodyCarriedThroughNamesItsCarrier)
+{
+    // Listed before the player, as the walking people are.
+    WitnessCitizen* carried = walkerCarrying(Shotgun, centreOf(10, 10));
+    carried->health = 0;
+    Player* player = addPlayer(centreOf(10, 10));
+    player->carriedBody = carried;
+    // Another armed body lies in the box.
+    WitnessCitizen* lying = walkerCarrying(Shotgun, centreOf(11, 11));
+    lying->health = 0;
+
+    police->update(0.1f);
+    police->update(0.1f);
+    EXPECT_EQ(carried->scansStarted, 0);
+    EXPECT_EQ(lying->scansStarted, 0);
+    EXPECT_FALSE(checkpoint->hasRecordOf(lying));
+    ASSERT_EQ(police->getCrimeScenes().size(), 1u);
+    EXPECT_EQ(police->getCrimeScenes()[0]->suspect, player) << "the carrier is the one the police want";
+    EXPECT_TRUE(police->isWanted(player));
+    player->carriedBody = nullptr;
+}
+
 TEST_F(CheckpointTest, AnInactiveCheckpointScansNobodyAndAResetReactivatesIt)
 {
     checkpoint->active = false;
