@@ -195,12 +195,15 @@ void PoliceManager::maybeDispatchHitman(const GameMob* suspect)
 
 void PoliceManager::reportBody(GameObject* body, PoliceDroid* responder, const std::string& reporterName)
 {
+    // An open scene already has the body; once it closed, whoever finds the
+    // body next reports it again.
     if (!body || body->lastHitBy == kPoliceDroneRole || findSceneWithBody(body))
         return;
-    if (std::find(reportedBodies.begin(), reportedBodies.end(), body) != reportedBodies.end())
-        return;
-    reportedBodies.push_back(body);
-    StatEngine::getInstance()->addStat(kBodiesFoundStat, 1);
+    if (std::find(reportedBodies.begin(), reportedBodies.end(), body) == reportedBodies.end())
+    {
+        reportedBodies.push_back(body);
+        StatEngine::getInstance()->addStat(kBodiesFoundStat, 1);
+    }
     GameInterface::getInstance()->addConsoleLine("`%" + reporterName + "`7 reported finding a body.");
     CrimeScene* scene = reportCrime(kBodySeverity, nullptr, responder, body->getPosition(), reporterName);
     if (!scene)

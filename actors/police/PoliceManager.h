@@ -115,7 +115,8 @@ private:
     std::vector<Checkpoint*> checkpoints;
     std::vector<PoliceDroid*> droids;
     std::vector<PoliceDroid*> removalQueue;
-    // Bodies reported during this level: a body is reported once, also after its scene closed.
+    // Bodies reported during this level: the found-bodies statistic counts
+    // each once, however often it is reported again after its scene closed.
     std::vector<const GameObject*> reportedBodies;
 
     const PoliceLevelRow& levelRow() const;
