@@ -57,16 +57,6 @@ Contract* contractOfTarget(const GameObject* body)
     return contract;
 }
 
-// A citizen's body hidden away goes on the run's murder list as missing; the
-// list copies who it was, since the body and its record leave the game later.
-void recordVictim(const GameObject* body)
-{
-    const CitizenActor* citizen = MobManager::citizenOf(body);
-    const CitizenRecord* record = citizen ? citizen->citizenRecord() : nullptr;
-    if (record)
-        HighScores::getInstance()->recordMurder(*record, citizen->isContractTarget(), false);
-}
-
 // Where a body sinks: the middle of the cell, give or take a pixel or two.
 Vec2 sinkingPlace(Vec2 cell)
 {
@@ -124,7 +114,7 @@ void GameInterface::dropBodyInWater()
     else
     {
         queueMessage(kSunkText, true);
-        recordVictim(body);
+        HighScores::getInstance()->recordVictim(body, false);
     }
     body->carried = false;
     player->carriedBody = nullptr;
@@ -146,8 +136,7 @@ void GameInterface::stashBody(GameObject* container)
     player->carriedBody = nullptr;
     if (body->isMob())
     {
-        if (static_cast<const GameMob*>(body)->mobKind == MobCitizen)
-            recordVictim(body);
+        HighScores::getInstance()->recordVictim(body, false);
         MobManager::getInstance()->removeMob(body);
     }
     else

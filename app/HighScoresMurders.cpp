@@ -1,5 +1,8 @@
 #include "app/HighScores.h"
 
+#include "actors/CitizenActor.h"
+#include "actors/GameMob.h"
+#include "actors/MobManager.h"
 #include "actors/citizens/CitizenRecord.h"
 #include "app/StringHelpers.h"
 #include "ui/UIText.h"
@@ -28,6 +31,16 @@ void HighScores::recordMurder(const CitizenRecord& victim, bool hasCriminalRecor
     murder.news = victim.getObituaryText(found);
     murder.record = victim.getCriminalRecordText(hasCriminalRecord, found);
     addMurder(murder);
+}
+
+void HighScores::recordVictim(const GameObject* body, bool found)
+{
+    if (!body || !body->isMob() || static_cast<const GameMob*>(body)->mobKind != MobCitizen)
+        return;
+    const CitizenActor* citizen = MobManager::citizenOf(body);
+    const CitizenRecord* record = citizen ? citizen->citizenRecord() : nullptr;
+    if (record)
+        recordMurder(*record, citizen->isContractTarget(), found);
 }
 
 void HighScores::addMurder(const MurderRecord& murder)

@@ -1,5 +1,4 @@
 #include "actors/police/CleanerDroid.h"
-#include "actors/CitizenActor.h"
 #include "actors/GameMob.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
@@ -70,6 +69,10 @@ bool CleanerDroid::isCleanable(const GameObject* object)
 GameObject* CleanerDroid::findNextTarget() const
 {
     GameObject* found = WorldMap::getInstance()->findObjectNear(true, false, false, position, SearchRadius);
+    // The map's last resort, any body near, knows nothing of the cleaners:
+    // a body another droid has taken on is left to it.
+    if (!found || PopulationSettings::getInstance()->isClaimedByCleaner(found))
+        return nullptr;
     return isCleanable(found) ? found : nullptr;
 }
 
@@ -162,10 +165,8 @@ void CleanerDroid::finishCleaning()
 
 void CleanerDroid::cleanAwayBody(GameObject* body)
 {
-    const CitizenActor* citizen = MobManager::citizenOf(body);
-    const CitizenRecord* record = citizen ? citizen->citizenRecord() : nullptr;
-    if (record && body->lastHitBy == Player::PlayerRole)
-        HighScores::getInstance()->recordMurder(*record, citizen->isContractTarget(), true);
+    if (body->lastHitBy == Player::PlayerRole)
+        HighScores::getInstance()->recordVictim(body, true);
     WorldMap* map = WorldMap::getInstance();
     ObjectDef* ashes = GameData::getInstance()->getObjectDef(AshesDefinitions[rand() % 2]);
     if (GameObject* remains = map->placeObject(ashes, -1, body->getPosition(), -1.0f))

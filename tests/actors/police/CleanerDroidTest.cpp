@@ -177,3 +177,29 @@ TEST_F(CleanerDroidTest, ACarriedOrSinkingBodyIsLeftAloneAndAPickedUpTargetSends
     EXPECT_EQ(police->findSceneWithBody(carried), nullptr);
     EXPECT_EQ(police->findSceneWithBody(sinking), nullptr);
 }
+
+TEST_F(CleanerDroidTest, ABodyTakenOnIsLeftToItsDroidAndOnlyCitizensThePlayerKilledGoOnTheMurderList)
+{
+    CleanerDroid* first = cleanerAt(Vec2(100, 100));
+    CleanerDroid* second = cleanerAt(Vec2(120, 100));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    RecordedCitizen* hunter = bodyAt(Vec2(300, 300));
+    hunter->mobKind = MobHunter;
+    hunter->lastHitBy = PlayerRole;
+
+    bool shared = false;
+    ASSERT_TRUE(runUntil(
+        [&] {
+            shared = shared || (first->cleaningTarget && first->cleaningTarget == second->cleaningTarget);
+            return bodiesGone == 1;
+        },
+        15.0f));
+    EXPECT_FALSE(shared) << "one droid takes the body on, the other leaves it be";
+    EXPECT_TRUE(HighScores::getInstance()->murderList().empty()) << "a hunter is nobody's innocent";
+
+    RecordedCitizen* citizen = bodyAt(Vec2(200, 200));
+    citizen->lastHitBy = PlayerRole;
+    ASSERT_TRUE(runUntil([&] { return bodiesGone == 2; }, 15.0f));
+    EXPECT_EQ(HighScores::getInstance()->murderList().size(), 1u);
+}
