@@ -213,11 +213,12 @@ void WeaponsPlatform::confiscateContraband(Inventory* inventory)
         return;
     const bool handTaken = currentWeapon && currentWeapon->def && currentWeapon->def->contraband;
     inventory->removeContraband();
-    if (!handTaken)
-        return;
-    cancelWarmup();
-    // The confiscation does not wait for a reload: the hand must not stay empty
-    // while a weapon is carried.
-    reloadTimer = 0.0f;
+    if (handTaken)
+    {
+        cancelWarmup();
+        // The confiscation does not wait for a reload: the hand must not stay
+        // empty while a weapon is carried.
+        reloadTimer = 0.0f;
+    }
     selectNextWeapon(inventory);
 }

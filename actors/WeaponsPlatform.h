@@ -35,7 +35,8 @@ public:
     void equip(Inventory* inventory, GameObject* item);
     void equipByDefinition(Inventory* inventory, int definitionId);
     // The police take the contraband: the weapon in hand goes too when it is
-    // contraband, and the next carried weapon is taken up at once.
+    // contraband, and the next carried weapon after it is taken up at once
+    // (the hand is emptied when none is left).
     void confiscateContraband(Inventory* inventory);
 
     // The equipped weapon's definition, or null.

@@ -7,7 +7,6 @@
 #include "actors/CitizenActor.h"
 #include "actors/police/CrimeScene.h"
 #include "actors/police/PoliceDroid.h"
-#include "actors/police/PoliceFine.h"
 #include "actors/police/PoliceManager.h"
 #include "app/Achievements.h"
 #include "app/GameInterface.h"
@@ -235,7 +234,7 @@ void PoliceDroid::finishScan(bool resisted)
     else if (player->credits >= found.fine)
     {
         leaveScanMode(PoliceDroidTexts::fineVerdict(found.fine, found.contraband));
-        payPoliceFine(player, found.fine);
+        GameInterface::getInstance()->spendMoney(found.fine);
     }
     else
         punish(PoliceDroidTexts::CannotPay);

@@ -12,6 +12,7 @@ namespace {
 constexpr int Shotgun = 69;    // contraband, fine 200
 constexpr int Rifle = 70;      // contraband, fine 250
 constexpr int Blaster = 67;    // legal, no fine
+constexpr int Pistol = 73;     // legal, no fine
 const char* const CitizenArmed = "`@Unregistered weapon detected.\nPrepare for punishment.";
 }
 
@@ -101,6 +102,21 @@ TEST_F(PoliceDroidVerdictTest, APlayerWithJustEnoughMoneyPaysTheFineAndLosesTheC
     EXPECT_EQ(scene->suspect, nullptr) << "a paid fine is not punished";
     EXPECT_EQ(police->playerScanProgress, -1.0f);
     EXPECT_EQ(droid->mode, PoliceDroid::Enforce);
+
+    // The till of the game: with a legal weapon in hand the fine still takes
+    // up the next weapon carried after it.
+    scene->scannedIds.clear();
+    player->inventory->destroyAll();
+    GameObject* blaster = player->inventory->addItem(Blaster);
+    GameObject* pistol = player->inventory->addItem(Pistol);
+    player->inventory->addItem(Rifle);
+    player->equip(player->inventory, blaster);
+    ASSERT_EQ(player->currentWeapon, blaster);
+    player->credits = 250;
+    scanToTheEnd(player);
+    EXPECT_EQ(player->credits, 0);
+    EXPECT_EQ(player->inventory->countContraband(), 0);
+    EXPECT_EQ(player->currentWeapon, pistol);
 }
 
 TEST_F(PoliceDroidVerdictTest, APlayerWhoCannotPayOrCarriesABodyIsPunished)
