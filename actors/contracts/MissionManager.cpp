@@ -26,6 +26,7 @@ constexpr int32_t kWatchEnemy = 2;
 constexpr int32_t kPlayerWatchId = -2;
 
 const char* const kAcceptedText = "Contract Accepted.";
+const char* const kUnplacedText = "`@Contract not accepted.\nTarget cannot be located.";
 const char* const kFailedTexts[] = {
     "`@Contract failed.\nTarget left the area.",
     "`@Contract failed.\nTarget's body was found and reported to police.",
@@ -49,29 +50,35 @@ void MissionManager::acceptContract(int index)
 {
     if (index < 0 || static_cast<size_t>(index) >= contracts.size())
         return;
+    Contract* chosen = contracts[static_cast<size_t>(index)];
+    // A job whose target finds no place in the city could neither be done nor
+    // fail: it stays on the board, and the job in hand stays the player's.
+    // Until the actor manager registers its spawner no target can walk, and
+    // the job is taken on its record alone.
+    if (actors && !spawnTarget(*chosen))
+    {
+        GameInterface::getInstance()->queueMessage(kUnplacedText, true);
+        return;
+    }
     if (accepted)
         abandonContract();
     StatEngine::getInstance()->addStat(kContractsAcceptedStat, 1);
-    accepted = contracts[static_cast<size_t>(index)];
+    accepted = chosen;
     contracts.erase(contracts.begin() + index);
-    spawnTarget(*accepted);
     GameInterface::getInstance()->queueMessage(kAcceptedText, true);
     refreshHud();
 }
 
-void MissionManager::spawnTarget(Contract& contract)
+bool MissionManager::spawnTarget(Contract& contract)
 {
-    // Until the actor manager registers its spawner, no target can walk.
-    if (!actors)
-        return;
     GameInterface* game = GameInterface::getInstance();
     const cocos2d::Vec2 position =
         WorldMap::getInstance()->randomSpawnPosition(true, game->maxmissionspawndistance, game->player);
     if (position == WorldMap::None)
-        return;
+        return false;
     GameMob* npc = actors->spawnTarget(contract.target, position);
     if (!npc)
-        return;
+        return false;
     contract.handRecordToTarget();
     contract.targetNPC.setPerson(npc);
     if (contract.knowsplayer)
@@ -84,6 +91,7 @@ void MissionManager::spawnTarget(Contract& contract)
     npc->walkSpeed *= kTargetPace;
     if (contract.bodyguard)
         spawnBodyguard(contract, npc, position);
+    return true;
 }
 
 void MissionManager::spawnBodyguard(Contract& contract, GameMob* principal, cocos2d::Vec2 position)

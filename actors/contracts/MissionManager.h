@@ -29,7 +29,8 @@ public:
     void clearContracts();
 
     // The board entry becomes the accepted contract and its target walks the
-    // city. An index off the board changes nothing.
+    // city. An index off the board changes nothing; a target that finds no
+    // place in the city leaves the job on the board, and the player is told.
     void acceptContract(int index);
     // Lets the accepted contract's living target go about its day, leaving
     // the zone in time; the contract is freed.
@@ -69,7 +70,8 @@ private:
     MissionManager() = default;
 
     void drawConditions(Contract& contract) const;
-    void spawnTarget(Contract& contract);
+    // Needs the registered actors; false when the target could not be placed.
+    bool spawnTarget(Contract& contract);
     void spawnBodyguard(Contract& contract, GameMob* principal, cocos2d::Vec2 position);
     void releaseEscort();
     // Frees the accepted contract; its living target stays with its NPC.

@@ -67,6 +67,33 @@ TEST_F(ContractLifecycleTest, AcceptingSendsTheTargetWithItsGuardAndEscortIntoTh
     EXPECT_TRUE(missions->acceptedContract()->ownsTargetRecord());
 }
 
+TEST_F(ContractLifecycleTest, AJobWhoseTargetFindsNoPlaceInTheCityIsNotAcceptedAndThePlayerIsTold)
+{
+    const char* const notAccepted = "`@Contract not accepted.\nTarget cannot be located.";
+    makePlayer(0);
+    Contract* held = boardEntry(0);
+    missions->acceptContract(0);
+    ASSERT_EQ(missions->acceptedContract(), held);
+    game->messages.clear();
+
+    // Every spawn point lies beyond the reach of a job from where the player stands.
+    player->setPosition(cocos2d::Vec2(2000, 2000));
+    const int reach = game->maxmissionspawndistance;
+    game->maxmissionspawndistance = 10;
+    Contract* job = missions->board()[0];
+    const size_t onBoard = missions->board().size();
+    missions->acceptContract(0);
+    game->maxmissionspawndistance = reach;
+    EXPECT_EQ(missions->acceptedContract(), held) << "the job in hand stays the player's";
+    EXPECT_TRUE(actors.released.empty());
+    EXPECT_EQ(missions->board().size(), onBoard);
+    EXPECT_EQ(missions->board()[0], job) << "the job stays on the board";
+    EXPECT_TRUE(job->ownsTargetRecord());
+    EXPECT_EQ(actors.targets.size(), 1u);
+    EXPECT_EQ(runCount(1011), 1);
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{notAccepted});
+}
+
 TEST_F(ContractLifecycleTest, CompletingPaysTheValueAndCountsTheJob)
 {
     makePlayer(100);
