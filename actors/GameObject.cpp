@@ -261,9 +261,16 @@ void GameObject::scanForThreat()
         watchedObject = nullptr;
 }
 
+void GameObject::disarm()
+{
+    armed = false;
+    despawnTimer = def ? def->despawn : -1.0f;
+}
+
 void GameObject::updateDespawn(float dt)
 {
-    if (!(despawnTimer > -1.0f) || !armed)
+    // A lit fuse holds with a paused run, as the bullets do.
+    if (!(despawnTimer > -1.0f) || !armed || !WorldMap::getInstance()->fusesBurn())
         return;
     despawnTimer -= dt;
     if (despawnTimer > 0.0f)

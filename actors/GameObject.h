@@ -53,6 +53,9 @@ public:
     void playAnimation(int id);
     void onAnimationFinished();
     void setFileIndex(int index);
+    // Taken back from the ground: the countdown stops, and starts afresh when
+    // the object is activated again.
+    void disarm();
     cocos2d::Rect getBoundingBox() const;
     std::array<cocos2d::Vec2, 4> getCorners() const;
     bool intersectsSegment(const Line& line) const;

@@ -61,6 +61,8 @@ void Inventory::pickUp(GameObject* object)
     if (!object || contains(object))
         return;
     items.push_back(object);
+    // An activated lure goes back into the pocket switched off.
+    object->disarm();
     // Silently: an item taken into the hand leaves no remains behind.
     WorldMap::getInstance()->removeObject(object, true);
     recount();

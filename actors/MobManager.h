@@ -54,7 +54,9 @@ public:
     void releaseCleanerTarget(const GameObject* object);
 
     // Queries (MobManagerQueries.cpp).
-    GameMob* segmentHitTest(const GameObject* object) const;
+    // The first living walker the object overlaps, passing over the ignored
+    // one (a bullet's own shooter, whose shape it leaves).
+    GameMob* segmentHitTest(const GameObject* object, const GameObject* ignored = nullptr) const;
     GameMob* nearestContact() const;
     GameMob* findByCitizenId(int citizenId) const;
     GameMob* findCarrierOf(const GameObject* object) const;

@@ -55,14 +55,14 @@ int citizenIdOf(const GameObject* mob)
 }
 }
 
-GameMob* MobManager::segmentHitTest(const GameObject* object) const
+GameMob* MobManager::segmentHitTest(const GameObject* object, const GameObject* ignored) const
 {
     // Every bullet asks this of every walker each frame: a plain distance
     // test passes over the far ones before the exact shape test.
     const float objectReach = reachOf(object);
     for (GameMob* mob : groundMobs)
     {
-        if (mob == object || mob->health <= 0)
+        if (mob == object || mob == ignored || mob->health <= 0)
             continue;
         const float reach = objectReach + reachOf(mob);
         if (mob->getPosition().distanceSquared(object->getPosition()) > reach * reach)
@@ -192,9 +192,10 @@ GameObject* MobManager::findThreatFor(int kind, int soughtId, const GameObject* 
         if (isThreatCandidate(mob, kind, soughtId, looker, point, radius))
             return mob;
     }
+    // A lure draws people only while it is switched on.
     for (GameObject* lure : WorldMap::getInstance()->lures)
     {
-        if (looker && looker->canSee(lure->getPosition(), seesAllRound(lure)))
+        if (lure->armed && looker && looker->canSee(lure->getPosition(), seesAllRound(lure)))
             return lure;
     }
     return nullptr;
@@ -240,9 +241,11 @@ bool MobManager::isThreatCandidate(const GameMob* candidate, int kind, int sough
 void MobManager::flashbangAt(cocos2d::Vec2 point, float radius)
 {
     const WorldMap* map = WorldMap::getInstance();
+    // The dead are not stunned: a body holds its death frame.
     auto caught = [&](const GameMob* mob) {
         const float distance = fastDistance(mob->getPosition(), point);
-        return distance <= radius && map->hasLineOfSight(0, point, angleBetween(point, mob->getPosition()), distance);
+        return mob->health > 0 && distance <= radius &&
+               map->hasLineOfSight(0, point, angleBetween(point, mob->getPosition()), distance);
     };
     // A copy: a stunned actor may react by spawning or leaving.
     const std::vector<GameMob*> mobs = groundMobs;
@@ -261,8 +264,11 @@ void MobManager::explosionAt(cocos2d::Vec2 point, float radius, float damage)
     auto blastReaches = [&](const GameMob* mob) {
         return map->hasLineOfSight(0, point, angleBetween(point, mob->getPosition()), radius);
     };
+    // The dead keep who killed them: a blast over a body does not make it the
+    // player's murder.
     auto hit = [&](GameMob* victim) {
-        victim->lastHitBy = PlayerRole;
+        if (victim->health > 0)
+            victim->lastHitBy = PlayerRole;
         victim->takeDamage(ExplosionCause, damage, angleBetween(point, victim->getPosition()));
     };
     const std::vector<GameMob*> mobs = groundMobs;
@@ -355,7 +361,11 @@ bool MobManager::isBodyguardFarFrom(const GameMob* principal) const
         return false;
     bool far = false;
     for (const GameMob* guard : bodyguardsOf(citizenIdOf(principal)))
-        far = fastDistance(guard->getPosition(), principal->getPosition()) > BodyguardStrayDistance;
+    {
+        // A dead guard will never catch up: only the living are waited for.
+        if (guard->health > 0)
+            far = fastDistance(guard->getPosition(), principal->getPosition()) > BodyguardStrayDistance;
+    }
     return far;
 }
 

@@ -106,9 +106,10 @@ bool Projectile::hitWall()
 
 bool Projectile::hitMob()
 {
-    GameMob* victim = MobManager::getInstance()->segmentHitTest(this);
-    // A bullet leaving its own shooter's shape flies on.
-    if (!victim || victim == shooter)
+    // A bullet leaving its own shooter's shape flies on, but still hits
+    // whoever stands behind it.
+    GameMob* victim = MobManager::getInstance()->segmentHitTest(this, shooter);
+    if (!victim)
         return false;
     strike(victim, false);
     return true;

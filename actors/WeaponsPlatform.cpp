@@ -168,6 +168,8 @@ void WeaponsPlatform::equip(Inventory* inventory, GameObject* item)
 
 void WeaponsPlatform::takeUp(Inventory* inventory, GameObject* item)
 {
+    // A warm-up belongs to the weapon that began it: the new one starts cold.
+    cancelWarmup();
     currentWeapon = item;
     if (!item)
         return;

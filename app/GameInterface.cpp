@@ -222,8 +222,8 @@ void GameInterface::update(float dt)
     services->deliverStatsCallbacks();
     dt = std::max(dt, kMinimumFrameSeconds);
     services->pollInput(controller);
-    // Bullets in flight stand still with a paused run, or a player reading a
-    // tutorial could be shot dead behind the picture.
+    // Bullets in flight and lit fuses stand still with a paused run, or a
+    // player reading a tutorial could be shot dead behind the picture.
     services->updateWorldMap(dt, simulationRuns() || state == GameState::Edit);
     services->updateSound();
     services->updatePather();

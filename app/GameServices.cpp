@@ -37,9 +37,9 @@ void GameServices::pollInput(ControllerInterface* controller)
         controller->pollJoystick();
 }
 
-void GameServices::updateWorldMap(float dt, bool bulletsFly)
+void GameServices::updateWorldMap(float dt, bool runGoesOn)
 {
-    WorldMap::getInstance()->update(dt, bulletsFly);
+    WorldMap::getInstance()->update(dt, runGoesOn);
 }
 
 void GameServices::updateSound()

@@ -19,7 +19,7 @@ public:
     // The frame, before the simulation.
     virtual void deliverStatsCallbacks();
     virtual void pollInput(ControllerInterface* controller);
-    virtual void updateWorldMap(float dt, bool bulletsFly);
+    virtual void updateWorldMap(float dt, bool runGoesOn);
     virtual void updateSound();
     virtual void updatePather();
 

@@ -151,9 +151,10 @@ float WorldMap::zoomScale() const
     return ZoomScales[std::clamp(zoomIndex, 0, ZoomLevels - 1)];
 }
 
-void WorldMap::update(float dt, bool bulletsFly)
+void WorldMap::update(float dt, bool runGoesOn)
 {
-    if (bulletsFly)
+    fusesBurning = runGoesOn;
+    if (runGoesOn)
         updateList(projectiles, dt);
     updateList(activeObjects, dt);
     destroyDeleteQueue();

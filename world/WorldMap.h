@@ -93,9 +93,11 @@ public:
     MapMarker* markerAtPoint(cocos2d::Vec2 point) const;
     int zoneAt(cocos2d::Vec2 cell) const;
     GameObject* objectAtPoint(cocos2d::Vec2 point) const;
-    // A paused run holds its bullets in flight where they are (bulletsFly
-    // false); everything else on the map goes on as every frame.
-    void update(float dt, bool bulletsFly = true);
+    // A paused run (runGoesOn false) holds its bullets in flight and its lit
+    // fuses where they are; everything else on the map goes on as every frame.
+    void update(float dt, bool runGoesOn = true);
+    // False while a paused run holds the armed countdowns.
+    bool fusesBurn() const { return fusesBurning; }
     // Hands an object taken off the map to the end-of-frame deletion (once).
     void queueForDeletion(GameObject* object);
 
@@ -205,6 +207,7 @@ public:
     void addActiveObject(GameObject* object);
 
 private:
+    bool fusesBurning = true;
     // The records of each init, in one block: rows of neighbouring cells lie
     // close together for the path finder and the sight tests.
     std::vector<std::unique_ptr<MapTile[]>> tileBlocks;

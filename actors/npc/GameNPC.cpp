@@ -1,6 +1,7 @@
 // The NPC's construction, its identity for the actor manager, and the order
 // of its per-frame update around the behaviour modes.
 #include "actors/npc/GameNPC.h"
+#include "actors/npc/NPCPathOrders.h"
 #include "actors/Inventory.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
@@ -195,7 +196,7 @@ void GameNPC::updatePathWatchdog(float dt)
     requestedBubble = BubbleNone;
     refreshThoughtBubble();
     enterTravelMode();
-    waitingForPath = false;
+    withdrawPathRequest(*this);
 }
 
 void GameNPC::updateStun(float dt)
@@ -387,6 +388,8 @@ bool GameNPC::forgetReferencesTo(const GameObject* object)
 {
     if (reportCulprit == object)
         reportCulprit = nullptr;
+    if (investigated == object)
+        investigated = nullptr;
     return false;
 }
 

@@ -127,6 +127,12 @@ public:
     float turnTarget = -1.0f;
     float viewingDistance = 0.0f;
     bool arrived = false;
+    // The object an investigation looks at. The watched object can change
+    // under an investigation (the perception scan refills it, a threat takes
+    // its place, going back to travel clears it before leaving), so the object
+    // looked at is kept apart from it; the actor manager clears it when the
+    // object leaves the game.
+    GameObject* investigated = nullptr;
     int32_t shownBubble = BubbleNone;
     int32_t requestedBubble = BubbleNone;
     std::unique_ptr<CitizenRecord> record;

@@ -1,6 +1,7 @@
 // Activity: a pause in place. The NPC looks round, listens, smokes or reads
 // until its time is up, then travels on.
 #include "actors/npc/GameNPC.h"
+#include "actors/npc/NPCPathOrders.h"
 #include "actors/MobManager.h"
 #include "actors/citizens/CitizenRecord.h"
 #include "actors/citizens/CitizenRoutine.h"
@@ -81,6 +82,7 @@ void GameNPC::enterActivityMode(int newActivity)
         duration *= 2.0f;
     stateChange.duration = duration;
     path.clear();
+    withdrawPathRequest(*this);
     mode = ModeActivity;
     debugLog(this, "Entering activity mode: %s.", activityName(activity));
 }

@@ -1,4 +1,5 @@
 #include "actors/npc/NPCBodyguard.h"
+#include "actors/npc/NPCPathOrders.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "app/Geometry.h"
@@ -166,6 +167,7 @@ void NPCBodyguard::enterCombatMode()
     running = true;
     combat.fireTimer = -1.0f;
     path.clear();
+    withdrawPathRequest(*this);
     debugLog(this, "Entering combat mode.");
 }
 

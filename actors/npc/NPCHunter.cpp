@@ -1,4 +1,5 @@
 #include "actors/npc/NPCHunter.h"
+#include "actors/npc/NPCPathOrders.h"
 #include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "actors/police/CrimeScene.h"
@@ -164,6 +165,7 @@ void NPCHunter::enterCombatMode()
     running = true;
     combat.fireTimer = -1.0f;
     path.clear();
+    withdrawPathRequest(*this);
     debugLog(this, "Entering combat mode.");
 }
 

@@ -3,48 +3,14 @@
 #include "actors/npc/GameNPC.h"
 #include "actors/npc/NPCPathOrders.h"
 #include "actors/MobManager.h"
-#include "actors/Player.h"
 #include "actors/police/PoliceManager.h"
 #include "actors/citizens/CitizenRecord.h"
 #include "app/Geometry.h"
-#include "world/WorldMap.h"
-#include <algorithm>
 #include <cstdlib>
-#include <unordered_map>
 
 namespace {
 // Too close to look at it properly: the NPC steps back to this distance.
 constexpr float kNearest = 16.0f;
-
-// The object each investigating NPC looks at. The watched object can change
-// under an investigation (the perception scan refills it, a threat takes its
-// place, going back to travel clears it before leaving), so the object looked
-// at is kept apart from it until the investigation ends.
-std::unordered_map<const GameNPC*, GameObject*>& lookedAt()
-{
-    static std::unordered_map<const GameNPC*, GameObject*> objects;
-    return objects;
-}
-
-// Whether the object is still in the game; compared by address only, so a
-// removed object is never touched.
-bool stillInWorld(const GameObject* object)
-{
-    const MobManager* mobs = MobManager::getInstance();
-    if (object == static_cast<const GameObject*>(mobs->player))
-        return true;
-    if (std::find(mobs->groundMobs.begin(), mobs->groundMobs.end(), object) != mobs->groundMobs.end())
-        return true;
-    return WorldMap::getInstance()->holdsObject(object);
-}
-
-GameObject* investigatedBy(const GameNPC* npc)
-{
-    const auto found = lookedAt().find(npc);
-    if (found == lookedAt().end())
-        return nullptr;
-    return stillInWorld(found->second) ? found->second : nullptr;
-}
 
 // Whose body it is: the citizen id of an actor's record, -1 for anything else.
 int bodyOwner(const GameObject* object)
@@ -94,7 +60,7 @@ void GameNPC::enterInvestigationMode()
     leaveCurrentMode();
     watchedObject = object;
     mode = ModeInvestigation;
-    lookedAt()[this] = object;
+    investigated = object;
     // Every investigation walks up to its object anew.
     arrived = false;
     withdrawPathRequest(*this);
@@ -109,7 +75,7 @@ void GameNPC::enterInvestigationMode()
 
 void GameNPC::onInvestigationArrived()
 {
-    GameObject* object = investigatedBy(this);
+    GameObject* object = investigated;
     path.clear();
     arrived = true;
     if (!object)
@@ -128,7 +94,7 @@ void GameNPC::onInvestigationArrived()
 void GameNPC::updateInvestigationMode(float dt)
 {
     (void)dt;
-    GameObject* object = investigatedBy(this);
+    GameObject* object = investigated;
     if (stateChange.fired || !object)
     {
         enterTravelMode();
@@ -157,8 +123,8 @@ void GameNPC::updateInvestigationMode(float dt)
 
 void GameNPC::leaveInvestigationMode()
 {
-    GameObject* object = investigatedBy(this);
-    lookedAt().erase(this);
+    GameObject* object = investigated;
+    investigated = nullptr;
     stateChange.duration = -1.0f;
     if (object)
     {

@@ -96,7 +96,11 @@ bool holdWhileFrozen(GameNPC& npc, float dt)
 
 bool isDown(const GameObject* target)
 {
-    return target->isMob() ? static_cast<const GameMob*>(target)->health <= 0 : target->isDead();
+    if (target->isMob())
+        return static_cast<const GameMob*>(target)->health <= 0;
+    if (target->def && target->def->islure)
+        return !target->armed;
+    return target->isDead();
 }
 
 bool pursue(GameNPC& npc, GameObject* target, const CombatRules& rules, CombatState& state, float dt)

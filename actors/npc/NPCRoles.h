@@ -33,7 +33,8 @@ struct CombatState
     cocos2d::Vec2 lastSeen{-1.0f, -1.0f};
 };
 
-// A fallen target: an actor without health, or an object that counts as dead.
+// A target done with: an actor without health, a lure no longer switched on
+// (nothing can down it), or an object that counts as dead.
 bool isDown(const GameObject* target);
 
 // One frame of closing in on and firing at the target, following it to where

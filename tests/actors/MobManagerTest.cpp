@@ -333,6 +333,9 @@ TEST_F(MobManagerTest, ThreatsAreArmedStrangersInViewThenLures)
     ObjectDef* lureDef = makeObjectDef(true);
     lureDef->islure = true;
     GameObject* lure = addObject(lureDef, centreOf(8, 5));
+    EXPECT_EQ(mobs->findThreatFor(3, -1, looker, looker->getPosition(), 192.0f), nullptr)
+        << "a lure draws no one until it is switched on";
+    lure->armed = true;
     EXPECT_EQ(mobs->findThreatFor(3, -1, looker, looker->getPosition(), 192.0f), lure);
     ObjectDef* cameraDef = makeObjectDef(true);
     GameObject* camera = addObject(cameraDef, centreOf(7, 5));
@@ -382,6 +385,34 @@ TEST_F(MobManagerTest, BlastsAndFlashesFollowTheWalls)
     map->explodeAt(addObject(chargeDef, blast));
     EXPECT_EQ(open->health, 30);
     map->update(0.0f);
+}
+
+TEST_F(MobManagerTest, BlastsStunAndBlameOnlyTheLiving)
+{
+    const Vec2 blast = centreOf(5, 5);
+    TestCitizen* living = spawn(blast + Vec2(20, 0));
+    TestCitizen* body = spawn(blast - Vec2(20, 0));
+    body->health = 0;
+    body->lastHitBy = 1;  // the police drone's kill
+    mobs->flashbangAt(blast, 288.0f);
+    EXPECT_FLOAT_EQ(living->flashedFor, 5.0f);
+    EXPECT_FLOAT_EQ(body->flashedFor, -1.0f) << "a body is not stood up";
+    mobs->explosionAt(blast, 384.0f, 10.0f);
+    EXPECT_EQ(living->lastHitBy, 2);
+    EXPECT_EQ(body->lastHitBy, 1) << "the dead keep who killed them";
+}
+
+TEST_F(MobManagerTest, ADeadBodyguardHoldsNoPrincipal)
+{
+    TestCitizen* principal = spawn(centreOf(3, 3));
+    TestCitizen* guard = spawn(centreOf(3, 10), MobBodyguard, principal);
+    ASSERT_TRUE(mobs->isBodyguardFarFrom(principal));
+    guard->health = 0;
+    EXPECT_FALSE(mobs->isBodyguardFarFrom(principal)) << "a dead guard is never waited for";
+    TestCitizen* second = spawn(centreOf(3, 12), MobBodyguard, principal);
+    EXPECT_TRUE(mobs->isBodyguardFarFrom(principal));
+    second->setPosition(centreOf(3, 4));
+    EXPECT_FALSE(mobs->isBodyguardFarFrom(principal));
 }
 
 TEST_F(MobManagerTest, BulletsMarkersContactsAndBodyguards)

@@ -202,3 +202,30 @@ TEST_F(PlayerTest, DeathByAPoliceDroneWhileCarryingABodyCountsAndEndsTheRun)
     EXPECT_EQ(player->getPosition(), lying);
     EXPECT_FALSE(player->isSmoking());
 }
+
+TEST_F(PlayerTest, ALurePickedUpAfterActivationGoesBackSwitchedOff)
+{
+    player->inventory->addItem(Lure);
+    player->selectNextSecondary();
+    player->dropItem();
+    GameObject* lure = player->droppedItem;
+    ASSERT_NE(lure, nullptr);
+    const float countdown = lure->def->despawn;
+    ASSERT_GT(countdown, 5.0f);
+    ASSERT_TRUE(player->activateLure());
+    for (int frame = 0; frame < 5 * 60; ++frame)
+        map->update(1.0f / 60.0f);
+    ASSERT_TRUE(onMap(lure));
+    ASSERT_LT(lure->despawnTimer, countdown);
+
+    player->inventory->pickUp(lure);
+    EXPECT_FALSE(lure->armed);
+    player->selectNextSecondary();
+    player->dropItem();
+    ASSERT_EQ(player->droppedItem, lure);
+    EXPECT_FALSE(lure->armed) << "dropped again, it waits to be switched on";
+    for (int frame = 0; frame < 60; ++frame)
+        map->update(1.0f / 60.0f);
+    ASSERT_TRUE(player->activateLure());
+    EXPECT_FLOAT_EQ(lure->despawnTimer, countdown) << "its countdown starts afresh";
+}

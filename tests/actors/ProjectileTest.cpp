@@ -218,3 +218,26 @@ TEST_F(ProjectileTest, ABulletFliesItsRangeOutAndStops)
     ASSERT_TRUE(flyUntilGone(120));
     EXPECT_EQ(missedShots(), 1);
 }
+
+TEST_F(ProjectileTest, ABulletStillInsideItsShooterHitsWhoeverStandsPressedAgainstIt)
+{
+    // On a fast display the bullet takes small steps: it grazes the one
+    // pressed against the shooter's side while it is still inside the
+    // shooter, which comes first in the walkers' list.
+    GameMob* shooter = groundMob(centreOf(5, 10));
+    GameMob* crowding = groundMob(centreOf(5, 10) + Vec2(1, 9));
+    shooter->roleCode = 3;
+    shooter->setRotation(90.0f);
+    shooter->equip(shooter->inventory, shooter->inventory->addItem(PistolItem));
+    shooter->raiseWeapon();
+    ASSERT_TRUE(shooter->canFire());
+    shooter->attack(0.0f);
+    ASSERT_EQ(map->projectiles.size(), 1u);
+    for (int i = 0; i < 2400 && !map->projectiles.empty(); ++i)
+        map->update(1.0f / 600.0f);
+    ASSERT_TRUE(map->projectiles.empty());
+    EXPECT_EQ(shooter->health, 100);
+    EXPECT_EQ(crowding->health, 40);
+    EXPECT_EQ(crowding->lastHitBy, 3);
+    EXPECT_EQ(missedShots(), 0);
+}

@@ -191,3 +191,24 @@ TEST_F(WeaponsPlatformTest, AShotSoundNeverReadsAShooterThatIsGone)
         SoundEngine::getInstance()->update();
     map->update(0.1f);
 }
+
+TEST_F(WeaponsPlatformTest, TakingUpAnotherWeaponCancelsTheWarmUp)
+{
+    Player player(mobDef(), true);
+    player.setPosition(centreOf(8, 8));
+    GameObject* maverick = player.inventory->addItem(Maverick);
+    GameObject* pistol = player.inventory->addItem(Pistol);
+    pistol->roundsLoaded = 1;
+    player.equip(player.inventory, maverick);
+    maverick->roundsLoaded = 1;
+    ASSERT_FALSE(player.tryFire(0.0f, 0.0f));
+    ASSERT_FLOAT_EQ(player.warmupTimer, 0.0f);
+
+    player.equip(player.inventory, pistol);
+    EXPECT_FLOAT_EQ(player.warmupTimer, -1.0f) << "the warm-up was the other weapon's";
+    EXPECT_EQ(player.warmupSound, -1);
+    const size_t before = bullets().size();
+    player.update(1.0f);
+    EXPECT_EQ(bullets().size(), before) << "nothing fires by itself";
+    EXPECT_TRUE(player.tryFire(0.0f, 0.0f)) << "the pistol fires at once";
+}

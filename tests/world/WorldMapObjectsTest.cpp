@@ -104,6 +104,22 @@ TEST_F(WorldMapObjectsTest, DespawnOnlyWhileArmed)
     EXPECT_EQ(map->activeObjects.size(), 1u);
 }
 
+TEST_F(WorldMapObjectsTest, ALitFuseHoldsWhileTheRunIsPaused)
+{
+    ObjectDef* def = makeObjectDef(true);
+    def->despawn = 0.5f;
+    GameObject* lit = addObject(def, Vec2(80, 40));
+    lit->armed = true;
+    auto onMap = [&] { return std::count(map->passableObjects.begin(), map->passableObjects.end(), lit) == 1; };
+    for (int frame = 0; frame < 60; ++frame)
+        map->update(0.016f, false);
+    EXPECT_TRUE(onMap()) << "paused, the fuse does not burn";
+    EXPECT_FLOAT_EQ(lit->despawnTimer, 0.5f);
+    for (int frame = 0; frame < 60; ++frame)
+        map->update(0.016f);
+    EXPECT_FALSE(onMap()) << "the run goes on, and so does the fuse";
+}
+
 TEST_F(WorldMapObjectsTest, RemovalLeavesRemainsUnlessSilent)
 {
     ObjectDef* remains = new ObjectDef();

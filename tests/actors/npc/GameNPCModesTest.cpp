@@ -1,13 +1,18 @@
 // The NPC's behaviour machine driven by what it is made to see and hear:
 // which mode each sight or noise leads to, by the citizen's courage and
 // arms; how long a witness waits before it reports; the pauses of activity
-// mode; the errand's end at home; turning; stuns and the path watchdog.
+// mode; the errand's end at home; turning; stuns, the path watchdog and
+// the path requests withdrawn when an NPC stops waiting for them.
 #include "NPCFixture.h"
 #include "actors/Player.h"
+#include "actors/npc/NPCBodyguard.h"
+#include "actors/npc/NPCHunter.h"
 #include "actors/police/CrimeScene.h"
 #include "actors/police/PoliceManager.h"
 #include "app/Geometry.h"
 #include "world/GameData.h"
+#include "world/PathRequest.h"
+#include "world/Pather.h"
 
 using cocos2d::Vec2;
 
@@ -292,4 +297,53 @@ TEST_F(GameNPCModesTest, TurnsTakeTheShortWayRoundAndStunsAndStuckPathsWearOff)
     EXPECT_EQ(npc->mode, ModeTravel);
     EXPECT_FALSE(npc->hasPendingReport());
     EXPECT_FALSE(npc->routine->hasDestination());
+}
+
+TEST_F(GameNPCModesTest, AnNPCThatStopsWaitingForAPathWithdrawsItsRequest)
+{
+    auto queued = [](const GameMob* mob) {
+        Pather* pather = Pather::getInstance();
+        for (int q = 0; q < Pather::QueueCount; ++q)
+        {
+            for (const PathRequest* request : pather->getQueue(q))
+            {
+                if (request->requester == mob)
+                    return true;
+            }
+        }
+        return false;
+    };
+    auto ask = [&](GameMob* mob) {
+        mob->findPath(Vec2(3, 3), true);
+        ASSERT_TRUE(queued(mob));
+    };
+
+    // A pause in place.
+    GameNPC* npc = makeNPC(40.0f, 30.0f);
+    ask(npc);
+    npc->enterActivityMode(ActivityLook);
+    EXPECT_FALSE(queued(npc));
+    EXPECT_FALSE(npc->waitingForPath);
+
+    // The 10 s watchdog gives up waiting, and the request with it.
+    npc->enterTravelMode();
+    ask(npc);
+    run(npc, 10.1f);
+    EXPECT_FALSE(npc->waitingForPath);
+    EXPECT_FALSE(queued(npc));
+
+    // The roles' fights.
+    GameMob* gunman = makeMob(centreOf(12, 10));
+    NPCHunter* hunter = map->spawnHunter(centreOf(10, 12));
+    mobs->addGroundMob(hunter);
+    ask(hunter);
+    hunter->enterCombatMode();
+    EXPECT_FALSE(queued(hunter));
+    NPCBodyguard* guard = map->spawnBodyguard(npc, centreOf(8, 8));
+    mobs->addGroundMob(guard);
+    ask(guard);
+    guard->watchedObject = gunman;
+    guard->enterCombatMode();
+    EXPECT_FALSE(queued(guard));
+    EXPECT_FALSE(guard->waitingForPath);
 }

@@ -146,3 +146,20 @@ TEST_F(NPCInvestigationTest, AnInvestigatorTooCloseStepsBackBeforeItLooks)
     ASSERT_TRUE(finder->arrived);
     EXPECT_GE(fastDistance(finder->getPosition(), body->getPosition()), 16.0f);
 }
+
+TEST_F(NPCInvestigationTest, ABodyThatLeavesTheGameIsForgottenEvenWhenANewActorTakesItsPlace)
+{
+    GameNPC* body = corpse(Vec2(13, 10));
+    GameNPC* finder = makeNPCInWorld(40.0f, 30.0f, Vec2(10, 10));
+    run(finder, Frame, body);
+    ASSERT_EQ(finder->mode, ModeInvestigation);
+
+    // The body leaves the game, and a living citizen is made at the very
+    // address it had.
+    mobs->forgetObject(body);
+    body->health = 100;
+    run(finder, Frame);
+    EXPECT_EQ(finder->mode, ModeTravel);
+    EXPECT_FALSE(finder->hasPendingReport()) << "no crime is reported at a living citizen";
+    EXPECT_FALSE(finder->arrived);
+}

@@ -443,6 +443,38 @@ TEST_F(NPCRolesTest, AHunterFightsThePlayerOnSightEverySecondAndIsNoInnocentWhen
     StatEngine::getInstance()->reset();
 }
 
+TEST_F(NPCRolesTest, AHunterOrABodyguardFightsALureOnlyWhileItIsSwitchedOn)
+{
+    ObjectDef* lureDef = makeObjectDef(true);
+    lureDef->islure = true;
+    GameObject* lure = addObject(lureDef, centreOf(10, 13));
+    lure->armed = true;
+
+    NPCHunter* hunter = map->spawnHunter(centreOf(10, 10));
+    mobs->addGroundMob(hunter);
+    hunter->setRotation(0.0f);
+    hunter->watchedObject = lure;
+    hunter->update(Frame);
+    ASSERT_EQ(hunter->huntMode, NPCHunter::Fighting);
+    GameNPC* boss = employer(Vec2(4, 4));
+    NPCBodyguard* guard = bodyguardOf(boss, Vec2(10, 16));
+    guard->enterGuardMode();
+    guard->watchedObject = lure;
+    guard->update(Frame);
+    ASSERT_EQ(guard->guardMode, NPCBodyguard::Fighting);
+
+    // Nothing downs a lure: switched off, it is no threat any more.
+    lure->armed = false;
+    for (int frame = 0; frame < 120; ++frame)
+    {
+        hunter->update(Frame);
+        guard->update(Frame);
+    }
+    EXPECT_EQ(hunter->huntMode, NPCHunter::Hunting);
+    EXPECT_EQ(guard->guardMode, NPCBodyguard::Guarding);
+    EXPECT_NE(hunter->watchedObject, lure) << "nor is it taken up again";
+}
+
 TEST_F(NPCRolesTest, BodyguardsContactsAndHuntersStandStillForAScan)
 {
     GameNPC* boss = employer(Vec2(2, 2));
