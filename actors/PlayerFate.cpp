@@ -27,15 +27,15 @@ void Player::onScanStart()
         GameInterface::getInstance()->scanCountdown = ScanSeconds;
 }
 
-// A scan that ends with a verdict takes the countdown down and shows it; one
-// that ends without one leaves the countdown running.
+// However a scan of the player ends, the HUD's scan warning goes with it (a
+// warning left standing would hide the pursuit frame for the rest of the run);
+// a verdict is also shown.
 void Player::onScanEnd(const std::string& message)
 {
-    if (message.empty())
-        return;
     GameInterface* game = GameInterface::getInstance();
     game->scanCountdown = -1.0f;
-    game->queueMessage(message, true);
+    if (!message.empty())
+        game->queueMessage(message, true);
 }
 
 void Player::onFlashbang(float duration)

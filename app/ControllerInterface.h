@@ -56,6 +56,10 @@ public:
     void setRoutes(std::unique_ptr<ControllerRoutes> newRoutes);
 
     std::array<unsigned char, kKeyCount> keyDown{};
+    // Whether each held key went down while an end-of-run screen was open:
+    // keys act on release, and the release of a key pressed during play
+    // (a walking key held as the player fell) must not type an initial.
+    std::array<unsigned char, kKeyCount> pressedInRunEnd{};
     std::array<unsigned char, kMouseButtons> mouseButtonDown{};
     cocos2d::Vec2 mousePosition;
     float moveHorizontal = 0.0f;

@@ -64,6 +64,8 @@ bool closesPopup(int key)
 
 void ControllerInterface::handleKeyPressed(int key)
 {
+    if (key >= 0 && key < kKeyCount)
+        pressedInRunEnd[key] = isRunEndWindow(owner->windowMode);
     if (routes->uiHasFocus())
         return;
     if (owner->windowMode == 1 || owner->state == GameState::Paused)
@@ -187,7 +189,7 @@ void ControllerInterface::routeGameKey(int key)
         openMenu();
         return;
     }
-    if (isRunEndWindow(windowMode))
+    if (isRunEndWindow(windowMode) && key >= 0 && key < kKeyCount && pressedInRunEnd[key])
         routes->highScoreKey(key);
 
     Player* player = owner->player;

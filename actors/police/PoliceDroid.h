@@ -108,8 +108,8 @@ private:
     bool scanningPlayer() const;
     bool isSuspectInReach() const;
     // Releases the scanned person and forgets the scan; the next mode is left
-    // to the caller. With clearWarning the player's scan warning goes too.
-    void releaseScanTarget(const std::string& message, bool clearWarning);
+    // to the caller.
+    void releaseScanTarget(const std::string& message);
     void approachScanTarget();
     void continueScan(float dt);
     void punish(const std::string& message);

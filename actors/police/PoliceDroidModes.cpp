@@ -67,7 +67,7 @@ static void flyTo(PoliceDroid* droid, cocos2d::Vec2 point)
 void PoliceDroid::enterPatrolMode()
 {
     if (mode == Scan)
-        releaseScanTarget(std::string(), false);
+        releaseScanTarget(std::string());
     clearPlayerAlert();
     crimeScene = nullptr;
     patrolPoint = cocos2d::Vec2(-1.0f, -1.0f);
@@ -90,7 +90,7 @@ void PoliceDroid::updatePatrolMode(float dt)
 void PoliceDroid::enterEnforceMode(bool bark)
 {
     if (mode == Scan)
-        releaseScanTarget(std::string(), false);
+        releaseScanTarget(std::string());
     clearPlayerAlert();
     enforceCentre = crimeScene ? crimeScene->position : position;
     setLampColour(crimeScene && isPlayer(crimeScene->suspect) ? LampAmber : LampOlive);
@@ -170,7 +170,7 @@ void PoliceDroid::flyToPatrolPoint()
 void PoliceDroid::enterCombatMode()
 {
     if (mode == Scan)
-        releaseScanTarget(std::string(), false);
+        releaseScanTarget(std::string());
     clearPlayerAlert();
     mode = Combat;
     setLampColour(LampRed);
@@ -234,7 +234,7 @@ void PoliceDroid::fireAtSuspect(GameMob* suspect)
 void PoliceDroid::enterEscortMode(GameMob* npc)
 {
     if (mode == Scan)
-        releaseScanTarget(std::string(), false);
+        releaseScanTarget(std::string());
     clearPlayerAlert();
     mode = Escort;
     setLampColour(LampWhite);
@@ -289,9 +289,9 @@ void PoliceDroid::enterDisabledMode()
 {
     if (mode == Disabled)
         return;
-    // The scanned person goes free, and the player's scan warning goes with it.
+    // The scanned person goes free.
     if (mode == Scan)
-        releaseScanTarget(std::string(), true);
+        releaseScanTarget(std::string());
     clearPlayerAlert();
     spinRate = static_cast<float>(rand() % 20 + 121);
     fallHeading = static_cast<float>(rand() % 360);

@@ -106,7 +106,7 @@ void PoliceDroid::enterScanMode(GameMob* target)
 
 void PoliceDroid::leaveScanMode(const std::string& message)
 {
-    releaseScanTarget(message, false);
+    releaseScanTarget(message);
     if (crimeScene)
         enterEnforceMode(false);
     else
@@ -115,15 +115,11 @@ void PoliceDroid::leaveScanMode(const std::string& message)
 
 // The scan is over for the droid before the person hears of it, so that
 // nothing the person does then can bring the droid back into this scan.
-void PoliceDroid::releaseScanTarget(const std::string& message, bool clearWarning)
+void PoliceDroid::releaseScanTarget(const std::string& message)
 {
     GameMob* target = scanTarget;
     if (isPlayer(target))
-    {
         PoliceManager::getInstance()->playerScanProgress = -1.0f;
-        if (clearWarning)
-            GameInterface::getInstance()->scanCountdown = -1.0f;
-    }
     scanTarget = nullptr;
     scanTime = -1.0f;
     mode = crimeScene ? Enforce : Patrol;

@@ -156,12 +156,14 @@ TEST_F(PlayerTest, ADroppedLureWaitsOnTheGroundAndActivatingItKeepsItThere)
     EXPECT_FALSE(player->activateLure());
 }
 
-TEST_F(PlayerTest, APoliceScanCountsDownOnTheHudUntilItEndsWithAVerdict)
+TEST_F(PlayerTest, APoliceScanWarnsOnTheHudOnlyWhileItRuns)
 {
     player->onScanStart();
     EXPECT_FLOAT_EQ(driver->scanCountdown, 20.0f);
     player->onScanEnd("");
-    EXPECT_FLOAT_EQ(driver->scanCountdown, 20.0f) << "no verdict: the countdown runs on";
+    EXPECT_FLOAT_EQ(driver->scanCountdown, -1.0f) << "a scan that ends without a verdict ends the warning too";
+    EXPECT_TRUE(popups().empty()) << popups();
+    player->onScanStart();
     player->onScanEnd("`9Identity confirmed.");
     EXPECT_FLOAT_EQ(driver->scanCountdown, -1.0f);
     EXPECT_NE(popups().find("Identity confirmed."), std::string::npos);

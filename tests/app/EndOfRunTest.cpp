@@ -119,6 +119,8 @@ TEST_F(EndOfRunTest, DeathWithANewHighScoreTakesInitialsAndRestarts)
     driver->mode = 1;
     driver->creditsEarned = 500;
     setCounts(3, 0, 1);
+    // W is held, walking away from a droid, as the shot comes.
+    view->injectKeyPress(KC::KEY_W);
     endRun();
     ASSERT_NE(scores->summaryNode, nullptr);
     EXPECT_EQ(scores->summaryNode->text, "`%Your score: `!500\n`%You murdered `@3`7 citizens."
@@ -126,6 +128,8 @@ TEST_F(EndOfRunTest, DeathWithANewHighScoreTakesInitialsAndRestarts)
     ASSERT_TRUE(scores->entering);
     ASSERT_NE(scores->initialsNode, nullptr);
     EXPECT_EQ(scores->initialsNode->text, "`%Enter Initials`7: `8[`!`$#`!*`!*`8]");
+    view->injectKeyRelease(KC::KEY_W);
+    EXPECT_EQ(scores->typedInitials, "   ") << "a key pressed before the entry opened types nothing";
 
     tap(KC::KEY_A);
     tap(KC::KEY_B);

@@ -8,6 +8,8 @@
 #include "ui/GlyphFrameTable.h"
 #include "ui/hud/UICopHUD.h"
 #include "ui/hud/UIMainHUD.h"
+#include "actors/citizens/CitizenRecord.h"
+#include "world/GameData.h"
 
 #include <algorithm>
 
@@ -164,23 +166,32 @@ TEST_F(MenuPagesTest, NewspaperPagesListTheRunsMurdersThenPlayTheNextComic)
 {
     HighScores* scores = HighScores::getInstance();
     for (int i = 0; i < 10; ++i)
-        scores->addMurder(MurderRecord{"line", "Victim " + std::to_string(i) + " found.", "record"});
-    // Leaving the zone with the menu closed opens the pages at once.
+        scores->addMurder(MurderRecord{"Victim " + std::to_string(i), "Found dead.", "Theft."});
+    // Each zone prints its own paper: The Docks the obituaries, Hilldale the criminal records.
+    GameData* data = GameData::getInstance();
+    data->currentZone = 1;
+    EXPECT_EQ(menus->messagePageText(), scores->buildNewspaper(1, 0, 6) + "\n\n`%Press `$e`% to continue.");
+    data->currentZone = 2;
+    EXPECT_EQ(menus->messagePageText(), scores->buildNewspaper(2, 0, 4) + "\n\n`%Press `$e`% to continue.");
+    menus->removePageNodes();
+    data->currentZone = 0;
+
+    // Leaving Downtown with the menu closed opens its list of murders at once.
     driver->state = GameState::Playing;
     driver->zoneCompleted = true;
     menus->showMessagePages();
     ASSERT_EQ(driver->state, GameState::InfoPages);
     EXPECT_FALSE(hudShown());
     std::string text = page();
-    EXPECT_TRUE(has(text, "Kessa City Times")) << text;
-    EXPECT_EQ(count(text, "found."), 10);
+    EXPECT_EQ(text.rfind("`%Murders committed:`7\n", 0), 0u) << text;
+    EXPECT_EQ(count(text, "- Victim "), 10);
     EXPECT_TRUE(has(text, "\n\n`%Press `$e`% to continue."));
 
     key(Key::Escape);
     key(Key::D);
     EXPECT_EQ(menus->messagePageIndex, 0) << "only E turns a newspaper page";
     key(Key::E);
-    EXPECT_EQ(count(page(), "found."), 0) << "a page with only the heading";
+    EXPECT_EQ(count(page(), "- Victim "), 0) << "a page with only the heading";
     EXPECT_EQ(intros, 0);
     key(Key::E);
     EXPECT_EQ(intros, 1) << "the comic that follows Downtown";
@@ -196,6 +207,55 @@ TEST_F(MenuPagesTest, NewspaperPagesListTheRunsMurdersThenPlayTheNextComic)
     ASSERT_EQ(driver->state, GameState::InfoPages);
     key(Key::Escape);
     EXPECT_EQ(driver->state, GameState::Menu);
+}
+
+TEST_F(MenuPagesTest, EveryPageKeepsItsTextInsideItsBoxAtEveryWindowSize)
+{
+    // Real victims: their news and records are the longest texts the pages carry.
+    HighScores* scores = HighScores::getInstance();
+    std::srand(31);
+    for (int i = 0; i < 10; ++i)
+        scores->recordMurder(CitizenRecord(false), true, i % 2 == 0);
+    // The outside of every glyph, in the layer's coordinates, lies within the black box.
+    auto spills = [&]() -> std::string {
+        const Rect box = menus->pageBackground->getBoundingBox();
+        for (Sprite* glyph : menus->pageText->glyphs)
+        {
+            const Rect own = glyph->getBoundingBox();
+            const Vec2 low = layer->convertToNodeSpace(menus->pageText->convertToWorldSpace(own.origin));
+            const Vec2 high =
+                layer->convertToNodeSpace(menus->pageText->convertToWorldSpace(Vec2(own.getMaxX(), own.getMaxY())));
+            if (!box.containsPoint(low) || !box.containsPoint(high))
+                return "a glyph from " + std::to_string(low.x) + ", " + std::to_string(low.y) + " to " +
+                       std::to_string(high.x) + ", " + std::to_string(high.y);
+        }
+        return "";
+    };
+    const Size shown = driver->visibleSize;
+    // The game's windows, smallest first, two window pixels to a design unit.
+    for (const Size& window : {Size(1024, 768), Size(1280, 720), Size(1366, 768), Size(1280, 1024), Size(1920, 1080)})
+    {
+        driver->visibleSize = Size(window.width / 2.0f, window.height / 2.0f);
+        for (int index = 0; index < 2; ++index)
+        {
+            SCOPED_TRACE(std::to_string(int(window.width)) + " x " + std::to_string(int(window.height)) +
+                         ", unlock page " + std::to_string(index));
+            menus->unlockPageIndex = index;
+            menus->unlockPageText();
+            EXPECT_EQ(spills(), "");
+        }
+        for (int zone = 0; zone < 3; ++zone)
+        {
+            SCOPED_TRACE(std::to_string(int(window.width)) + " x " + std::to_string(int(window.height)) +
+                         ", the paper of zone " + std::to_string(zone));
+            GameData::getInstance()->currentZone = zone;
+            menus->messagePageText();
+            EXPECT_EQ(spills(), "");
+        }
+    }
+    GameData::getInstance()->currentZone = 0;
+    driver->visibleSize = shown;
+    menus->removePageNodes();
 }
 
 TEST_F(MenuPagesTest, ComicPagesFitWholeIntoEveryWindowShape)

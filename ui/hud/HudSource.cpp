@@ -138,7 +138,10 @@ std::optional<PersonReading> HudSource::person(const GameMob* mob) const
     reading.armed = npc->inventory && npc->inventory->countWeapons() > 0;
     reading.contact = record.contact;
     reading.gang = record.gangMember;
-    reading.contractTarget = npc->contractTarget;
+    // The target of the contract in hand, not whoever was once spawned as one:
+    // a finished or abandoned job leaves its person an ordinary citizen.
+    const int targetId = MissionManager::getInstance()->targetCitizenId();
+    reading.contractTarget = targetId != -1 && record.id == targetId;
     if (npc->routine)
     {
         reading.errandActivity = npc->routine->activity;

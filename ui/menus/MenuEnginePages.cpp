@@ -12,6 +12,7 @@
 #include "app/StringHelpers.h"
 #include "ui/hud/UICopHUD.h"
 #include "ui/hud/UIMainHUD.h"
+#include "ui/TextMarkup.h"
 #include "ui/UIText.h"
 #include "ui/menus/HeldNode.h"
 #include "ui/menus/TutorialEngine.h"
@@ -29,11 +30,13 @@ constexpr int kPageTextZ = 2501;
 constexpr float kPaneFadeSeconds = 0.2f;
 constexpr float kHintMargin = 2.0f;
 constexpr float kPageMargin = 20.0f;
+// A page too long for its box at the font's own size is drawn smaller, a
+// step at a time, down to half size (one window pixel to a font pixel).
+constexpr float kPageScaleStep = 0.125f;
+constexpr float kSmallestPageScale = 0.5f;
 constexpr int kUnlocksPerPage = 25;
 // The font's padlock icon marks an unlock still to win.
 constexpr char kPadlockGlyph = 4;
-// The newspaper form of the murder list.
-constexpr int kNewspaper = 1;
 // Murders on one message page, by zone.
 constexpr int kMessagePageSizes[] = {10, 6, 4};
 // The comic part that follows each zone: Downtown part 2, and so on.
@@ -56,6 +59,21 @@ int lastUnlockPage()
 {
     const int count = static_cast<int>(Achievements::getInstance()->unlockList().size());
     return count > 0 ? (count - 1) / kUnlocksPerPage : 0;
+}
+
+// The largest scale at which the text, wrapped to the box's width, also fits
+// its height: the first unlock page needs more lines than a 768-pixel-high
+// window has at full size.
+float pageTextScale(const std::string& text, float width, float height)
+{
+    float scale = 1.0f;
+    for (; scale > kSmallestPageScale; scale -= kPageScaleStep)
+    {
+        const int lines = static_cast<int>(TextMarkup::wrap(text, static_cast<int>(width / scale)).size());
+        if (lines * TextMarkup::kLineHeight - 1 <= height / scale)
+            break;
+    }
+    return scale;
 }
 
 }
@@ -211,12 +229,14 @@ std::string MenuEngine::unlockPageText()
 
 std::string MenuEngine::messagePageText()
 {
-    const int size = messagePageSize(GameData::getInstance()->currentZone);
+    // Each zone prints its own paper: the murder list, the obituaries or the criminal records.
+    const int zone = GameData::getInstance()->currentZone;
+    const int size = messagePageSize(zone);
     const HighScores* scores = HighScores::getInstance();
     const int count = static_cast<int>(scores->murderList().size());
     const int first = messagePageIndex * size;
     const int end = std::min(first + size, count);
-    const std::string text = scores->buildNewspaper(kNewspaper, first, end) + kContinueHint;
+    const std::string text = scores->buildNewspaper(zone, first, end) + kContinueHint;
     drawInfoPage(text);
     return text;
 }
@@ -244,8 +264,12 @@ void MenuEngine::drawInfoPage(const std::string& text)
                 pageBackground->setScale(width / box.width, height / box.height);
             game->gameLayer->addChild(pageBackground, kPageBoxZ);
         }
+        const float textWidth = static_cast<float>(static_cast<int>(width - kPageMargin));
+        const float textHeight = static_cast<float>(static_cast<int>(height - kPageMargin));
+        const float scale = pageTextScale(text, textWidth, textHeight);
         pageText = holdNode(
-            UIText::create(static_cast<int>(width - kPageMargin), static_cast<int>(height - kPageMargin), text));
+            UIText::create(static_cast<int>(textWidth / scale), static_cast<int>(textHeight / scale), text));
+        pageText->setScale(scale);
         pageText->setAnchorPoint(Vec2(0.5f, 0.5f));
         pageText->setPosition(centre);
         game->gameLayer->addChild(pageText, kPageTextZ);

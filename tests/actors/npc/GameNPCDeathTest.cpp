@@ -1,6 +1,7 @@
 // A citizen's death: the wallet it drops, the murder it counts, the steal
 // contract's package it leaves (an object on the map that the contract
-// tracks until it is picked up), and its single count off the population.
+// tracks until it is picked up), and its single count off the population;
+// and a contract target, named as one only while its contract is in hand.
 #include "NPCFixture.h"
 #include "actors/Player.h"
 #include "actors/contracts/Contract.h"
@@ -10,6 +11,7 @@
 #include "app/StatEngine.h"
 #include "app/TempFolder.h"
 #include "platform/StatsStore.h"
+#include "ui/hud/HudSource.h"
 #include "world/MapMarker.h"
 
 using cocos2d::Vec2;
@@ -219,4 +221,25 @@ TEST_F(GameNPCDeathTest, AnAssassinationIsCompletedByTheKillUnlessTheBodyMustBeH
     EXPECT_EQ(runCount(1008), 1);
     EXPECT_EQ(runCount(1020), 1);
     EXPECT_EQ(game->murders, 0) << "not the player's murder";
+}
+
+TEST_F(GameNPCDeathTest, TheHudNamesATargetOnlyWhileItsContractIsInHand)
+{
+    GameNPC* target = acceptAssassination(false);
+    ASSERT_NE(target, nullptr);
+    const HudSource readings;
+    ASSERT_TRUE(readings.person(target).has_value());
+    EXPECT_TRUE(readings.person(target)->contractTarget);
+
+    // Abandoned, the job leaves its person walking the city as anybody else.
+    missions->abandonContract();
+    EXPECT_FALSE(readings.person(target)->contractTarget);
+
+    // The next job's target is the one named, not the old one.
+    missions->update(MissionManager::kBoardLifetime + 1.0f);
+    GameNPC* next = acceptAssassination(false);
+    ASSERT_NE(next, nullptr);
+    ASSERT_NE(next, target);
+    EXPECT_TRUE(readings.person(next)->contractTarget);
+    EXPECT_FALSE(readings.person(target)->contractTarget);
 }

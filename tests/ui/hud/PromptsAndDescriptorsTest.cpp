@@ -9,6 +9,9 @@
 #include "ui/UIProgressBar.h"
 #include "ui/hud/ActionPrompts.h"
 #include "ui/hud/UIObjectDescriptor.h"
+#include "actors/MobManager.h"
+#include "actors/police/PoliceDroid.h"
+#include "actors/police/PoliceManager.h"
 
 #include <cstdlib>
 #include <set>
@@ -122,15 +125,112 @@ TEST_F(PromptsAndDescriptorsTest, TheOverlayChoosesThePromptForTheSituation)
 
     // After death in Normal mode, once the run is over, the spawn prompt.
     player.health = 0;
-    driver->runEndStep = 4;
     driver->state = GameState::Dead;
+    driver->runEndStep = 4;
     hud->updateOverlay(0.01f);
-    EXPECT_EQ(hud->promptCode, driver->isRunOver() ? kPromptSpawn : 0);
+    EXPECT_EQ(hud->promptCode, 0) << "the end-of-run screens are not done yet";
+    driver->runEndStep = 5;
+    ASSERT_TRUE(driver->isRunOver());
+    hud->updateOverlay(0.01f);
+    EXPECT_EQ(hud->promptCode, kPromptSpawn);
     driver->mode = 1;
     hud->promptCode = 0;
     hud->updateOverlay(0.01f);
     EXPECT_EQ(hud->promptCode, 0) << "other modes show no spawn prompt";
     driver->runEndStep = 0;
+}
+
+TEST_F(PromptsAndDescriptorsTest, WhatLiesWithinReachChoosesThePrompt)
+{
+    // The game's own readings: the map's objects, the player's purse and the police.
+    hud->setSource(std::make_unique<HudSource>());
+    source = nullptr;
+    MobManager* mobs = MobManager::getInstance();
+    PoliceManager* police = PoliceManager::getInstance();
+    mobs->makers.policeDroid = []() { return new PoliceDroid(); };
+    police->reset();
+
+    enum Thing { VendingMachine, Exit, PoliceBox, Loot, Dumpster, Body };
+    struct Case
+    {
+        const char* situation;
+        Thing thing;
+        int credits;
+        bool papers;
+        bool carrying;
+        bool wanted;
+        int prompt;
+    };
+    // Once wanted the player stays wanted, so the police's cases come last.
+    const Case cases[] = {
+        {"a dumpster, carrying a body", Dumpster, 0, false, true, false, kPromptHideCorpse},
+        {"the vending machine", VendingMachine, 0, false, false, false, kPromptVendingMachine},
+        {"a body on the street", Body, 0, false, false, false, kPromptPickUpCorpse},
+        {"an object to pick up", Loot, 0, false, false, false, kPromptPickUpObject},
+        {"the exit without travel papers", Exit, 0, false, false, false, kPromptNeedPapers},
+        {"the exit with travel papers", Exit, 0, true, false, false, kPromptLeaveArea},
+        {"a police terminal, not wanted", PoliceBox, 400, false, false, false, kPromptNotWanted},
+        {"a police terminal, wanted", PoliceBox, 400, false, false, true, kPromptHackPoliceBox},
+        {"a police terminal, wanted, with 399 credits", PoliceBox, 399, false, false, true, kPromptTooPoorToHack},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.situation);
+        ObjectDef def;
+        def.size = Vec2(4.0f, 4.0f);
+        def.vendingmachine = c.thing == VendingMachine;
+        def.exit = c.thing == Exit;
+        def.hackbox = c.thing == PoliceBox;
+        def.canpickup = c.thing == Loot;
+        def.cancarrybody = c.thing == Dumpster;
+        const Vec2 inReach = player.getPosition() + Vec2(6.0f, 0.0f);
+        GameObject* thing = nullptr;
+        GameMob* body = nullptr;
+        if (c.thing == Body)
+        {
+            body = new GameMob(&mobDef, false);
+            body->health = 0;
+            body->setPosition(inReach);
+            mobs->addGroundMob(body);
+        }
+        else
+        {
+            thing = new GameObject(&def, false, GameObject::PlainObject);
+            thing->setPosition(inReach);
+            WorldMap::getInstance()->registerObject(thing);
+        }
+        ObjectDef carriedDef;
+        GameObject carried(&carriedDef, false, GameObject::PlainObject);
+        player.carriedBody = c.carrying ? &carried : nullptr;
+        player.credits = c.credits;
+        driver->papersBought = c.papers;
+        if (c.wanted && !police->isPursued())
+        {
+            police->extraDroids = 1;
+            police->update(0.0f);
+            police->reportCrime(1, &player, nullptr, player.getPosition(), "`%Someone");
+            ASSERT_TRUE(police->isPursued());
+        }
+
+        hud->updateOverlay(0.01f);
+        EXPECT_EQ(hud->promptCode, c.prompt);
+        ASSERT_NE(driver->promptNode, nullptr);
+        EXPECT_EQ(driver->promptNode->text, actionPrompt(c.prompt));
+
+        player.carriedBody = nullptr;
+        if (thing)
+        {
+            WorldMap::getInstance()->removeObject(thing, true);
+            delete thing;
+        }
+        if (body)
+            mobs->removeMob(body);
+    }
+    police->reset();
+    mobs->clear();
+    police->extraDroids = 0;
+    mobs->makers = {};
+    driver->papersBought = false;
 }
 
 TEST_F(PromptsAndDescriptorsTest, ScansAndPursuitsFrameTheScreen)

@@ -3,6 +3,7 @@
 #include "actors/Inventory.h"
 #include "app/Achievements.h"
 #include "app/ControllerKeys.h"
+#include "support/OwnProcess.h"
 #include "ui/windows/ShopFixture.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,14 @@ namespace {
 constexpr int kToolsEntry = 1;
 constexpr int kWeaponsEntry = 0;
 const std::string kPadlock = "`%\x04`8 ";
+
+std::string joined(const std::vector<std::string>& texts)
+{
+    std::string all;
+    for (const std::string& text : texts)
+        all += "[" + text + "]";
+    return all;
+}
 
 class ShopVendingTest : public ShopFixture
 {
@@ -44,14 +53,15 @@ TEST_F(ShopVendingTest, OffersPagesByModeUnlocksAndCarriedWeapons)
     EXPECT_EQ(shop->vendingPage, ShopEngine::VendingMain);
 
     game->mode = 0;
+    Achievements::getInstance()->unlock(2000, true, true);  // the EMP, won at every start
     Achievements::getInstance()->unlock(2007, false, true); // the holo-lure
     Achievements::getInstance()->unlock(2003, false, true); // the rifle
     player->ammunitionUsed.insert(2002);                    // a rifle is carried
     shop->openVendingMachine(true, false, -1);
     shop->buyItem(kToolsEntry);
     EXPECT_EQ(labels(), (std::vector<std::string>{kPadlock + "C-7 Remote Explosive",
-                                                  kPadlock + "'SkyCleaner' Anti-Drone EMP",
-                                                  "'Little Friend' Holo-Lure", kPadlock + "Flashbang"}));
+                                                  "'SkyCleaner' Anti-Drone EMP", "'Little Friend' Holo-Lure",
+                                                  kPadlock + "Flashbang"}));
     EXPECT_TRUE(window()->items[2].available);
     EXPECT_EQ(window()->items[2].id, 320);
     EXPECT_EQ(window()->items[2].price, 50);
@@ -70,6 +80,38 @@ TEST_F(ShopVendingTest, OffersPagesByModeUnlocksAndCarriedWeapons)
     EXPECT_FALSE(window()->items[7].available); // buckshot
     EXPECT_TRUE(window()->items[8].available);  // rifle bullet
     EXPECT_EQ(window()->items[8].label, "rifle bullet");
+}
+
+TEST_F(ShopVendingTest, AFreshStartSellsTheEmpAndLocksEveryOtherToolAndWeapon)
+{
+    // The game's own start on an empty saves folder, in a process of its own:
+    // the start leaves the driver's panels and listeners behind it.
+    expectPassesInOwnProcess([&]() -> std::string {
+        game->init();
+        game->state = GameState::Playing;
+        game->player = player;
+        shop->openVendingMachine(true, false, -1);
+        shop->buyItem(kToolsEntry);
+        const std::vector<std::string> tools = labels();
+        const std::vector<std::string> expected{kPadlock + "C-7 Remote Explosive", "'SkyCleaner' Anti-Drone EMP",
+                                                kPadlock + "'Little Friend' Holo-Lure", kPadlock + "Flashbang"};
+        if (tools != expected)
+            return "tools: " + joined(tools);
+        if (!window()->items[1].available)
+            return "the EMP is not for sale";
+        shop->back();
+        shop->buyItem(kWeaponsEntry);
+        // The six weapons come first, the ammunition after them.
+        const std::vector<ListItem>& weapons = window()->items;
+        if (weapons.size() < 6)
+            return "weapons: " + std::to_string(weapons.size()) + " entries";
+        for (size_t i = 0; i < 6; ++i)
+        {
+            if (weapons[i].available || weapons[i].label.rfind(kPadlock, 0) != 0)
+                return "a weapon for sale on a fresh start: " + weapons[i].label;
+        }
+        return "";
+    });
 }
 
 TEST_F(ShopVendingTest, SellsOnceForTheMoneyAndRefusesWhatCannotBePaidOrCarried)
