@@ -7,7 +7,9 @@ USING_NS_CC;
 
 namespace
 {
-const GLubyte kFrameOpacity = 128;
+// Framed windows carry text: the frame picture's own alpha says how much of
+// the street may show through, the pieces add no translucency of their own.
+const GLubyte kFrameOpacity = 255;
 } // namespace
 
 UIElement* UIElement::create(std::string texture)

@@ -80,30 +80,33 @@ const std::vector<CharacterLook>& characterLooks()
         std::vector<CharacterLook> v;
         Rgba black = rgba(20, 20, 24), brown = rgba(80, 50, 30), blond = rgba(210, 180, 110),
              grey = rgba(150, 150, 150), red = rgba(150, 50, 30), blue = rgba(40, 90, 200),
-             pinkHair = rgba(230, 80, 170);
+             pinkHair = rgba(230, 80, 170), platinum = rgba(225, 220, 200);
+        // The contacts alone wear pink: nobody else has pink, red or purple
+        // about them, so "the one in the pink coat" is never a stranger.
+        Rgba gangCoat = rgba(32, 34, 30), gangTrim = rgba(235, 215, 40);
         Rgba jeans = rgba(40, 50, 80), slate = rgba(50, 50, 60), khaki = rgba(90, 84, 60);
         // Players: the male and female protagonist in long dark coats.
         v.push_back({4002, "You", look("PlayerF", kSkin[1], black, rgba(58, 60, 78), Neon::cyan(), slate, 1, 7)});
         v.push_back({4003, "You", look("PlayerM", kSkin[0], brown, rgba(66, 58, 52), Neon::cyan(), slate, 0, 8)});
         // Male citizens 3000-3006 (3000 gang, 3004-3006 hard cases), female 3007-3013.
-        v.push_back({3000, "Gang Member", look("Citizen_3000", kSkin[2], black, rgba(90, 20, 30), Neon::red(), slate, 3, 9)});
+        v.push_back({3000, "Gang Member", look("Citizen_3000", kSkin[2], black, gangCoat, gangTrim, slate, 3, 9)});
         v.push_back({3001, "Citizen", look("Citizen_3001", kSkin[0], brown, rgba(70, 80, 100), rgba(120, 130, 150), jeans, 0, 8)});
         v.push_back({3002, "Citizen", look("Citizen_3002", kSkin[3], black, rgba(110, 90, 60), rgba(150, 130, 90), khaki, 0, 8)});
         v.push_back({3003, "Citizen", look("Citizen_3003", kSkin[1], grey, rgba(60, 60, 70), Neon::amber(), jeans, 2, 8)});
-        v.push_back({3004, "Citizen", look("Citizen_3004", kSkin[0], blond, rgba(40, 40, 44), Neon::violet(), slate, 0, 9)});
+        v.push_back({3004, "Citizen", look("Citizen_3004", kSkin[0], blond, rgba(40, 40, 44), rgba(120, 140, 170), slate, 0, 9)});
         v.push_back({3005, "Citizen", look("Citizen_3005", kSkin[2], black, rgba(40, 40, 46), rgba(200, 200, 210), slate, 3, 9)});
         v.push_back({3006, "Citizen", look("Citizen_3006", kSkin[1], red, rgba(70, 50, 40), Neon::amber(), khaki, 0, 9)});
-        v.push_back({3007, "Gang Member", look("Citizen_3007", kSkin[1], pinkHair, rgba(90, 20, 30), Neon::red(), slate, 1, 7)});
-        v.push_back({3008, "Citizen", look("Citizen_3008", kSkin[0], blond, rgba(120, 60, 90), Neon::pink(), jeans, 1, 7)});
+        v.push_back({3007, "Gang Member", look("Citizen_3007", kSkin[1], platinum, gangCoat, gangTrim, slate, 1, 7)});
+        v.push_back({3008, "Citizen", look("Citizen_3008", kSkin[0], blond, rgba(96, 110, 70), rgba(190, 200, 150), jeans, 1, 7)});
         v.push_back({3009, "Citizen", look("Citizen_3009", kSkin[3], black, rgba(60, 90, 80), rgba(140, 200, 180), slate, 1, 7)});
         v.push_back({3010, "Citizen", look("Citizen_3010", kSkin[2], brown, rgba(150, 140, 120), rgba(220, 210, 190), khaki, 0, 7)});
-        v.push_back({3011, "Citizen", look("Citizen_3011", kSkin[0], red, rgba(40, 40, 48), Neon::violet(), slate, 1, 7)});
+        v.push_back({3011, "Citizen", look("Citizen_3011", kSkin[0], red, rgba(40, 40, 48), rgba(90, 170, 150), slate, 1, 7)});
         v.push_back({3012, "Citizen", look("Citizen_3012", kSkin[1], black, rgba(40, 40, 46), rgba(200, 200, 210), slate, 0, 8)});
-        v.push_back({3013, "Citizen", look("Citizen_3013", kSkin[2], blue, rgba(50, 40, 70), Neon::cyan(), jeans, 2, 7)});
+        v.push_back({3013, "Citizen", look("Citizen_3013", kSkin[2], blue, rgba(40, 50, 70), Neon::cyan(), jeans, 2, 7)});
         // Contract targets 3014-3021: a little smarter than the crowd.
-        const Rgba targetCoats[8] = {rgba(140, 130, 110), rgba(30, 60, 110), rgba(100, 30, 60), rgba(200, 200, 205),
-                                     rgba(60, 100, 60), rgba(120, 80, 30), rgba(70, 30, 100), rgba(160, 40, 40)};
-        const Rgba targetHair[8] = {grey, black, blond, brown, red, black, pinkHair, grey};
+        const Rgba targetCoats[8] = {rgba(140, 130, 110), rgba(30, 60, 110), rgba(40, 80, 90), rgba(200, 200, 205),
+                                     rgba(60, 100, 60), rgba(120, 80, 30), rgba(90, 90, 100), rgba(60, 70, 50)};
+        const Rgba targetHair[8] = {grey, black, blond, brown, red, black, platinum, grey};
         for (int i = 0; i < 8; ++i)
             v.push_back({3014 + i, "Citizen",
                          look(fmt("Target_%d", 3014 + i), kSkin[i % 4], targetHair[i], targetCoats[i], Neon::amber(),

@@ -74,7 +74,7 @@ Image layerMiddle()
 Image layerFront()
 {
     Image img(kW, kH);
-    // Dark vignette frame and a gutter dripping at the top.
+    // Dark vignette frame round the scene.
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x)
         {
@@ -82,9 +82,6 @@ Image layerFront()
             if (edge < 24)
                 img.set(x, y, rgba(0, 0, 0, (24 - edge) * 9));
         }
-    img.fillRect(0, 0, kW, 10, rgba(20, 20, 26));
-    for (int x = 30; x < kW; x += 70)
-        img.fillRect(x, 10, 2, 5, rgba(170, 200, 235, 160));
     TextPainter::drawCentred(img, kW / 2, 24, "CHOOSE YOUR TRENCH", rgba(255, 255, 255, 200), 2);
     return img;
 }

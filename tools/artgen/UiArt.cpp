@@ -3,8 +3,6 @@
 #include "Look.h"
 #include "OutputFolder.h"
 #include "PngWriter.h"
-#include "Rng.h"
-#include "SceneArt.h"
 #include "StoryArt.h"
 #include "TextPainter.h"
 #include "UiPictures.h"
@@ -16,7 +14,8 @@
 namespace
 {
 const double kPi = 3.14159265358979;
-const Rgba kPanel = rgba(12, 14, 24, 210);
+// Panels carry text over the moving street: little of it may show through.
+const Rgba kPanel = rgba(12, 14, 24, 240);
 
 bool save(const Image& img, const std::string& folder, const std::string& name)
 {
@@ -40,7 +39,6 @@ Image topLeftPanel()
     img.rectOutline(4, 22, 36, 36, rgba(255, 60, 170, 140));
     img.rectOutline(6, 61, 30, 30, rgba(255, 176, 40, 140));
     img.line(42, 22, 196, 22, rgba(40, 230, 255, 70));
-    TextPainter::draw(img, 150, 122, "TW-OS", rgba(40, 230, 255, 160), 1);
     return img;
 }
 
@@ -51,6 +49,21 @@ Image empPanel()
     img.rectOutline(150, 100, 46, 14, Neon::cyan());
     TextPainter::draw(img, 156, 104, "EMP", Neon::cyan(), 1);
     img.glow(186, 107, 4, rgba(40, 230, 255, 220));
+    return img;
+}
+
+// The menu's columns are read over the moving streets through this backdrop
+// at half opacity: a plain dark body, darker towards the bottom, with a dim edge.
+Image menuBackdrop()
+{
+    const int w = 484, h = 204;
+    Image img(w, h);
+    for (int y = 0; y < h; ++y)
+    {
+        int shade = 16 - 10 * y / (h - 1);
+        img.fillRect(0, y, w, 1, rgba(shade, shade, shade + 8));
+    }
+    img.rectOutline(0, 0, w, h, rgba(60, 56, 80));
     return img;
 }
 
@@ -72,37 +85,65 @@ Image copBadge(Rgba light, bool lit)
     return img;
 }
 
+// Text is read on a window's body, so nothing behind it may show through.
 Image windowFrame(int w, int h, Rgba edge)
 {
-    Image img(w, h, kPanel);
+    Image img(w, h, rgba(kPanel.r, kPanel.g, kPanel.b));
     img.rectOutline(0, 0, w, h, edge);
     img.fillRect(1, h - 12, w - 2, 11, rgba(edge.r / 4, edge.g / 4, edge.b / 4, 230));
     img.line(1, h - 12, w - 2, h - 12, edge);
     return img;
 }
 
+// The tracker: a dark teardrop whose round end is the plate the distance is
+// printed on and whose point, lit amber, looks towards the heading; an amber
+// rim outlines it. Every pixel is judged by where its sub-samples fall in the
+// arrow's own frame, so the sixteen headings are one shape turned, each
+// symmetric about its heading.
+enum TrackerPart { kOutside, kPlate, kAmber, kTrackerParts };
+
+// Inside the round end of the given radius or the wedge of its tangents that
+// meets at the tip.
+bool inTeardrop(double ahead, double side, double radius, double tip)
+{
+    if (ahead * ahead + side * side <= radius * radius)
+        return true;
+    double sine = radius / tip;
+    double slope = sine / std::sqrt(1.0 - sine * sine);
+    return ahead >= radius * sine && ahead <= tip && std::fabs(side) <= (tip - ahead) * slope;
+}
+
+TrackerPart trackerPartAt(double ahead, double side)
+{
+    const double radius = 10.5, tip = 15.8, rim = 1.3, litPoint = 10.0;
+    if (!inTeardrop(ahead, side, radius, tip))
+        return kOutside;
+    bool inner = inTeardrop(ahead, side, radius - rim, (radius - rim) * tip / radius);
+    return inner && ahead < litPoint ? kPlate : kAmber;
+}
+
 Image arrow(double degrees)
 {
-    Image img(32, 32);
+    const int size = 32, samples = 4;
+    Image img(size, size);
     double a = degrees * kPi / 180.0;
     // Heading clockwise from north; image y runs down.
     double dx = std::sin(a), dy = -std::cos(a);
-    double px = -dy, py = dx;
-    auto pt = [](double v) { return static_cast<int>(std::lround(v)); };
-    int tipX = pt(16 + dx * 13), tipY = pt(16 + dy * 13);
-    int lx = pt(16 - dx * 8 + px * 8), ly = pt(16 - dy * 8 + py * 8);
-    int rx = pt(16 - dx * 8 - px * 8), ry = pt(16 - dy * 8 - py * 8);
-    int mx = pt(16 - dx * 3), my = pt(16 - dy * 3);
-    // Filled arrowhead by fanning lines from the tip.
-    for (int k = 0; k <= 16; ++k)
-    {
-        int bx = lx + (mx - lx) * k / 16, by = ly + (my - ly) * k / 16;
-        img.line(tipX, tipY, bx, by, Neon::amber());
-        int cx = rx + (mx - rx) * k / 16, cy = ry + (my - ry) * k / 16;
-        img.line(tipX, tipY, cx, cy, Neon::amber());
-    }
-    img.line(tipX, tipY, lx, ly, rgba(255, 240, 200));
-    img.line(tipX, tipY, rx, ry, rgba(255, 240, 200));
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+        {
+            int counts[kTrackerParts] = {0, 0, 0};
+            for (int j = 0; j < samples; ++j)
+                for (int i = 0; i < samples; ++i)
+                {
+                    double rx = x + (i + 0.5) / samples - size / 2.0, ry = y + (j + 0.5) / samples - size / 2.0;
+                    ++counts[trackerPartAt(rx * dx + ry * dy, rx * -dy + ry * dx)];
+                }
+            if (counts[kOutside] * 2 >= samples * samples)
+                continue;
+            bool plate = counts[kPlate] * 2 >= samples * samples;
+            img.set(x, y, plate ? rgba(10, 12, 20, 235) : Neon::amber());
+        }
     return img;
 }
 
@@ -258,12 +299,7 @@ bool writeHud(const std::string& out)
     ok = save(windowFrame(292, 52, Neon::amber()), out, "EditBackground.png") && ok;
     // The menu's backdrop slides left as its columns open: as wide as all
     // three columns, so that it always reaches the screen's right edge.
-    Image menu(484, 204, rgba(10, 8, 20, 200));
-    Rng rng(77);
-    SceneArt::skyline(menu, 0, 90, 484, 114, rng, 2);
-    SceneArt::rain(menu, 0, 0, 484, 204, rng, 360, 90);
-    menu.rectOutline(0, 0, 484, 204, Neon::pink());
-    ok = save(menu, out, "UI_MainMenu.png") && ok;
+    ok = save(menuBackdrop(), out, "UI_MainMenu.png") && ok;
     Image unlockBar = panel(256, 40);
     unlockBar.rectOutline(4, 4, 32, 32, Neon::amber());
     ok = save(unlockBar, out, "UI_UnlockBackground.png") && ok;

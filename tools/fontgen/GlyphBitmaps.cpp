@@ -5,7 +5,9 @@
 const std::vector<GlyphBitmap>& glyphBitmaps()
 {
     static const std::vector<GlyphBitmap> table = {
-        {"CHAR_unknown.png", {"#####", "#...#", "#.#.#", "#...#", "#.#.#", "#...#", "#####"}},
+        // Most codes without a glyph of their own are the question mark, so the
+        // stand-in glyph is drawn as one.
+        {"CHAR_unknown.png", {".###.", "#...#", "....#", "...#.", "..#..", ".....", "..#.."}},
         {"CHAR_SPACE.png", {".....", ".....", ".....", ".....", ".....", ".....", "....."}},
         {"CHAR_tracker.png", {"..#..", ".###.", "##.##", "#...#", "##.##", ".###.", "..#.."}},
         {"CHAR_briefcase.png", {".....", ".###.", ".#.#.", "#####", "#.#.#", "#####", "#####"}},
