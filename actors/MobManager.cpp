@@ -14,6 +14,7 @@
 #include "app/GameInterface.h"
 #include "app/StatEngine.h"
 #include "ui/hud/UIObjectDescriptor.h"
+#include "world/MapMarker.h"
 #include "world/Pather.h"
 #include "world/WorldMap.h"
 #include <algorithm>
@@ -328,6 +329,10 @@ void MobManager::clear()
     contacts.clear();
     pendingRemovals.clear();
     lastHunter = nullptr;
+    // The contacts left without dying: nobody holds their places any more,
+    // and the next run's contacts take them from the first again.
+    for (MapMarker* marker : WorldMap::getInstance()->contactMarkers)
+        marker->taken = false;
 }
 
 void MobManager::destroyPlayer()

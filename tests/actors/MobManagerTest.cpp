@@ -223,7 +223,13 @@ TEST_F(MobManagerTest, ClearEmptiesTheListsAndDestroysEveryActor)
         spawn(centreOf(i, 12), i % 2 ? MobContact : MobCitizen);
     for (int side = 1; side <= 4; ++side)
         mobs->spawnFlyer(side);
+    // A contact's marker, held while the contact lives.
+    auto* marker = new MapMarker(MapMarkerKind::Contact, centreOf(1, 12));
+    map->allMarkers.push_back(marker);
+    map->contactMarkers.push_back(marker);
+    ASSERT_EQ(map->takeFreeContactMarker(), marker);
     mobs->clear();
+    EXPECT_FALSE(marker->taken) << "contacts that leave alive give their markers back";
     EXPECT_EQ(destroyed, 5);
     EXPECT_TRUE(mobs->groundMobs.empty());
     EXPECT_TRUE(mobs->flyingMobs.empty());

@@ -3,7 +3,9 @@
 // round them, contacts, queues, checkpoints, an exit, machines and containers.
 #include "AssetFiles.h"
 #include "world/MapFileFormat.h"
+#include <algorithm>
 #include <cstdlib>
+#include <deque>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -215,5 +217,79 @@ TEST(AssetMaps, TrainsRunOnRails)
             {
                 EXPECT_EQ(data.cell(x, y).floorId, 9) << kLevels[zone] << " cell " << x << "," << y;
             }
+    }
+}
+
+namespace
+{
+// Steps of a walk from a cell to every other, side to side over the open
+// ground outside the buildings and round the placed objects; -1 where none leads.
+std::vector<int> walkSteps(const MapFileData& data, int fromX, int fromY)
+{
+    std::vector<bool> open(data.cells.size());
+    for (int y = 0; y < data.height; ++y)
+        for (int x = 0; x < data.width; ++x)
+            open[y * data.width + x] = !data.cell(x, y).blocked && data.cell(x, y).buildingId == -1;
+    for (const MapObjectRecord& o : data.objects)
+        open[static_cast<int>(o.y) / 32 * data.width + static_cast<int>(o.x) / 32] = false;
+    std::vector<int> steps(data.cells.size(), -1);
+    std::deque<int> next{fromY * data.width + fromX};
+    steps[next.front()] = 0;
+    const int d[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
+    while (!next.empty())
+    {
+        int at = next.front();
+        next.pop_front();
+        for (const auto& o : d)
+        {
+            int x = at % data.width + o[0], y = at / data.width + o[1], i = y * data.width + x;
+            if (x < 0 || y < 0 || x >= data.width || y >= data.height || !open[i] || steps[i] != -1)
+                continue;
+            steps[i] = steps[at] + 1;
+            next.push_back(i);
+        }
+    }
+    return steps;
+}
+}
+
+TEST(AssetMaps, RunsStartInsideAWalledCityAShortWalkFromAContact)
+{
+    // A 1920 x 1080 window shows 960 x 540 map pixels round the player.
+    const int halfWide = 480, halfHigh = 270, cell = 32, shortWalk = 25;
+    for (int zone = 0; zone < 3; ++zone)
+    {
+        MapFileData data;
+        ASSERT_TRUE(loadMap(zone, data));
+        int seesPast = 0;
+        for (int y = 0; y < data.height; ++y)
+            for (int x = 0; x < data.width; ++x)
+                if (!data.cell(x, y).blocked &&
+                    (x * cell < halfWide || (x + 1) * cell + halfWide > data.width * cell || y * cell < halfHigh ||
+                     (y + 1) * cell + halfHigh > data.height * cell))
+                    ++seesPast;
+        EXPECT_EQ(seesPast, 0) << kLevels[zone] << ": cells one can stand on whose view reaches past the map";
+
+        // A run's first contact takes the first place of the list.
+        std::vector<std::pair<int, int>> contacts;
+        for (const MapMarkerRecord& m : data.markers)
+            if (m.kind == 4)
+                contacts.push_back({static_cast<int>(m.x) / cell, static_cast<int>(m.y) / cell});
+        ASSERT_FALSE(contacts.empty()) << kLevels[zone];
+        int spawns = 0;
+        for (const MapMarkerRecord& m : data.markers)
+        {
+            if (m.kind != 1)
+                continue;
+            ++spawns;
+            std::pair<int, int> at{static_cast<int>(m.x) / cell, static_cast<int>(m.y) / cell};
+            EXPECT_EQ(std::count(contacts.begin(), contacts.end(), at), 0)
+                << kLevels[zone] << ": a run starts on a contact's place " << at.first << "," << at.second;
+            int walk = walkSteps(data, at.first, at.second)[contacts[0].second * data.width + contacts[0].first];
+            EXPECT_TRUE(walk >= 0 && walk <= shortWalk)
+                << kLevels[zone] << ": from the start at " << at.first << "," << at.second
+                << " the first contact is " << walk << " steps away";
+        }
+        EXPECT_GT(spawns, 0) << kLevels[zone];
     }
 }

@@ -1,7 +1,39 @@
 #include "CityDressing.h"
 #include "TileIds.h"
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+
+namespace
+{
+// Picks cells one by one, each the farthest from those picked before.
+std::vector<std::pair<int, int>> farthestApart(std::vector<std::pair<int, int>> cells, size_t count)
+{
+    std::vector<std::pair<int, int>> picked;
+    while (picked.size() < count && !cells.empty())
+    {
+        size_t best = 0;
+        int bestGap = -1;
+        for (size_t i = 0; i < cells.size(); ++i)
+        {
+            int gap = 1 << 30;
+            for (const auto& p : picked)
+            {
+                int dx = p.first - cells[i].first, dy = p.second - cells[i].second;
+                gap = std::min(gap, dx * dx + dy * dy);
+            }
+            if (gap > bestGap)
+            {
+                bestGap = gap;
+                best = i;
+            }
+        }
+        picked.push_back(cells[best]);
+        cells.erase(cells.begin() + static_cast<long>(best));
+    }
+    return picked;
+}
+}
 
 CityDressing::CityDressing(const ZoneStyle& s, CityGrid& g, const CityLayout& l, Rng& r)
     : style(s), grid(g), layout(l), rng(r)
@@ -240,12 +272,73 @@ void CityDressing::spreadMarkers(int kind, int spacing, int limit)
         }
 }
 
+bool CityDressing::markerAt(int x, int y) const
+{
+    for (const MapMarkerRecord& m : grid.data.markers)
+        if (static_cast<int>(m.x) / 32 == x && static_cast<int>(m.y) / 32 == y)
+            return true;
+    return false;
+}
+
+void CityDressing::contactPlaces()
+{
+    // One place a district, on the open ground nearest its middle. Contacts
+    // take the places in this order, so the first ones lie far apart: the
+    // middle, then opposite corners.
+    const int order[kDistricts * kDistricts] = {4, 0, 8, 2, 6, 1, 7, 3, 5};
+    int n = grid.size(), places = std::min(style.contactCount * 3, kDistricts * kDistricts);
+    for (int i = 0; i < places; ++i)
+    {
+        int district = order[i];
+        int mx = (district % kDistricts * 2 + 1) * n / (kDistricts * 2);
+        int my = (district / kDistricts * 2 + 1) * n / (kDistricts * 2);
+        int best = -1, bestX = 0, bestY = 0;
+        for (int y = 1; y < n - 1; ++y)
+            for (int x = 1; x < n - 1; ++x)
+            {
+                CellKind k = grid.kind(x, y);
+                if (k != CellKind::Pavement && k != CellKind::Plaza && k != CellKind::Park && k != CellKind::Quay)
+                    continue;
+                int d = (x - mx) * (x - mx) + (y - my) * (y - my);
+                if (grid.occupied(x, y) || markerAt(x, y) || (best >= 0 && d >= best))
+                    continue;
+                best = d;
+                bestX = x;
+                bestY = y;
+            }
+        if (best >= 0)
+            marker(4, bestX, bestY);
+    }
+}
+
+void CityDressing::playerSpawns()
+{
+    // A run's first contact takes the first place of the list: every run
+    // starts a short walk from it, on no other marker, the starts spread
+    // round it.
+    const int kWalk = 12, kSlack = 2;
+    const size_t kStarts = 3;
+    const MapMarkerRecord* first = nullptr;
+    for (const MapMarkerRecord& m : grid.data.markers)
+        if (m.kind == 4 && !first)
+            first = &m;
+    if (!first)
+        return;
+    std::vector<int> steps = grid.walkSteps(static_cast<int>(first->x) / 32, static_cast<int>(first->y) / 32);
+    std::vector<std::pair<int, int>> candidates;
+    for (int y = 0; y < grid.size(); ++y)
+        for (int x = 0; x < grid.size(); ++x)
+            if (std::abs(steps[grid.index(x, y)] - kWalk) <= kSlack && grid.kind(x, y) != CellKind::Road &&
+                !grid.occupied(x, y) && !markerAt(x, y))
+                candidates.push_back({x, y});
+    for (const auto& s : farthestApart(candidates, kStarts))
+        marker(1, s.first, s.second);
+}
+
 void CityDressing::markers()
 {
     // Pedestrians spawn all over, so one spawn lies near any point.
-    spreadMarkers(0, 6, 600);
-    // Player spawns: a few, far apart.
-    spreadMarkers(1, 30, 6);
+    spreadMarkers(0, 5, 600);
     // Interest points need walkable cells round them.
     int n = grid.size(), interest = 0;
     for (int tries = 0; interest < 60 && tries < 50000; ++tries)
@@ -271,8 +364,8 @@ void CityDressing::markers()
                 break;
             }
     }
-    // Contacts: twice as many places as the zone keeps contacts.
-    spreadMarkers(4, 20, style.contactCount * 3);
+    contactPlaces();
+    playerSpawns();
     // Police checkpoints at street crossings.
     int checkpoints = 0;
     for (size_t i = 1; i < layout.streetColumns().size() && checkpoints < 6; i += 2)

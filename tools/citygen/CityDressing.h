@@ -27,6 +27,9 @@ private:
     void placeExit();
     void markers();
     void spreadMarkers(int kind, int spacing, int limit);
+    void contactPlaces();
+    void playerSpawns();
+    bool markerAt(int x, int y) const;
     void object(int id, int x, int y, float heading, int level = 0, int building = -1);
     void marker(int kind, int x, int y, int identifier = -1);
     bool besideBuilding(int x, int y) const;

@@ -1,4 +1,5 @@
 #include "CityGrid.h"
+#include <deque>
 
 CityGrid::CityGrid(int size)
     : data(MapFileData::empty(size, size)), n(size), kinds(static_cast<size_t>(size) * size, CellKind::Pavement),
@@ -22,4 +23,26 @@ bool CityGrid::openAround(int x, int y) const
             if (!walkableOutside(x + dx, y + dy))
                 return false;
     return true;
+}
+
+std::vector<int> CityGrid::walkSteps(int x, int y) const
+{
+    std::vector<int> steps(kinds.size(), -1);
+    std::deque<int> open{index(x, y)};
+    steps[index(x, y)] = 0;
+    const int d[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
+    while (!open.empty())
+    {
+        int at = open.front();
+        open.pop_front();
+        for (const auto& o : d)
+        {
+            int nx = at % n + o[0], ny = at / n + o[1];
+            if (!walkableOutside(nx, ny) || occupied(nx, ny) || steps[index(nx, ny)] != -1)
+                continue;
+            steps[index(nx, ny)] = steps[at] + 1;
+            open.push_back(index(nx, ny));
+        }
+    }
+    return steps;
 }

@@ -35,11 +35,14 @@ public:
     bool walkableOutside(int x, int y) const;
     // Whether every neighbour (8 around) is walkable outside.
     bool openAround(int x, int y) const;
+    // Steps of a walk from (x, y) to every cell, side to side round the
+    // placed objects; -1 where no walk leads.
+    std::vector<int> walkSteps(int x, int y) const;
+    int index(int x, int y) const { return y * n + x; }
 
     MapFileData data;
 
 private:
-    int index(int x, int y) const { return y * n + x; }
     int n;
     std::vector<CellKind> kinds;
     std::vector<bool> used;

@@ -159,6 +159,14 @@ void CityLayout::splitLot(const Lot& lot, std::vector<Lot>& out)
     out.push_back(lot);
 }
 
+void CityLayout::raiseBuildings(const Lot& area)
+{
+    std::vector<Lot> lots;
+    splitLot(area, lots);
+    for (const Lot& lot : lots)
+        modelBuilding(lot);
+}
+
 bool CityLayout::lotIsClear(const Lot& lot) const
 {
     for (int y = lot.y; y < lot.y + lot.h; ++y)

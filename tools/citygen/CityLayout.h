@@ -25,6 +25,8 @@ public:
     const std::vector<int>& streetColumns() const { return columns; }
     const std::vector<int>& streetRows() const { return rows; }
     static constexpr int kRoadWidth = 3;
+    // Fills an area with plain buildings nobody enters.
+    void raiseBuildings(const Lot& area);
 
 private:
     void placeWater();

@@ -1,5 +1,4 @@
 #include "Minimap.h"
-#include "CityDressing.h"
 #include "Image.h"
 #include "OutputFolder.h"
 #include "PngWriter.h"
@@ -38,6 +37,12 @@ Rgba cellColour(const CityGrid& grid, int x, int y)
     }
     return rgba(0, 0, 0);
 }
+
+// The zone a cell belongs to; none outside the map.
+int zoneAt(const CityGrid& grid, int x, int y)
+{
+    return grid.inside(x, y) ? grid.data.cell(x, y).zone : -1;
+}
 }
 
 bool writeMinimaps(const CityGrid& grid, int zone, int districts, const std::string& folder)
@@ -57,11 +62,10 @@ bool writeMinimaps(const CityGrid& grid, int zone, int districts, const std::str
         for (int y = 0; y < n; ++y)
             for (int x = 0; x < n; ++x)
             {
-                if (CityDressing::zoneOf(x, y, n) != z)
+                if (zoneAt(grid, x, y) != z)
                     continue;
-                bool edge = CityDressing::zoneOf(x - 1, y, n) != z || CityDressing::zoneOf(x + 1, y, n) != z ||
-                            CityDressing::zoneOf(x, y - 1, n) != z || CityDressing::zoneOf(x, y + 1, n) != z ||
-                            x == 0 || y == 0 || x == n - 1 || y == n - 1;
+                bool edge = zoneAt(grid, x - 1, y) != z || zoneAt(grid, x + 1, y) != z ||
+                            zoneAt(grid, x, y - 1) != z || zoneAt(grid, x, y + 1) != z;
                 overlay.set(x + 1, n - y, edge ? rgba(255, 176, 40, 255) : rgba(255, 176, 40, 80));
             }
         std::snprintf(name, sizeof name, "Minimap_%d_Zone%d.png", zone, z);

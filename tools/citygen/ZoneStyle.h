@@ -7,7 +7,7 @@ struct ZoneStyle
 {
     std::string levelName;   // "tallowind_levelOne" ...
     uint64_t seed;
-    int size;                // cells a side
+    int size;                // cells a side of the city; the map adds its ring round it
     int blockMin, blockMax;  // block size between streets, cells
     int material;            // building material (0 Grey, 1 Rust, 2 Pale)
     int sizeWeights[3];      // low, mid, tall building chances
@@ -17,7 +17,7 @@ struct ZoneStyle
     int waterEast;           // columns of harbour water on the east edge (0 none)
     int canalRow;            // row of a canal across the map (-1 none)
     int lakes;               // park lakes
-    int trainColumn;         // rail column, -1 none
+    int trainColumn;         // rail column of the city, -1 none
     // Zone settings.
     int citizenCount, contactCount, maxMissionSpawnDistance, missionCount;
     int valueBase, valueKnowsPlayer, valueMustHideBody, valueArmed, valuePoliceEscort, valueParanoid,

@@ -3,6 +3,7 @@
 // its minimap pictures.
 // Usage: citygen <output folder>
 #include "CityDressing.h"
+#include "CityFrame.h"
 #include "CityGrid.h"
 #include "CityLayout.h"
 #include "Minimap.h"
@@ -15,12 +16,18 @@
 
 namespace
 {
+// The rails run in map columns: the city's column moved in by the ring.
+int trainColumn(const ZoneStyle& s)
+{
+    return s.trainColumn < 0 ? -1 : s.trainColumn + CityFrame::kRing;
+}
+
 std::string settingsText(const ZoneStyle& s)
 {
     std::ostringstream o;
     o << "# Zone settings of " << s.levelName << ", written by tools/citygen\n"
       << "citizencount=" << s.citizenCount << "\n"
-      << "trainlocation=" << s.trainColumn << "\n"
+      << "trainlocation=" << trainColumn(s) << "\n"
       << "contactcount=" << s.contactCount << "\n"
       << "maxmissionspawndistance=" << s.maxMissionSpawnDistance << "\n"
       << "missioncount=" << s.missionCount << "\n"
@@ -41,13 +48,14 @@ bool buildZone(int zone, const std::string& out)
 {
     const ZoneStyle& style = zoneStyle(zone);
     Rng rng(style.seed);
-    CityGrid grid(style.size);
-    CityLayout layout(style, grid, rng);
+    CityGrid city(style.size);
+    CityLayout layout(style, city, rng);
     layout.build();
-    CityDressing dressing(style, grid, layout, rng);
+    CityDressing dressing(style, city, layout, rng);
     dressing.dress();
+    CityGrid grid = CityFrame(style, city, rng).build();
     grid.data.citizenCount = style.citizenCount;
-    grid.data.trainLocation = style.trainColumn;
+    grid.data.trainLocation = trainColumn(style);
     std::string error;
     if (!MapFileFormat::write(joinPath(out, style.levelName + ".map"), grid.data, error))
     {
