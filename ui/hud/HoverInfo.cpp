@@ -22,6 +22,18 @@ const int kPanelZ = 1200;
 const float kRevealInterval = 0.02f;
 } // namespace
 
+// The walkers the spotlight may choose: alive, and with a record to tell.
+std::vector<GameMob*> HoverInfo::livingPeople(const HudSource& source)
+{
+    std::vector<GameMob*> people;
+    for (GameMob* mob : source.walkingCitizens())
+    {
+        if (mob->health > 0 && source.person(mob))
+            people.push_back(mob);
+    }
+    return people;
+}
+
 std::string HoverInfo::describe(const GameMob* mob, const PersonReading& person)
 {
     std::string text = formatString("`%%Name: `!%s\n`%%Sex: %s\n`%%Age: `7%d", person.fullName.c_str(),
@@ -60,7 +72,9 @@ void HoverInfo::update(float dt)
     {
         mob = source.findByCitizenId(followedCitizenId);
         const std::optional<PersonReading> person = mob ? source.person(mob) : std::nullopt;
-        if (!person)
+        // Somebody who died is let go as one who left: the spotlight never
+        // stays on a body that its panel calls a walker.
+        if (!person || mob->health <= 0)
         {
             followedCitizenId = -1;
             mob = nullptr;
@@ -74,7 +88,7 @@ void HoverInfo::update(float dt)
     }
     if (followedCitizenId == -1)
     {
-        const std::vector<GameMob*> walkers = source.walkingCitizens();
+        const std::vector<GameMob*> walkers = livingPeople(source);
         if (!walkers.empty())
         {
             mob = walkers[static_cast<size_t>(std::rand()) % walkers.size()];

@@ -1,9 +1,11 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "app/Singleton.h"
 
 class GameMob;
+class HudSource;
 class UIText;
 struct PersonReading;
 
@@ -31,6 +33,7 @@ private:
     friend class Singleton<HoverInfo>;
     HoverInfo() = default;
 
+    static std::vector<GameMob*> livingPeople(const HudSource& source);
     void change(GameMob* mob);
     void removePanel();
 };

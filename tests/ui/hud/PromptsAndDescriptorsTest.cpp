@@ -395,6 +395,29 @@ TEST_F(PromptsAndDescriptorsTest, TheSpotlightFollowsARandomWalkerBehindTheMenu)
               "`%Name: `!Dee Marsh\n`%Sex: female\n`%Age: `734\n `6Smoker\n `4Armed\n"
               " `%Currently: `7Not being in any way conspicuous.");
 
+    // A body, or somebody without a record, is never chosen.
+    walker->mobKind = MobCitizen;
+    GameMob* body = makeMob(Vec2(220.0f, 200.0f));
+    body->health = 0;
+    source->people[body] = person(22, "Eli Vance");
+    GameMob* stranger = makeMob(Vec2(240.0f, 200.0f));
+    source->walkers = {body, walker, stranger};
+    for (int draw = 0; draw < 12; ++draw)
+    {
+        hover->changeTimer = -1.0f;
+        hover->update(0.01f);
+        EXPECT_EQ(hover->followedCitizenId, 21);
+    }
+
+    // A followed person who dies is let go at once, as one who leaves.
+    walker->health = 0;
+    hover->update(0.01f);
+    EXPECT_EQ(hover->panel, nullptr);
+    EXPECT_EQ(hover->followedCitizenId, -1);
+    walker->health = 100;
+    hover->update(0.01f);
+    EXPECT_EQ(hover->followedCitizenId, 21);
+
     // A followed person who leaves the city makes the spotlight choose again.
     source->walkers.clear();
     hover->update(0.01f);
