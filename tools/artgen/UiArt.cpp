@@ -90,7 +90,7 @@ Image windowFrame(int w, int h, Rgba edge)
 {
     Image img(w, h, rgba(kPanel.r, kPanel.g, kPanel.b));
     img.rectOutline(0, 0, w, h, edge);
-    img.fillRect(1, h - 12, w - 2, 11, rgba(edge.r / 4, edge.g / 4, edge.b / 4, 230));
+    img.fillRect(1, h - 12, w - 2, 11, rgba(edge.r / 4, edge.g / 4, edge.b / 4));
     img.line(1, h - 12, w - 2, h - 12, edge);
     return img;
 }
