@@ -87,13 +87,13 @@ TEST_F(UIScreenshot, FramedPanelWithColouredWrappedText)
 
     capture();
 
-    // Frame border (cyan at half opacity over black) at the window's left edge.
+    // Frame border (the picture's cyan, drawn whole) at the window's left edge.
     const Color3B border = at(12, 120);
-    EXPECT_NEAR(border.g, 125, 3);
-    EXPECT_NEAR(border.b, 125, 3);
-    // Centre: dark blue at half opacity.
+    EXPECT_NEAR(border.g, 250, 3);
+    EXPECT_NEAR(border.b, 250, 3);
+    // Centre: the picture's dark blue, nothing of the black behind it.
     const Color3B centre = at(160, 60);
-    EXPECT_NEAR(centre.b, 45, 3);
+    EXPECT_NEAR(centre.b, 90, 3);
 
     // The words in their colours: "Warning:" on the top line, colour 12.
     const int top = 20 + 2 * (12 + 88); // top of the centre band, screen y

@@ -90,7 +90,7 @@ Image windowFrame(int w, int h, Rgba edge)
 {
     Image img(w, h, rgba(kPanel.r, kPanel.g, kPanel.b));
     img.rectOutline(0, 0, w, h, edge);
-    img.fillRect(1, h - 12, w - 2, 11, rgba(edge.r / 4, edge.g / 4, edge.b / 4, 230));
+    img.fillRect(1, h - 12, w - 2, 11, rgba(edge.r / 4, edge.g / 4, edge.b / 4));
     img.line(1, h - 12, w - 2, h - 12, edge);
     return img;
 }
@@ -115,7 +115,7 @@ bool inTeardrop(double ahead, double side, double radius, double tip)
 
 TrackerPart trackerPartAt(double ahead, double side)
 {
-    const double radius = 10.5, tip = 15.8, rim = 1.3, litPoint = 10.0;
+    const double radius = 12.0, tip = 15.9, rim = 1.3, litPoint = 9.5;
     if (!inTeardrop(ahead, side, radius, tip))
         return kOutside;
     bool inner = inTeardrop(ahead, side, radius - rim, (radius - rim) * tip / radius);
@@ -142,7 +142,7 @@ Image arrow(double degrees)
             if (counts[kOutside] * 2 >= samples * samples)
                 continue;
             bool plate = counts[kPlate] * 2 >= samples * samples;
-            img.set(x, y, plate ? rgba(10, 12, 20, 235) : Neon::amber());
+            img.set(x, y, plate ? rgba(4, 4, 10, 245) : Neon::amber());
         }
     return img;
 }
