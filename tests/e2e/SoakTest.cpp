@@ -27,6 +27,12 @@ protected:
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
 
+class WindowSoak : public ::testing::Test
+{
+protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
 }
 
 TEST_P(Soak, ARandomPlayerPlaysTheZoneWithoutAFaultAndMemorySettles)
@@ -40,3 +46,14 @@ TEST_P(Soak, ARandomPlayerPlaysTheZoneWithoutAFaultAndMemorySettles)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachZone, Soak, ::testing::Values(0, 1, 2), zoneName);
+
+// Downtown drawn in a real window (software GL on a private X server): the
+// textures, the renderer's buffers and the GL driver's own stores settle too.
+TEST_F(WindowSoak, ARandomPlayerPlaysDowntownInARealWindowAndMemorySettles)
+{
+    SharedSavesFolder saves;
+    ASSERT_FALSE(saves.path().empty());
+    SoakRun soak(0, kSeed, SoakLength::fromEnvironment(kShortSoakMinutes), SoakView::Window);
+    EXPECT_EXIT(JourneyReport::runAndExit("window soak", [&](JourneyReport& r) { soak.play(r, saves.path()); }),
+                ::testing::ExitedWithCode(0), "");
+}
