@@ -105,5 +105,9 @@ int runProgram()
     }
 
     startStatistics();
-    return Application::getInstance()->run();
+    const int code = Application::getInstance()->run();
+    // The window is closed by now; letting go of the display as well ends the
+    // GL driver's worker threads and frees its screen before the process ends.
+    glfwTerminate();
+    return code;
 }

@@ -59,13 +59,29 @@ Renderer::~Renderer()
     }
 }
 
+namespace {
+
+// The storage GL holds for a buffer, as the driver reports it.
+std::size_t bufferSize(GLenum target, GLuint buffer)
+{
+    if (!buffer || !glContextReady())
+        return 0;
+    GLint size = 0;
+    glBindBuffer(target, buffer);
+    glGetBufferParameteriv(target, GL_BUFFER_SIZE, &size);
+    glBindBuffer(target, 0);
+    return std::size_t(size);
+}
+
+}
+
 Renderer::BufferSizes Renderer::getBufferSizes() const
 {
     BufferSizes sizes;
     sizes.queues = _quads.capacity() * sizeof(Quad) + _batches.capacity() * sizeof(Batch) +
                    _meshes.capacity() * sizeof(MeshDraw) + _screenshots.capacity() * sizeof(Screenshot);
-    sizes.vertexBuffer = _vertexCapacity * sizeof(Quad);
-    sizes.indexBuffer = _indexCapacity * 6 * sizeof(GLuint);
+    sizes.vertexBuffer = bufferSize(GL_ARRAY_BUFFER, _vertexBuffer);
+    sizes.indexBuffer = bufferSize(GL_ELEMENT_ARRAY_BUFFER, _indexBuffer);
     return sizes;
 }
 

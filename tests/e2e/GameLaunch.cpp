@@ -64,6 +64,7 @@ bool GameLaunch::startInWindow()
         _error = "glfwInit failed";
         return false;
     }
+    _inWindow = true;
     enumerateDisplayModes();
     return launch(createMainView());
 }
@@ -192,4 +193,7 @@ void GameLaunch::shutDown()
     director->end();
     director->stepFrame(0.0f);
     mainGLView = nullptr;
+    // As the program ends: the window library lets go of the display too.
+    if (_inWindow)
+        glfwTerminate();
 }

@@ -116,11 +116,11 @@ std::string counted(const RandomPlayCounts& c)
 
 }
 
-SoakLength SoakLength::fromEnvironment(float defaultMinutes)
+SoakLength SoakLength::fromEnvironment(float defaultMinutes, float defaultStep)
 {
     SoakLength length;
     length.gameSeconds = readFloat("TALLOWIND_SOAK_MINUTES", defaultMinutes) * 60.0f;
-    length.step = readFloat("TALLOWIND_SOAK_STEP", length.step);
+    length.step = readFloat("TALLOWIND_SOAK_STEP", defaultStep);
     length.wallSeconds = readFloat("TALLOWIND_SOAK_WALL_MINUTES", 0.0f) * 60.0f;
     return length;
 }

@@ -21,7 +21,7 @@ struct SoakLength
     // The length asked for in the environment: TALLOWIND_SOAK_MINUTES of game
     // time per zone (or TALLOWIND_SOAK_WALL_MINUTES of wall time) and
     // TALLOWIND_SOAK_STEP seconds a frame, else the given ones.
-    static SoakLength fromEnvironment(float defaultMinutes);
+    static SoakLength fromEnvironment(float defaultMinutes, float defaultStep = 1.0f / 60.0f);
 };
 
 // Where the soak is drawn: nowhere, or in a real window on a private X server
