@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/DisplaySettings.h"
 #include "app/ProgramEntry.h"
+#include "app/SoundEngine.h"
 #include "app/StatEngine.h"
 #include "platform/StatsStore.h"
 
@@ -193,7 +194,10 @@ void GameLaunch::shutDown()
     director->end();
     director->stepFrame(0.0f);
     mainGLView = nullptr;
-    // As the program ends: the window library lets go of the display too.
-    if (_inWindow)
-        glfwTerminate();
+    // As the program ends after its window closed: the sound device closes,
+    // and the window library lets go of the display.
+    if (!_inWindow)
+        return;
+    SoundEngine::getInstance()->closeDevice();
+    glfwTerminate();
 }
