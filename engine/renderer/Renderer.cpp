@@ -42,6 +42,18 @@ std::size_t grownCapacity(std::size_t current, std::size_t needed)
     return capacity;
 }
 
+// The storage GL holds for a buffer, as the driver reports it.
+std::size_t bufferSize(GLenum target, GLuint buffer)
+{
+    if (!buffer || !glContextReady())
+        return 0;
+    GLint size = 0;
+    glBindBuffer(target, buffer);
+    glGetBufferParameteriv(target, GL_BUFFER_SIZE, &size);
+    glBindBuffer(target, 0);
+    return std::size_t(size);
+}
+
 }
 
 Renderer::Renderer()
@@ -57,22 +69,6 @@ Renderer::~Renderer()
         if (_indexBuffer)
             glDeleteBuffers(1, &_indexBuffer);
     }
-}
-
-namespace {
-
-// The storage GL holds for a buffer, as the driver reports it.
-std::size_t bufferSize(GLenum target, GLuint buffer)
-{
-    if (!buffer || !glContextReady())
-        return 0;
-    GLint size = 0;
-    glBindBuffer(target, buffer);
-    glGetBufferParameteriv(target, GL_BUFFER_SIZE, &size);
-    glBindBuffer(target, 0);
-    return std::size_t(size);
-}
-
 }
 
 Renderer::BufferSizes Renderer::getBufferSizes() const
