@@ -3,6 +3,7 @@
 #include "actors/citizens/NameTables.h"
 #include "app/AppDelegate.h"
 #include "app/DisplaySettings.h"
+#include "app/SoundEngine.h"
 #include "app/StatEngine.h"
 #include "platform/DisplayModes.h"
 #include "platform/MessageBox.h"
@@ -105,5 +106,12 @@ int runProgram()
     }
 
     startStatistics();
-    return Application::getInstance()->run();
+    const int code = Application::getInstance()->run();
+    // The window is closed by now. The program ends in order: the sound
+    // device and the window library's hold on the display go too, so no
+    // thread of the audio or the GL driver is still running or half torn down
+    // while the process ends.
+    SoundEngine::getInstance()->closeDevice();
+    glfwTerminate();
+    return code;
 }

@@ -100,6 +100,13 @@ void SoundEngine::stopAll()
     }
 }
 
+void SoundEngine::closeDevice()
+{
+    stopAll();
+    delete system;
+    system = nullptr;
+}
+
 void SoundEngine::setVolume(int handle, float volume)
 {
     for (SoundInstance* sound : active)

@@ -53,6 +53,9 @@ public:
     std::size_t activeCount() const { return active.size(); }
     // False when the audio device could not be opened: every sound is silent.
     bool hasSystem() const { return system != nullptr; }
+    // Stops every sound and closes the device, its mixing thread with it; the
+    // game is silent from then on. For the program's end.
+    void closeDevice();
 
     // Listener position in world pixels; an x of exactly -1 switches sound off.
     cocos2d::Vec2 listener;

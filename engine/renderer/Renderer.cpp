@@ -32,6 +32,28 @@ void multiply(const float* a, const float* b, float* out)
 
 const float IDENTITY[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
+// Room for at least the given number of quads: doubling from 1024, so that a
+// buffer is made anew only a few times in a play.
+std::size_t grownCapacity(std::size_t current, std::size_t needed)
+{
+    std::size_t capacity = current ? current : 1024;
+    while (capacity < needed)
+        capacity *= 2;
+    return capacity;
+}
+
+// The storage GL holds for a buffer, as the driver reports it.
+std::size_t bufferSize(GLenum target, GLuint buffer)
+{
+    if (!buffer || !glContextReady())
+        return 0;
+    GLint size = 0;
+    glBindBuffer(target, buffer);
+    glGetBufferParameteriv(target, GL_BUFFER_SIZE, &size);
+    glBindBuffer(target, 0);
+    return std::size_t(size);
+}
+
 }
 
 Renderer::Renderer()
@@ -49,9 +71,20 @@ Renderer::~Renderer()
     }
 }
 
+Renderer::BufferSizes Renderer::getBufferSizes() const
+{
+    BufferSizes sizes;
+    sizes.queues = _quads.capacity() * sizeof(Quad) + _batches.capacity() * sizeof(Batch) +
+                   _meshes.capacity() * sizeof(MeshDraw) + _screenshots.capacity() * sizeof(Screenshot);
+    sizes.vertexBuffer = bufferSize(GL_ARRAY_BUFFER, _vertexBuffer);
+    sizes.indexBuffer = bufferSize(GL_ELEMENT_ARRAY_BUFFER, _indexBuffer);
+    return sizes;
+}
+
 void Renderer::contextLost()
 {
     _vertexBuffer = 0;
+    _vertexCapacity = 0;
     _indexBuffer = 0;
     _indexCapacity = 0;
     SpriteShader::getInstance()->contextLost();
@@ -170,12 +203,17 @@ void Renderer::uploadQuads()
     if (!_vertexBuffer)
         glGenBuffers(1, &_vertexBuffer);
     glBindBuffer(GL_ARRAY_BUFFER, _vertexBuffer);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(_quads.size() * sizeof(Quad)), _quads.data(), GL_STREAM_DRAW);
+    // The vertex buffer keeps one size until a frame needs more: given a new
+    // size every frame, the GL driver makes new storage every frame, and in
+    // a long play that churn leaves the program's memory ever more scattered.
+    if (_quads.size() > _vertexCapacity) {
+        _vertexCapacity = grownCapacity(_vertexCapacity, _quads.size());
+        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(_vertexCapacity * sizeof(Quad)), nullptr, GL_STREAM_DRAW);
+    }
+    glBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(_quads.size() * sizeof(Quad)), _quads.data());
     if (_quads.size() > _indexCapacity) {
         // One shared index list: every quad is the two triangles bl-tl-br and br-tl-tr.
-        std::size_t capacity = _indexCapacity ? _indexCapacity : 1024;
-        while (capacity < _quads.size())
-            capacity *= 2;
+        const std::size_t capacity = grownCapacity(_indexCapacity, _quads.size());
         std::vector<GLuint> indices(capacity * 6);
         for (std::size_t q = 0; q < capacity; ++q) {
             const GLuint base = GLuint(q * 4);

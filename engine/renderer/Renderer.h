@@ -59,6 +59,16 @@ public:
     std::size_t getQueuedBatches() const { return _batches.size(); }
     const std::vector<Quad>& getQueuedQuads() const { return _quads; }
 
+    // What the renderer holds between frames, in bytes: its queues' room in
+    // memory and the GL buffers it keeps filled. For watching memory in play.
+    struct BufferSizes
+    {
+        std::size_t queues = 0;
+        std::size_t vertexBuffer = 0;
+        std::size_t indexBuffer = 0;
+    };
+    BufferSizes getBufferSizes() const;
+
     // The GL context went away (window closed or re-created): drop GL names
     // without touching GL.
     void contextLost();
@@ -102,6 +112,7 @@ private:
     unsigned int _vertexBuffer = 0;
     unsigned int _indexBuffer = 0;
     std::size_t _indexCapacity = 0;
+    std::size_t _vertexCapacity = 0;
     std::size_t _drawnBatches = 0;
     std::size_t _drawnQuads = 0;
 };

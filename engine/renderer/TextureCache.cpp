@@ -87,6 +87,14 @@ void TextureCache::removeAllTextures()
     _textures.clear();
 }
 
+std::size_t TextureCache::getTextureBytes() const
+{
+    std::size_t bytes = 0;
+    for (const auto& entry : _textures)
+        bytes += std::size_t(entry.second->getPixelsWide()) * std::size_t(entry.second->getPixelsHigh()) * 4;
+    return bytes;
+}
+
 void TextureCache::contextLost()
 {
     for (auto& entry : _textures)

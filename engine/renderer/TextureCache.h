@@ -26,6 +26,8 @@ public:
     void removeUnusedTextures();
     void removeAllTextures();
     std::size_t getTextureCount() const { return _textures.size(); }
+    // The pixels the cached textures hold, in bytes (four a pixel).
+    std::size_t getTextureBytes() const;
 
     // The GL context went away: every texture forgets its GL name.
     void contextLost();

@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/DisplaySettings.h"
 #include "app/ProgramEntry.h"
+#include "app/SoundEngine.h"
 #include "app/StatEngine.h"
 #include "platform/StatsStore.h"
 
@@ -64,6 +65,7 @@ bool GameLaunch::startInWindow()
         _error = "glfwInit failed";
         return false;
     }
+    _inWindow = true;
     enumerateDisplayModes();
     return launch(createMainView());
 }
@@ -192,4 +194,10 @@ void GameLaunch::shutDown()
     director->end();
     director->stepFrame(0.0f);
     mainGLView = nullptr;
+    // As the program ends after its window closed: the sound device closes,
+    // and the window library lets go of the display.
+    if (!_inWindow)
+        return;
+    SoundEngine::getInstance()->closeDevice();
+    glfwTerminate();
 }

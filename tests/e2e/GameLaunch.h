@@ -72,4 +72,5 @@ private:
     GamePadState _pad;
     std::string _error;
     bool _running = false;
+    bool _inWindow = false;
 };

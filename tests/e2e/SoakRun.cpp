@@ -14,6 +14,8 @@
 #include "world/GameData.h"
 #include "world/WorldMap.h"
 
+#include "support/XvfbServer.h"
+
 #include <malloc.h>
 #if defined(__SANITIZE_ADDRESS__)
 // The address sanitizer's own count of the live heap (its runtime exports it).
@@ -67,13 +69,24 @@ int countNodes(const cocos2d::Node* node)
     return count;
 }
 
-// What the city holds: the scene's nodes, the textures, the map's objects.
+std::string kibibytes(std::size_t bytes)
+{
+    return std::to_string((bytes + 1023) / 1024) + " KiB";
+}
+
+// What the city holds: the scene's nodes, the textures, the renderer's
+// buffers, the map's objects.
 std::string population()
 {
-    const cocos2d::Scene* scene = cocos2d::Director::getInstance()->getRunningScene();
+    const cocos2d::Director* director = cocos2d::Director::getInstance();
+    const cocos2d::Scene* scene = director->getRunningScene();
     const WorldMap* map = WorldMap::getInstance();
+    const cocos2d::Renderer::BufferSizes buffers = director->getRenderer()->getBufferSizes();
     return std::to_string(scene ? countNodes(scene) : 0) + " nodes, " +
-           std::to_string(cocos2d::TextureCache::getInstance()->getTextureCount()) + " textures, " +
+           std::to_string(cocos2d::TextureCache::getInstance()->getTextureCount()) + " textures of " +
+           kibibytes(cocos2d::TextureCache::getInstance()->getTextureBytes()) + ", renderer queues " +
+           kibibytes(buffers.queues) + ", vertex buffer " + kibibytes(buffers.vertexBuffer) + ", index buffer " +
+           kibibytes(buffers.indexBuffer) + ", " +
            std::to_string(map->solidObjects.size() + map->passableObjects.size()) + " objects on the map, " +
            std::to_string(MobManager::getInstance()->groundMobs.size()) + " walkers";
 }
@@ -103,15 +116,17 @@ std::string counted(const RandomPlayCounts& c)
 
 }
 
-SoakLength SoakLength::fromEnvironment(float defaultMinutes)
+SoakLength SoakLength::fromEnvironment(float defaultMinutes, float defaultStep)
 {
     SoakLength length;
     length.gameSeconds = readFloat("TALLOWIND_SOAK_MINUTES", defaultMinutes) * 60.0f;
-    length.step = readFloat("TALLOWIND_SOAK_STEP", length.step);
+    length.step = readFloat("TALLOWIND_SOAK_STEP", defaultStep);
+    length.wallSeconds = readFloat("TALLOWIND_SOAK_WALL_MINUTES", 0.0f) * 60.0f;
     return length;
 }
 
-SoakRun::SoakRun(int zone, unsigned seed, SoakLength length) : _zone(zone), _seed(seed), _length(length)
+SoakRun::SoakRun(int zone, unsigned seed, SoakLength length, SoakView view)
+    : _zone(zone), _seed(seed), _length(length), _view(view)
 {
 }
 
@@ -141,7 +156,8 @@ long SoakRun::heapInUseKiB()
 
 bool SoakRun::reachZone(JourneyReport& report, GameLaunch& game)
 {
-    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
+    const bool started = _view == SoakView::Window ? game.startInWindow() : game.startHeadless();
+    if (!report.require(started, "the game did not start: " + game.error()))
         return false;
     // Before the menu is built, so that it offers every zone.
     for (int unlock : kUnlocks)
@@ -159,6 +175,10 @@ bool SoakRun::reachZone(JourneyReport& report, GameLaunch& game)
 
 void SoakRun::play(JourneyReport& report, const std::string& savesFolder)
 {
+    // A window as large as a common laptop's screen; the server outlives the game.
+    XvfbServer xvfb;
+    if (_view == SoakView::Window && !report.require(xvfb.start(1024, 768), "no X server: " + xvfb.error()))
+        return;
     RandomSeed::fix(_seed);
     GameLaunch game(savesFolder);
     if (!reachZone(report, game))
@@ -166,36 +186,56 @@ void SoakRun::play(JourneyReport& report, const std::string& savesFolder)
     const std::string zoneName = std::string(kZoneNames[_zone]);
     RandomPlayer player(game, _seed, _length.step, _zone);
     const auto wallStart = std::chrono::steady_clock::now();
-    const long frames = static_cast<long>(_length.gameSeconds / _length.step + 0.5f);
-    const long settleFrame = std::min(frames / 4, static_cast<long>(kSettleSeconds / _length.step));
-    const long halfwayFrame = (settleFrame + frames) / 2;
-    const long minuteFrames = static_cast<long>(60.0f / _length.step);
+    const auto wallSince = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    };
+    // The soak's clock: game time, or wall time when the length is given so.
+    const bool byWall = _length.wallSeconds > 0.0f;
+    long frame = 0;
+    const auto clock = [&] { return byWall ? wallSince() : static_cast<double>(frame) * _length.step; };
+    const double length = byWall ? _length.wallSeconds : _length.gameSeconds;
+    const double settleAt = std::min(length / 4.0, static_cast<double>(kSettleSeconds));
+    const double halfwayAt = (settleAt + length) / 2.0;
     MemoryFigures settled;
     MemoryFigures halfway;
-    for (long frame = 0; frame < frames; ++frame)
+    bool settledTaken = false;
+    bool halfwayTaken = false;
+    int minutesNoted = 0;
+    for (; clock() < length; ++frame)
     {
         player.playFrame();
-        if (frame == settleFrame)
+        const double now = clock();
+        if (!settledTaken && now >= settleAt)
+        {
             settled = MemoryFigures::now();
-        if (frame == halfwayFrame)
+            settledTaken = true;
+        }
+        if (!halfwayTaken && now >= halfwayAt)
+        {
             halfway = MemoryFigures::now();
-        if (frame % minuteFrames == minuteFrames - 1)
-            report.note(zoneName + ": " + std::to_string((frame + 1) / minuteFrames) + " min of game time, state " +
-                        std::to_string(GameInterface::getInstance()->state) + ", resident " +
-                        mebibytes(residentKiB()) + ", heap in use " + mebibytes(heapInUseKiB()) + "; " +
-                        population());
+            halfwayTaken = true;
+        }
+        if (now >= (minutesNoted + 1) * 60.0)
+        {
+            ++minutesNoted;
+            report.note(zoneName + ": " + std::to_string(minutesNoted) + " min of " + (byWall ? "wall" : "game") +
+                        " time (" + std::to_string(static_cast<int>(static_cast<double>(frame) * _length.step)) +
+                        " s of game time), state " + std::to_string(GameInterface::getInstance()->state) +
+                        ", resident " + mebibytes(residentKiB()) + ", heap in use " + mebibytes(heapInUseKiB()) +
+                        "; " + population());
+        }
         if (!report.require(player.stuckSeconds() < kStuckSeconds,
                             zoneName + ": the game waited " + std::to_string(static_cast<int>(kStuckSeconds)) +
                                 " s in state " + std::to_string(player.stuckState()) + " for a key that never helped"))
             break;
     }
     const MemoryFigures end = MemoryFigures::now();
-    const double wall =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    const double wall = wallSince();
+    const double gameSeconds = static_cast<double>(frame) * _length.step;
     char figures[256];
     std::snprintf(figures, sizeof figures,
                   "%s: %.0f s of game time in %ld frames of %.4f s, %.1f s of wall time", zoneName.c_str(),
-                  _length.gameSeconds, frames, _length.step, wall);
+                  gameSeconds, frame, _length.step, wall);
     report.note(figures);
     report.note(zoneName + ": resident " + mebibytes(settled.resident) + " once settled, " +
                 mebibytes(halfway.resident) + " halfway, " + mebibytes(end.resident) + " at the end; heap in use " +
@@ -203,7 +243,7 @@ void SoakRun::play(JourneyReport& report, const std::string& savesFolder)
     report.note(zoneName + ": " + counted(player.counts()));
     std::printf("SOAK %s | game %.0f s | step %.4f s | wall %.1f s | resident KiB %ld settled, %ld halfway, %ld end | "
                 "heap in use KiB %ld settled, %ld halfway, %ld end\n",
-                zoneName.c_str(), _length.gameSeconds, _length.step, wall, settled.resident, halfway.resident,
+                zoneName.c_str(), gameSeconds, _length.step, wall, settled.resident, halfway.resident,
                 end.resident, settled.heap, halfway.heap, end.heap);
     checkMemory(report, halfway, end);
     const RandomPlayCounts& counts = player.counts();

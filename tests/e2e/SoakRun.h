@@ -13,16 +13,29 @@ struct SoakLength
 {
     float gameSeconds = 120.0f;
     float step = 1.0f / 60.0f;
+    // When above 0 the soak lasts this long on the wall clock instead, however
+    // much game time that is: a window drawn in software may play far slower
+    // than real time, and memory is watched over the time a player plays.
+    float wallSeconds = 0.0f;
 
     // The length asked for in the environment: TALLOWIND_SOAK_MINUTES of game
-    // time per zone and TALLOWIND_SOAK_STEP seconds a frame, else the given ones.
-    static SoakLength fromEnvironment(float defaultMinutes);
+    // time per zone (or TALLOWIND_SOAK_WALL_MINUTES of wall time) and
+    // TALLOWIND_SOAK_STEP seconds a frame, else the given ones.
+    static SoakLength fromEnvironment(float defaultMinutes, float defaultStep = 1.0f / 60.0f);
+};
+
+// Where the soak is drawn: nowhere, or in a real window on a private X server
+// with software GL, where the drawing path's memory shows too.
+enum class SoakView
+{
+    Headless,
+    Window,
 };
 
 class SoakRun
 {
 public:
-    SoakRun(int zone, unsigned seed, SoakLength length);
+    SoakRun(int zone, unsigned seed, SoakLength length, SoakView view = SoakView::Headless);
 
     void play(JourneyReport& report, const std::string& savesFolder);
 
@@ -45,4 +58,5 @@ private:
     int _zone;
     unsigned _seed;
     SoakLength _length;
+    SoakView _view;
 };

@@ -13,6 +13,10 @@ namespace {
 
 // The short soak's game time per zone, in minutes.
 constexpr float kShortSoakMinutes = 2.0f;
+// Every frame of the window's soak is drawn in software, under the sanitizers
+// too: a shorter stretch in longer steps keeps it to about a thousand frames.
+constexpr float kShortWindowSoakMinutes = 1.0f;
+constexpr float kWindowSoakStep = 1.0f / 20.0f;
 constexpr unsigned kSeed = 23;
 
 std::string zoneName(const ::testing::TestParamInfo<int>& info)
@@ -22,6 +26,12 @@ std::string zoneName(const ::testing::TestParamInfo<int>& info)
 }
 
 class Soak : public ::testing::TestWithParam<int>
+{
+protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+class WindowSoak : public ::testing::Test
 {
 protected:
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
@@ -40,3 +50,15 @@ TEST_P(Soak, ARandomPlayerPlaysTheZoneWithoutAFaultAndMemorySettles)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachZone, Soak, ::testing::Values(0, 1, 2), zoneName);
+
+// Downtown drawn in a real window (software GL on a private X server): the
+// textures, the renderer's buffers and the GL driver's own stores settle too.
+TEST_F(WindowSoak, ARandomPlayerPlaysDowntownInARealWindowAndMemorySettles)
+{
+    SharedSavesFolder saves;
+    ASSERT_FALSE(saves.path().empty());
+    SoakRun soak(0, kSeed, SoakLength::fromEnvironment(kShortWindowSoakMinutes, kWindowSoakStep),
+                 SoakView::Window);
+    EXPECT_EXIT(JourneyReport::runAndExit("window soak", [&](JourneyReport& r) { soak.play(r, saves.path()); }),
+                ::testing::ExitedWithCode(0), "");
+}

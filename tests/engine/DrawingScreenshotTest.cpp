@@ -251,3 +251,21 @@ TEST_F(Screenshot, RotatedFramesAndNearestFilteringShowAsMeant)
     EXPECT_GT(blended.r, 20);
     EXPECT_LT(blended.r, 235);
 }
+
+// A frame with fewer quads than the last one is written into the vertex buffer
+// the renderer already has: the GL driver is not made to build new storage
+// for every frame, which scatters a long play's memory.
+TEST_F(Screenshot, FramesWithFewerQuadsKeepTheVertexBuffer)
+{
+    Sprite* first = solid("first.png", {255, 0, 0, 255}, 60, 60, 0);
+    Sprite* second = solid("second.png", {0, 255, 0, 255}, 120, 60, 0);
+    solid("third.png", {0, 0, 255, 255}, 180, 60, 0);
+    Director::getInstance()->stepFrame(1.0f / 60.0f);
+    const std::size_t held = Director::getInstance()->getRenderer()->getBufferSizes().vertexBuffer;
+    EXPECT_GE(held, 3 * sizeof(Quad));
+
+    first->removeFromParent();
+    second->removeFromParent();
+    Director::getInstance()->stepFrame(1.0f / 60.0f);
+    EXPECT_EQ(Director::getInstance()->getRenderer()->getBufferSizes().vertexBuffer, held);
+}

@@ -1,5 +1,9 @@
 #include "XvfbServer.h"
 
+#include "cocos2d.h"
+
+#include <GLFW/glfw3.h>
+
 #include <cerrno>
 #include <dlfcn.h>
 #include <csignal>
@@ -29,6 +33,19 @@ void pinSystemLibraries()
                              "libXi.so.6", "libXrandr.so.2", "libXrender.so.1", "libgio-2.0.so.0",
                              "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"})
         dlopen(name, RTLD_LAZY | RTLD_NODELETE);
+}
+
+// A window must not outlive its X server. The window still open on it is
+// closed, and the window library lets go of the display, which takes the GL
+// driver's screen down with it (its shader cache's worker thread and its
+// shared-memory images included): nothing of the display is left running or
+// half torn down when the process ends and the leak checker stops the world.
+void closeWindowsOnTheDisplay()
+{
+    cocos2d::GLView* view = cocos2d::Director::getInstance()->getOpenGLView();
+    if (view && !view->isHeadless())
+        view->end();
+    glfwTerminate();
 }
 
 } // namespace
@@ -88,6 +105,7 @@ void XvfbServer::stop()
 {
     if (_pid <= 0)
         return;
+    closeWindowsOnTheDisplay();
     kill(_pid, SIGTERM);
     int status = 0;
     waitpid(_pid, &status, 0);
