@@ -14,7 +14,10 @@ USING_NS_CC;
 
 namespace {
 
-constexpr int kWindowZ = 1200;
+// Level with the target marker and made after it, so the window covers the
+// marked person's label and line; the shop's own notices, made later still,
+// stay above the window.
+constexpr int kWindowZ = 1201;
 constexpr int kNoticeZ = 1201;
 constexpr int kMoneyLineZ = 10;
 constexpr float kCloseSeconds = 0.3f;

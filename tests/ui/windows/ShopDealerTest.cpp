@@ -3,6 +3,8 @@
 // taken down when the player dies or leaves the zone.
 #include "app/ControllerInterface.h"
 #include "app/ControllerKeys.h"
+#include "support/OwnProcess.h"
+#include "ui/hud/UIObjectDescriptor.h"
 #include "ui/windows/ShopFixture.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +28,26 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(ShopDealerTest, TheWindowIsDrawnOverTheTargetMarker)
+{
+    // The driver's own start makes the marker; a marked person's label and
+    // line must not cross the contract texts.
+    expectPassesInOwnProcess([&]() -> std::string {
+        game->init();
+        game->state = GameState::Playing;
+        game->player = player;
+        shop->openContractDealer();
+        auto drawnOver = [&](const Node* above, const Node* below) {
+            return above->getLocalZOrder() > below->getLocalZOrder() ||
+                   (above->getLocalZOrder() == below->getLocalZOrder() &&
+                    above->getOrderOfArrival() > below->getOrderOfArrival());
+        };
+        if (!window() || !drawnOver(window(), game->targetMarker))
+            return "the target marker is drawn over the dealer's window";
+        return "";
+    });
+}
 
 TEST_F(ShopDealerTest, AcceptsAContractFromTheBoardByKeys)
 {

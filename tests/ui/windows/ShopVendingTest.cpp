@@ -44,7 +44,7 @@ TEST_F(ShopVendingTest, OffersPagesByModeUnlocksAndCarriedWeapons)
     EXPECT_EQ(game->windowMode, ShopEngine::kVendingWindow);
     EXPECT_EQ(UIInteractElement::focusedElement, window());
     EXPECT_EQ(window()->getParent(), layer);
-    EXPECT_EQ(window()->getLocalZOrder(), 1200);
+    EXPECT_EQ(window()->getLocalZOrder(), 1201);
     EXPECT_EQ(window()->pictureName, "AmmoCo.png");
     EXPECT_EQ(labels(), (std::vector<std::string>{"Weapons", "Tools"}));
     EXPECT_FALSE(window()->items[0].available);
