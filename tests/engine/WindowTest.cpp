@@ -1,6 +1,8 @@
 #include "cocos2d.h"
 #include "support/XvfbServer.h"
 #include <chrono>
+#include <cstdlib>
+#include <sys/wait.h>
 #include <gtest/gtest.h>
 
 USING_NS_CC;
@@ -54,6 +56,53 @@ public:
     Size visible;
 };
 
+// Loses a block for good, so that the exit-time leak check has something to
+// find.
+void leakABlock()
+{
+    [[maybe_unused]] void* volatile block = std::malloc(64);
+    block = nullptr;
+}
+
+bool leakCheckedBuild()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return true;
+#else
+    return false;
+#endif
+}
+
+}
+
+TEST(WindowTest, OnlyAProcessThatMadeAGLContextSkipsTheLeakCheckAtExit)
+{
+    if (!leakCheckedBuild())
+        GTEST_SKIP() << "no leak check in this build";
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto failedExit = [](int status) { return WIFEXITED(status) && WEXITSTATUS(status) != 0; };
+    EXPECT_EXIT(
+        {
+            leakABlock();
+            std::exit(0);
+        },
+        failedExit, "");
+    EXPECT_EXIT(
+        {
+            XvfbServer x;
+            if (!x.start() || glfwInit() != GLFW_TRUE)
+                std::exit(2);
+            GLView* view = GLView::createWithRect("Tallowind", Rect(0, 0, 320, 200), 1.0f);
+            if (!view)
+                std::exit(3);
+            view->retain();
+            view->end();
+            view->release();
+            leakABlock();
+            x.stop();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(WindowTest, RealWindowRunsFramesAndEndsByItself)
