@@ -45,6 +45,16 @@ protected:
         return mob;
     }
 
+    // A walker facing east with a pistol in hand, not yet raised.
+    GameMob* pistolShooter(Vec2 at)
+    {
+        GameMob* shooter = groundMob(at);
+        shooter->roleCode = 3;
+        shooter->setRotation(90.0f);
+        shooter->equip(shooter->inventory, shooter->inventory->addItem(PistolItem));
+        return shooter;
+    }
+
     int missedShots() const
     {
         const StatRecord* record = StatEngine::getInstance()->find(MissedShots);
@@ -78,11 +88,8 @@ protected:
 
 TEST_F(ProjectileTest, AShooterIsNeverHitByItsOwnBulletWhichHitsTheMobBeyond)
 {
-    GameMob* shooter = groundMob(centreOf(5, 10));
+    GameMob* shooter = pistolShooter(centreOf(5, 10));
     GameMob* target = groundMob(centreOf(5, 10) + Vec2(48, 0));
-    shooter->roleCode = 3;
-    shooter->setRotation(90.0f);
-    shooter->equip(shooter->inventory, shooter->inventory->addItem(PistolItem));
     ASSERT_NE(shooter->weapon(), nullptr);
     EXPECT_FALSE(shooter->canFire()) << "the pistol must be raised first";
     shooter->raiseWeapon();
@@ -224,11 +231,8 @@ TEST_F(ProjectileTest, ABulletStillInsideItsShooterHitsWhoeverStandsPressedAgain
     // On a fast display the bullet takes small steps: it grazes the one
     // pressed against the shooter's side while it is still inside the
     // shooter, which comes first in the walkers' list.
-    GameMob* shooter = groundMob(centreOf(5, 10));
+    GameMob* shooter = pistolShooter(centreOf(5, 10));
     GameMob* crowding = groundMob(centreOf(5, 10) + Vec2(1, 9));
-    shooter->roleCode = 3;
-    shooter->setRotation(90.0f);
-    shooter->equip(shooter->inventory, shooter->inventory->addItem(PistolItem));
     shooter->raiseWeapon();
     ASSERT_TRUE(shooter->canFire());
     shooter->attack(0.0f);

@@ -39,7 +39,7 @@ void pinSystemLibraries()
 // closed, and the window library lets go of the display, which takes the GL
 // driver's screen down with it (its shader cache's worker thread and its
 // shared-memory images included): nothing of the display is left running or
-// half torn down when the process ends and the leak checker stops the world.
+// half torn down when the process ends.
 void closeWindowsOnTheDisplay()
 {
     cocos2d::GLView* view = cocos2d::Director::getInstance()->getOpenGLView();
