@@ -73,18 +73,20 @@ GameMob* MobManager::segmentHitTest(const GameObject* object, const GameObject* 
     return nullptr;
 }
 
+// A contact shot in crossfire lies in the list until its body is cleaned
+// away, while a living one takes its trade: only the living are led to.
 GameMob* MobManager::nearestContact() const
 {
-    if (contacts.empty())
-        return nullptr;
-    if (contacts.size() == 1 || !player)
-        return contacts.front();
-    GameMob* nearest = contacts.front();
-    float best = fastDistance(nearest->getPosition(), player->getPosition());
+    GameMob* nearest = nullptr;
+    float best = 0.0f;
     for (GameMob* contact : contacts)
     {
+        if (contact->health <= 0)
+            continue;
+        if (!player)
+            return contact;
         const float distance = fastDistance(contact->getPosition(), player->getPosition());
-        if (distance < best)
+        if (!nearest || distance < best)
         {
             best = distance;
             nearest = contact;

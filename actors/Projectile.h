@@ -28,7 +28,7 @@ public:
     float damage = 0.0f;
     bool finished = false;
     // The actor that fired the bullet, which it never hits. Only compared,
-    // never followed: the shooter may be gone while its bullet still flies.
+    // never followed; the city map clears it when the shooter leaves the game.
     const GameObject* shooter = nullptr;
 
 private:

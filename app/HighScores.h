@@ -80,8 +80,8 @@ public:
     // long before the newspaper is read. hasCriminalRecord is the NPC's
     // contract-target flag; found tells a body found from a disappearance.
     void recordMurder(const CitizenRecord& victim, bool hasCriminalRecord, bool found);
-    // A body leaving the game as the player's doing: only a citizen's goes on
-    // the list; hunters, bodyguards and contacts were nobody's innocents.
+    // A body leaving the game: only a citizen the player killed goes on the
+    // list; hunters, bodyguards and contacts were nobody's innocents.
     void recordVictim(const GameObject* body, bool found);
     void addMurder(const MurderRecord& murder);
     std::string buildNewspaper(int32_t kind, int32_t first, int32_t end) const;

@@ -3,6 +3,7 @@
 #include "actors/CitizenActor.h"
 #include "actors/GameMob.h"
 #include "actors/MobManager.h"
+#include "actors/Player.h"
 #include "actors/citizens/CitizenRecord.h"
 #include "app/StringHelpers.h"
 #include "ui/UIText.h"
@@ -35,7 +36,10 @@ void HighScores::recordMurder(const CitizenRecord& victim, bool hasCriminalRecor
 
 void HighScores::recordVictim(const GameObject* body, bool found)
 {
-    if (!body || !body->isMob() || static_cast<const GameMob*>(body)->mobKind != MobCitizen)
+    // The one rule of every way a body leaves (stashed, sunk, cleaned away):
+    // a citizen the police or a gang shot is no murder of the player's.
+    if (!body || !body->isMob() || static_cast<const GameMob*>(body)->mobKind != MobCitizen ||
+        body->lastHitBy != Player::PlayerRole)
         return;
     const CitizenActor* citizen = MobManager::citizenOf(body);
     const CitizenRecord* record = citizen ? citizen->citizenRecord() : nullptr;

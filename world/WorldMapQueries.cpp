@@ -7,6 +7,7 @@
 #include "actors/MobManager.h"
 #include "actors/Player.h"
 #include "actors/PopulationSettings.h"
+#include "actors/Projectile.h"
 #include "actors/contracts/MissionManager.h"
 #include "app/GameCamera.h"
 #include "app/Geometry.h"
@@ -149,6 +150,14 @@ void WorldMap::clearReferencesTo(GameObject* object)
             if (o->watchedObject == object)
                 o->watchedObject = nullptr;
         }
+    }
+    // A bullet outlives its shooter: an actor made later at the same address
+    // must not pass for it and be spared.
+    for (GameObject* bullet : projectiles)
+    {
+        Projectile* projectile = dynamic_cast<Projectile*>(bullet);
+        if (projectile && projectile->shooter == object)
+            projectile->shooter = nullptr;
     }
     // An object leaving the game is never updated again.
     eraseFromList(activeObjects, object);

@@ -247,6 +247,11 @@ void GameNPC::reactToWatchedObject()
     if (seen->isDead() && seen->carried)
     {
         onSawCrime(1, seen->getPosition(), MobManager::getInstance()->findCarrierOf(seen));
+        // A witness that stands still to report takes no look round, so the
+        // sighting would follow the body wherever it is carried: it is
+        // reported once, and the next look tells whether it is still in view.
+        if (watchedObject == seen)
+            watchedObject = nullptr;
         return;
     }
     const bool activeLure = !seen->isDead() && seen->def && seen->def->islure && seen->armed;

@@ -65,7 +65,10 @@ void GameNPC::checkThreats(GameMob* other, bool forced)
 
 void GameNPC::onSawCrime(int severity, cocos2d::Vec2 where, GameMob* culprit)
 {
-    if (health <= 0 || mobKind == MobContact || mode == ModeCombat || mode == ModeFlee)
+    // A witness with a report on its way keeps its pause: begun again at
+    // every sight (a carried body in view is reacted to every frame), it
+    // would never come to file the report.
+    if (health <= 0 || mobKind == MobContact || mode == ModeCombat || mode == ModeFlee || hasPendingReport())
         return;
     const bool bold = record->courage > kBoldCourage || holdsWarmupWeapon(culprit);
     if (bold && record->armedTrait > kShootingArmedTrait)

@@ -192,6 +192,10 @@ void NPCHunter::enterLoiterMode()
     running = false;
     loiterTimer = static_cast<float>(7 + rand() % 6);
     puffTimer = puffPause();
+    // It stands here now; the search after it starts from this spot, not
+    // along the way it was walking before.
+    path.clear();
+    withdrawPathRequest(*this);
     if (noiseHeading != -1.0f)
     {
         setRotation(noiseHeading);

@@ -1,7 +1,6 @@
 #include "actors/police/CleanerDroid.h"
 #include "actors/GameMob.h"
 #include "actors/MobManager.h"
-#include "actors/Player.h"
 #include "actors/PopulationSettings.h"
 #include "actors/police/PoliceManager.h"
 #include "app/HighScores.h"
@@ -165,8 +164,7 @@ void CleanerDroid::finishCleaning()
 
 void CleanerDroid::cleanAwayBody(GameObject* body)
 {
-    if (body->lastHitBy == Player::PlayerRole)
-        HighScores::getInstance()->recordVictim(body, true);
+    HighScores::getInstance()->recordVictim(body, true);
     WorldMap* map = WorldMap::getInstance();
     ObjectDef* ashes = GameData::getInstance()->getObjectDef(AshesDefinitions[rand() % 2]);
     if (GameObject* remains = map->placeObject(ashes, -1, body->getPosition(), -1.0f))

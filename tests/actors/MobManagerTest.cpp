@@ -5,10 +5,15 @@
 #include "GameMobFixture.h"
 #include "../app/LevelFlowFixture.h"
 #include "app/GameState.h"
+#include "actors/Inventory.h"
 #include "actors/Player.h"
 #include "actors/PopulationSettings.h"
+#include "actors/Projectile.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
+#include "app/HighScores.h"
+#include "ui/hud/UIObjectDescriptor.h"
+#include "ui/menus/TutorialWorld.h"
 #include "world/MapMarker.h"
 #include "world/PathRequest.h"
 #include <set>
@@ -469,6 +474,78 @@ TEST_F(MobManagerTest, BulletsMarkersContactsAndBodyguards)
     guard->setPosition(centreOf(3, 10));
     EXPECT_TRUE(mobs->isBodyguardFarFrom(principal));
     EXPECT_EQ(mobs->findByCitizenId(guard->record), guard);
+}
+
+TEST_F(MobManagerTest, TheDeadAreNoContactsNorThePlayersMurdersAndTheGoneShieldNobody)
+{
+    constexpr int PoliceRole = 1;
+    constexpr int PistolItem = 73;
+    GameInterface* game = GameInterface::getInstance();
+    HighScores* scores = HighScores::getInstance();
+    scores->clearMurders();
+    Player* player = spawnPlayer(centreOf(5, 5));
+    player->setRotation(90.0f);
+    game->player = player;
+
+    // The police shoot the contact beside the player in crossfire; its body
+    // stays on the list until it is cleaned away, a living one trades far off.
+    TestCitizen* nearContact = spawn(centreOf(5, 6), MobContact);
+    TestCitizen* farContact = spawn(centreOf(18, 18), MobContact);
+    nearContact->health = 0;
+    nearContact->lastHitBy = PoliceRole;
+    EXPECT_EQ(mobs->nearestContact(), farContact) << "the tracker leads to the living";
+    // The marker lingers a moment on the fallen contact as it fades.
+    UIObjectDescriptor* marker = UIObjectDescriptor::create("", false);
+    marker->target = nearContact;
+    game->targetMarker = marker;
+    player->credits = 500;
+    EXPECT_FALSE(TutorialWorld().richNearContact()) << "no contact to spend the money with";
+    game->targetMarker = nullptr;
+    farContact->health = 0;
+    EXPECT_EQ(mobs->nearestContact(), nullptr);
+
+    // Citizens the police shot, stashed and sunk by the player, are no murders of his.
+    auto bodyAt = [&](int killerRole) {
+        TestCitizen* body = spawn(player->getPosition());
+        body->identity = std::make_unique<CitizenRecord>(false);
+        body->health = 0;
+        body->lastHitBy = killerRole;
+        player->carriedBody = body;
+        body->carried = true;
+        return body;
+    };
+    ObjectDef* containerDef = makeObjectDef(true, 0, 6.0f);
+    containerDef->cancarrybody = true;
+    bodyAt(PoliceRole);
+    game->stashBody(addObject(containerDef, centreOf(5, 4)));
+    TileDef* water = makeTileDef(0);
+    water->water = true;
+    setFloor(6, 5, water);
+    bodyAt(PoliceRole);
+    game->dropBodyInWater();
+    EXPECT_TRUE(scores->murderList().empty());
+    bodyAt(Player::PlayerRole);
+    game->dropBodyInWater();
+    EXPECT_EQ(scores->murderList().size(), 1u) << "the player's own victim is";
+    game->clearMessages();
+    scores->clearMurders();
+
+    // A shooter leaves the game while its bullet flies: a newcomer in the
+    // line of fire, at its address as likely as not, is hit like anyone else.
+    TestCitizen* shooter = spawn(centreOf(10, 10));
+    shooter->setRotation(90.0f);
+    shooter->equip(shooter->inventory, shooter->inventory->addItem(PistolItem));
+    shooter->raiseWeapon();
+    shooter->attack(0.0f);
+    ASSERT_EQ(map->projectiles.size(), 1u);
+    auto* bullet = static_cast<Projectile*>(map->projectiles.front());
+    ASSERT_EQ(bullet->shooter, shooter);
+    mobs->removeMob(shooter);
+    EXPECT_EQ(bullet->shooter, nullptr);
+    TestCitizen* newcomer = spawn(centreOf(10, 10) + Vec2(32.0f, 0.0f));
+    for (int frame = 0; frame < 120 && !map->projectiles.empty(); ++frame)
+        map->update(1.0f / 60.0f);
+    EXPECT_LT(newcomer->health, 100);
 }
 
 TEST_F(MobManagerTest, SpawnPositionsKeepToThePlayersLimits)

@@ -66,13 +66,14 @@ protected:
         saves.reset();
     }
 
-    // A citizen's body lying at the point; the actor manager owns it.
+    // A citizen the player killed, lying at the point; the actor manager owns it.
     TestCitizen* bodyAt(cocos2d::Vec2 point, int citizenId)
     {
         auto* body = new TestCitizen(mobDef(8.0f), citizenId);
         body->mobKind = MobCitizen;
         body->setPosition(point);
         body->health = 0;
+        body->lastHitBy = Player::PlayerRole;
         MobManager::getInstance()->addGroundMob(body);
         return body;
     }

@@ -49,8 +49,10 @@ bool TutorialWorld::richNearContact()
     const GameInterface* game = GameInterface::getInstance();
     if (!game->player || game->player->credits <= 200 || !game->targetMarker)
         return false;
-    const CitizenActor* citizen = MobManager::citizenOf(game->targetMarker->target);
-    return citizen && citizen->isContact();
+    // The marker lingers a moment on a contact shot dead: nobody to trade with there.
+    const GameMob* marked = game->targetMarker->target;
+    const CitizenActor* citizen = MobManager::citizenOf(marked);
+    return citizen && citizen->isContact() && marked->health > 0;
 }
 
 void TutorialWorld::showPopup(const std::string& image)

@@ -124,6 +124,48 @@ TEST_F(GameNPCModesTest, SteadyFireIsReportedAfterOnePauseAndTheReportOnItsWayMa
     EXPECT_EQ(visitor->alertCountdown, -1.0f) << "nor hears it";
 }
 
+TEST_F(GameNPCModesTest, ABraveWitnessOfACarriedBodyReportsAfterOnePauseWhereverTheBodyIsTaken)
+{
+    PoliceManager* police = PoliceManager::getInstance();
+    police->reset();
+    GameNPC* body = makeNPCInWorld(40.0f, 30.0f, Vec2(11, 10));
+    body->health = 0;
+    auto* carrier = new Player(nullptr, false);
+    carrier->setPosition(centreOf(11, 10));
+    mobs->player = carrier;
+    carrier->carriedBody = body;
+    body->carried = true;
+    GameNPC* witness = makeNPCInWorld(80.0f, 30.0f, Vec2(10, 10));
+    witness->setRotation(90.0f);
+
+    // Its eyes report the body once; while it pauses it looks no more, and
+    // the carrier walks off with the body far out of its sight.
+    witness->watchedObject = body;
+    witness->update(Frame);
+    ASSERT_TRUE(witness->hasPendingReport());
+    carrier->setPosition(centreOf(1, 1));
+    ASSERT_EQ(body->getPosition(), carrier->getPosition());
+    const float waited = timeUntil(witness, 60.0f, [witness] { return !witness->hasPendingReport(); });
+    EXPECT_LE(waited, 5.0f + 2 * Frame) << "one pause, not one begun again at every frame";
+    ASSERT_EQ(police->getCrimeScenes().size(), 1u);
+    EXPECT_EQ(police->getCrimeScenes()[0]->suspect, carrier);
+
+    // Out of its sight the body is not reported again: the witness walks on.
+    float pending = 0.0f;
+    for (float t = 0.0f; t < 20.0f; t += Frame)
+    {
+        witness->update(Frame);
+        pending += witness->hasPendingReport() ? Frame : 0.0f;
+    }
+    EXPECT_EQ(pending, 0.0f);
+    EXPECT_EQ(police->getCrimeScenes().size(), 1u);
+
+    police->reset();
+    mobs->player = nullptr;
+    carrier->carriedBody = nullptr;
+    delete carrier;
+}
+
 TEST_F(GameNPCModesTest, BodiesAndNoisesInViewStartAnInvestigationAFlightOrALook)
 {
     GameNPC* body = makeNPCInWorld(40.0f, 30.0f, Vec2(11, 10));

@@ -379,6 +379,42 @@ TEST_F(NPCRolesTest, AHunterSearchesNearSightingsAndCrimesLoitersAndListens)
     }
 }
 
+TEST_F(NPCRolesTest, AHunterThatStopsForANoiseSetsOffAfreshFromWhereItStood)
+{
+    marker(MapMarkerKind::Interest, Vec2(15, 15));
+    NPCHunter* hunter = map->spawnHunter(centreOf(3, 3));
+    mobs->addGroundMob(hunter);
+
+    // Half-way along its way to a place to search, it hears something.
+    float t = 0.0f;
+    while (hunter->path.size() < 4 && t < 10.0f)
+    {
+        step(hunter, Frame);
+        t += Frame;
+    }
+    ASSERT_GE(hunter->path.size(), 4u) << "on its way after " << t << " s";
+    step(hunter, 1.0f);
+    ASSERT_FALSE(hunter->path.empty());
+    hunter->onHeardSound(1, hunter->getPosition() + Vec2(0.0f, 50.0f));
+    ASSERT_EQ(hunter->huntMode, NPCHunter::Loitering);
+    EXPECT_TRUE(hunter->path.empty()) << "the old way is dropped";
+
+    // Its search goes on after the pause: a way from here, asked for anew,
+    // and not the rest of the old one.
+    step(hunter, hunter->loiterTimer + Frame);
+    ASSERT_EQ(hunter->huntMode, NPCHunter::Hunting);
+    const Vec2 stoodAt = hunter->getPosition();
+    hunter->update(Frame);
+    EXPECT_TRUE(hunter->waitingForPath);
+    EXPECT_EQ(hunter->getPosition(), stoodAt);
+
+    // A request still waiting when the noise comes is withdrawn.
+    hunter->onHeardSound(1, hunter->getPosition() + Vec2(0.0f, 50.0f));
+    EXPECT_FALSE(hunter->waitingForPath);
+    Pather::getInstance()->update();
+    EXPECT_TRUE(hunter->path.empty()) << "no late answer sends it off while it stands";
+}
+
 TEST_F(NPCRolesTest, AHunterWithNowhereToSearchAsksOnceAFrame)
 {
     auto* record = new CitizenRecord(false);
