@@ -312,6 +312,36 @@ TEST_F(PromptsAndDescriptorsTest, TheMarkerNamesTheRoleInItsColour)
     EXPECT_EQ(marker->colour, Color3B(201, 222, 84));
 }
 
+TEST_F(PromptsAndDescriptorsTest, APersonWithoutARoleGetsNoLabelAndNoBox)
+{
+    UIObjectDescriptor* marker = UIObjectDescriptor::create("target", true);
+    layer->addChild(marker, 1201);
+    GameMob* target = makeMob(player.getPosition() + Vec2(20.0f, 0.0f));
+    PersonReading reading = person(14, "Kelsy Giess-Beare");
+    reading.contractTarget = true;
+    source->people[target] = reading;
+    marker->describe(target);
+    marker->update(0.02f);
+    ASSERT_NE(marker->label, nullptr);
+    EXPECT_EQ(marker->text, "Target: Kelsy Giess-Beare");
+
+    // The job ends (done or abandoned) while the person stands in view: an
+    // ordinary citizen again, no longer marked, and the marker is free.
+    source->people[target].contractTarget = false;
+    marker->describe(target);
+    marker->update(0.02f);
+    EXPECT_EQ(marker->label, nullptr) << "still labelled \"" << marker->text << "\"";
+    EXPECT_EQ(marker->target, nullptr);
+    EXPECT_EQ(marker->getChildrenCount(), 0u);
+
+    // A walker without a record has no name: no text, no box.
+    GameMob* stranger = makeMob(player.getPosition() + Vec2(-20.0f, 0.0f), MobBodyguard);
+    marker->describe(stranger);
+    marker->update(0.02f);
+    EXPECT_EQ(marker->target, nullptr);
+    EXPECT_EQ(marker->getChildrenCount(), 0u);
+}
+
 TEST_F(PromptsAndDescriptorsTest, TheMarkerFadesWithTheSightOfItsPerson)
 {
     UIObjectDescriptor* marker = UIObjectDescriptor::create("target", true);
