@@ -18,7 +18,10 @@ constexpr float kSecondsPerByte = 0.07f;
 constexpr float kPopupRevealStep = 0.05f;
 constexpr float kCaptionRevealStep = 0.1f;
 constexpr int kPopupBoxHeight = 256;
-constexpr int kPopupZ = 1200;
+// Above the shop and dealer window (1201, opaque) and its notices, so that a
+// scan verdict, a failed contract or a hint raised while the window is open
+// is read over it; below the menu, which takes the whole screen.
+constexpr int kPopupZ = 1202;
 constexpr int kCaptionTopZ = 2100;
 constexpr int kTutorialZ = 2500;
 constexpr int kTutorialCaptionZ = 2501;

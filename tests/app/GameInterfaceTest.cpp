@@ -1,6 +1,7 @@
 #include "actors/Player.h"
 #include "app/GameInterface.h"
 #include "app/GameServices.h"
+#include "ui/hud/GameHUD.h"
 #include "ui/hud/UIObjectDescriptor.h"
 #include "ui/hud/UIUnlockBar.h"
 #include "world/ObjectDef.h"
@@ -312,6 +313,25 @@ TEST(GameServicesTest, UnlockNoticesShowOneAfterTheOtherEveryFourSeconds)
     bar->release();
 }
 
+// The HUD's readings, in which one mob is a gang member.
+class GangMemberSource : public HudSource
+{
+public:
+    explicit GangMemberSource(const GameMob* member) : gangMember(member) {}
+
+    std::optional<PersonReading> person(const GameMob* mob) const override
+    {
+        if (mob != gangMember)
+            return std::nullopt;
+        PersonReading reading;
+        reading.fullName = "Bo Lint";
+        reading.gang = true;
+        return reading;
+    }
+
+    const GameMob* gangMember;
+};
+
 TEST(GameServicesTest, TheTargetMarkerKeepsAHeldTargetAndOtherwiseLooksAgain)
 {
     GameServices services;
@@ -319,6 +339,7 @@ TEST(GameServicesTest, TheTargetMarkerKeepsAHeldTargetAndOtherwiseLooksAgain)
     marker->retain();
     ObjectDef def;
     Player someone(&def, false);
+    GameHUD::getInstance()->setSource(std::make_unique<GangMemberSource>(&someone));
 
     // Out of the player's sight the marker fades; it is half faded here.
     marker->target = &someone;
@@ -333,4 +354,5 @@ TEST(GameServicesTest, TheTargetMarkerKeepsAHeldTargetAndOtherwiseLooksAgain)
     EXPECT_FALSE(marker->hold);
     EXPECT_EQ(marker->target, &someone) << "without a player the marker keeps its actor";
     marker->release();
+    GameHUD::getInstance()->setSource(nullptr);
 }

@@ -5,6 +5,8 @@
 #include "ui/hud/UIObjectDescriptor.h"
 #include "ui/UIText.h"
 #include "ui/menus/TutorialEngine.h"
+#include "ui/windows/ShopEngine.h"
+#include "ui/windows/UIInteractWindow.h"
 
 #include <string>
 
@@ -73,10 +75,38 @@ TEST_F(MessagePopupsTest, CentredAndCornerPlaces)
     EXPECT_EQ(driver->popupText->getAnchorPoint(), Vec2(0.5f, 1.0f));
     EXPECT_EQ(driver->popupText->getPosition(), Vec2(320.0f, 240.0f));
     EXPECT_EQ(driver->popupText->getParent(), layer);
-    EXPECT_EQ(driver->popupText->getLocalZOrder(), 1200);
+    EXPECT_EQ(driver->popupText->getLocalZOrder(), 1202);
     driver->showPopup("corner", false);
     EXPECT_EQ(driver->popupText->getAnchorPoint(), Vec2(0.0f, 1.0f));
     EXPECT_EQ(driver->popupText->getPosition(), Vec2(32.0f, 37.0f));
+}
+
+TEST_F(MessagePopupsTest, APopupIsReadOverAnOpenShopWindow)
+{
+    driver->state = GameState::Playing;
+    driver->player = &player;
+    ShopEngine* shop = ShopEngine::getInstance();
+    auto drawnOver = [](const Node* above, const Node* below) {
+        return above->getLocalZOrder() > below->getLocalZOrder() ||
+               (above->getLocalZOrder() == below->getLocalZOrder() &&
+                above->getOrderOfArrival() > below->getOrderOfArrival());
+    };
+
+    // Raised while the dealer's window is open...
+    shop->openContractDealer();
+    ASSERT_NE(driver->interactWindow, nullptr);
+    driver->queueMessage("`@Contract failed.\nTarget left the area.", true);
+    ASSERT_NE(driver->popupText, nullptr);
+    EXPECT_TRUE(drawnOver(driver->popupText, driver->interactWindow)) << "the dealer's window hides the pop-up";
+    shop->closeDone();
+    driver->clearMessages();
+
+    // ...or on screen already when the vending machine's window opens.
+    driver->queueMessage("`7Body picked up.", true);
+    shop->openVendingMachine(true, false, 0);
+    ASSERT_NE(driver->interactWindow, nullptr);
+    EXPECT_TRUE(drawnOver(driver->popupText, driver->interactWindow)) << "the shop's window hides the pop-up";
+    shop->closeDone();
 }
 
 TEST_F(MessagePopupsTest, TheEmptyTextGivesWayAtOnce)
@@ -118,7 +148,7 @@ TEST_F(MessagePopupsTest, ACaptionOnItsOwnStaysUntilReplaced)
 {
     driver->showCaption(false, false, "caption");
     EXPECT_EQ(driver->popupText->getPosition(), Vec2(320.0f, 96.0f));
-    EXPECT_EQ(driver->popupText->getLocalZOrder(), 1200);
+    EXPECT_EQ(driver->popupText->getLocalZOrder(), 1202);
     run(5.0f);
     EXPECT_EQ(shownText(), "caption");
     EXPECT_FALSE(driver->popupShowing);

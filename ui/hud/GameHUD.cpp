@@ -259,45 +259,43 @@ std::string GameHUD::moneyLine() const
 
 void GameHUD::refreshTracker(bool resetTracker, const std::optional<ContractReading>& contract, std::string& line)
 {
-    GameInterface* game = driver();
-    UIMainHUD* panel = game->mainHUD;
+    const bool onContract = readTracker(resetTracker, contract);
+    // The contract line follows the credits; without the credits there is no line to follow.
+    if (onContract && !line.empty())
+        line += "`@" + contract->targetName + "\n" + contract->summary + formatString(" `$%d`7c", contract->value);
+}
+
+void GameHUD::followTracker()
+{
+    if (driver()->player && driver()->mainHUD)
+        readTracker(true, hudSource->contract());
+}
+
+bool GameHUD::readTracker(bool show, const std::optional<ContractReading>& contract)
+{
+    GameObject* goal = nullptr;
+    bool onContract = false;
     GameObject* exit = WorldMap::getInstance()->exitObject;
-    if (game->papersBought && exit)
+    if (driver()->papersBought && exit)
+        goal = exit;
+    else if (contract)
     {
-        trackerDistanceShown = trackerDistance(exit);
-        trackerDirectionShown = trackerDirection(exit);
-        if (resetTracker)
-            panel->setTracker(false, trackerDistanceShown, trackerImage(trackerDirectionShown));
-        return;
-    }
-    if (!contract)
-    {
-        GameObject* contact = hudSource->nearestContact();
-        if (!contact)
-            return;
-        trackerDistanceShown = trackerDistance(contact);
-        trackerDirectionShown = trackerDirection(contact);
-        if (resetTracker && trackerDirectionShown >= 0)
-            panel->setTracker(false, trackerDistanceShown, trackerImage(trackerDirectionShown));
-        return;
-    }
-    if (contract->tracked)
-    {
-        trackerDistanceShown = trackerDistance(contract->target);
-        trackerDirectionShown = trackerDirection(contract->target);
-        if (resetTracker)
-            panel->setTracker(true, trackerDistanceShown, trackerImage(trackerDirectionShown));
+        onContract = true;
+        // An untracked contract shows its target's portrait instead of an arrow.
+        goal = contract->tracked ? contract->target : nullptr;
     }
     else
     {
-        trackerDistanceShown = -1;
-        trackerDirectionShown = -1;
-        if (resetTracker)
-            panel->setTracker(true, -1, "");
+        goal = hudSource->nearestContact();
+        // With no contact in the city the tracker is left as it is.
+        if (!goal)
+            return false;
     }
-    // The contract line follows the credits; without the credits there is no line to follow.
-    if (!line.empty())
-        line += "`@" + contract->targetName + "\n" + contract->summary + formatString(" `$%d`7c", contract->value);
+    trackerDistanceShown = trackerDistance(goal);
+    trackerDirectionShown = trackerDirection(goal);
+    if (show)
+        driver()->mainHUD->setTracker(onContract, trackerDistanceShown, trackerImage(trackerDirectionShown));
+    return onContract;
 }
 
 void GameHUD::refreshHUDTarget()

@@ -42,6 +42,9 @@ public:
     void refreshHUDTarget();
     // The per-frame overlay.
     void updateOverlay(float dt);
+    // Keeps the tracker on the player and its goal; the panel rebuilds only
+    // when the figure or the arrow changed.
+    void followTracker();
 
     // Compass index 1 (north) to 16 of the target seen from the player; -1
     // without a target or a player.
@@ -87,6 +90,10 @@ private:
     void refreshMinimapZone(const std::optional<ContractReading>& contract);
     std::string moneyLine() const;
     void refreshTracker(bool resetTracker, const std::optional<ContractReading>& contract, std::string& line);
+    // Measures the way to the tracker's goal (the exit once the papers are
+    // bought, the contract's target, or the nearest contact) and, with show,
+    // points the arrow; true when the goal is the contract's.
+    bool readTracker(bool show, const std::optional<ContractReading>& contract);
     void updateScanBar();
     void updateWarningFrame();
     void updatePromptText(int previousCode);

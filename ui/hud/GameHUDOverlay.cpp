@@ -140,6 +140,9 @@ void GameHUD::updateOverlay(float dt)
     updateScanBar();
     updateWarningFrame();
     updatePromptText(previous);
+    // Both ends of the tracker move every frame: a reading taken only at the
+    // timed refresh would lag for seconds and then leap.
+    followTracker();
 
     refreshCountdown -= dt;
     if (refreshCountdown < 0.0f)

@@ -23,7 +23,7 @@ const Vec2 kMoneyCorner(43, 109);
 const int kMoneyWidth = 512;
 const Vec2 kTrackerCorner(6, 76);
 const Vec2 kTrackerSlotCentre(22, 92);
-// A fresh tracker reading flashes bright, then dims to this over the time.
+// A fresh tracker arrow flashes bright, then dims to this over the time.
 const GLubyte kTrackerDimOpacity = 64;
 const float kTrackerDimSeconds = 3.0f;
 const Color3B kEmptyWeaponTint(128, 0, 0);
@@ -184,31 +184,42 @@ void UIMainHUD::setTracker(bool onContract, int distance, const std::string& ima
     if (image == trackerImage && distance == shownTrackerDistance)
         return;
     shownTrackerDistance = distance;
-    removeNode(trackerArrow);
     removeNode(distanceText);
-    trackerImage = image;
-    if (image.empty())
-        return;
-
-    trackerArrow = createSprite(image);
-    if (trackerArrow)
+    if (image != trackerImage)
     {
-        trackerArrow->setPosition(kTrackerCorner);
-        addChild(trackerArrow, 0);
+        trackerImage = image;
+        removeNode(trackerArrow);
+        if (!image.empty())
+            showTrackerArrow();
     }
-    const char* colour = onContract ? "@" : "9";
+    if (!image.empty())
+        showTrackerDistance(onContract, distance);
+}
+
+void UIMainHUD::showTrackerArrow()
+{
+    // Only a new bearing ticks and flashes: the figure changes with every
+    // metre walked, and a tick for each would rattle on all the way.
+    playTypingTick();
+    trackerArrow = createSprite(trackerImage);
+    if (!trackerArrow)
+        return;
+    trackerArrow->setPosition(kTrackerCorner);
+    addChild(trackerArrow, 0);
+    trackerArrow->runAction(FadeTo::create(kTrackerDimSeconds, kTrackerDimOpacity));
+}
+
+void UIMainHUD::showTrackerDistance(bool onContract, int distance)
+{
+    // Bright and never dimmed, so that the figure reads at a glance over the
+    // dark middle of the arrow: the contract's in red, the others in cyan.
+    const char* colour = onContract ? "@" : "!";
     const std::string reading =
         distance == -1 ? formatString("`%s~M", colour) : formatString("`%s%dM", colour, distance);
     distanceText = UIText::create(-1, -1, reading);
     distanceText->setAnchorPoint(Vec2(0.5f, 0.5f));
     distanceText->setPosition(kTrackerSlotCentre);
     addChild(distanceText, 1);
-    playTypingTick();
-
-    if (trackerArrow)
-        trackerArrow->runAction(FadeTo::create(kTrackerDimSeconds, kTrackerDimOpacity));
-    for (Sprite* glyph : distanceText->glyphs)
-        glyph->runAction(FadeTo::create(kTrackerDimSeconds, kTrackerDimOpacity));
 }
 
 void UIMainHUD::setTarget(int id)

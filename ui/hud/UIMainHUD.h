@@ -28,6 +28,8 @@ public:
     void clearWeapon();
     void setItemCount(int id, int count);
     void setMoneyLine(const std::string& text);
+    // The tracker arrow and its figure; nothing is made again while both are
+    // unchanged, and a new figure under the same arrow replaces only the digits.
     void setTracker(bool onContract, int distance, const std::string& image);
     // The target's portrait in the tracker slot; -1 clears it.
     void setTarget(int id);
@@ -61,5 +63,7 @@ protected:
 
 private:
     void showAmmunition();
+    void showTrackerArrow();
+    void showTrackerDistance(bool onContract, int distance);
     void removeItemSlot();
 };

@@ -75,14 +75,21 @@ const UIObjectDescriptor::Role* UIObjectDescriptor::roleOf(const GameMob* mob)
 
 void UIObjectDescriptor::describe(GameMob* mob)
 {
-    target = mob;
     const Role* role = roleOf(mob);
-    if (role)
-        setColour(role->colour);
     const std::optional<PersonReading> person = GameHUD::getInstance()->source().person(mob);
-    // Without a record the name is not known, and a label without it would
-    // only guess.
-    text = person ? formatString("%s: %s", role ? role->name : "", person->fullName.c_str()) : "";
+    // Nobody to name: a person whose role is over (the target of a finished
+    // or abandoned job) is an ordinary citizen again, and one without a
+    // record has no name to give. The marker lets go of them at once, so
+    // that it is free for the next notable person.
+    if (!role || !person)
+    {
+        target = nullptr;
+        cleanup();
+        return;
+    }
+    target = mob;
+    setColour(role->colour);
+    text = formatString("%s: %s", role->name, person->fullName.c_str());
     if (mob == builtFor && text == builtText)
         return;
     build();

@@ -32,6 +32,7 @@ public:
 
     // Names the mob with its role and makes the nodes again, but only when
     // the mob or its text changed: an unchanged label keeps typing itself out.
+    // A mob without a role or a record is let go: no label, no box.
     void describe(GameMob* mob);
     void build();
     // Fades the box and the line in or out and keeps them on the mob.

@@ -61,6 +61,24 @@ protected:
         return mob;
     }
 
+    // The marker, placed as the driver places it.
+    UIObjectDescriptor* makeMarker()
+    {
+        UIObjectDescriptor* marker = UIObjectDescriptor::create("target", true);
+        layer->addChild(marker, 1201);
+        return marker;
+    }
+
+    // The accepted contract's target, standing in view beside the player.
+    GameMob* makeContractTarget(int id, const std::string& name)
+    {
+        GameMob* target = makeMob(player.getPosition() + Vec2(20.0f, 0.0f));
+        PersonReading reading = person(id, name);
+        reading.contractTarget = true;
+        source->people[target] = reading;
+        return target;
+    }
+
     ObjectDef mobDef;
     std::vector<std::unique_ptr<GameMob>> mobs;
 };
@@ -271,12 +289,9 @@ TEST_F(PromptsAndDescriptorsTest, ScansAndPursuitsFrameTheScreen)
 
 TEST_F(PromptsAndDescriptorsTest, TheMarkerNamesTheRoleInItsColour)
 {
-    UIObjectDescriptor* marker = UIObjectDescriptor::create("target", true);
-    layer->addChild(marker, 1201);
-    GameMob* target = makeMob(player.getPosition() + Vec2(20.0f, 0.0f));
-    PersonReading reading = person(11, "Ada Quill");
-    reading.contractTarget = true;
-    source->people[target] = reading;
+    UIObjectDescriptor* marker = makeMarker();
+    GameMob* target = makeContractTarget(11, "Ada Quill");
+    PersonReading reading = source->people[target];
 
     marker->describe(target);
     ASSERT_NE(marker->label, nullptr);
@@ -312,10 +327,35 @@ TEST_F(PromptsAndDescriptorsTest, TheMarkerNamesTheRoleInItsColour)
     EXPECT_EQ(marker->colour, Color3B(201, 222, 84));
 }
 
+TEST_F(PromptsAndDescriptorsTest, APersonWithoutARoleGetsNoLabelAndNoBox)
+{
+    UIObjectDescriptor* marker = makeMarker();
+    GameMob* target = makeContractTarget(14, "Kelsy Giess-Beare");
+    marker->describe(target);
+    marker->update(0.02f);
+    ASSERT_NE(marker->label, nullptr);
+    EXPECT_EQ(marker->text, "Target: Kelsy Giess-Beare");
+
+    // The job ends (done or abandoned) while the person stands in view: an
+    // ordinary citizen again, no longer marked, and the marker is free.
+    source->people[target].contractTarget = false;
+    marker->describe(target);
+    marker->update(0.02f);
+    EXPECT_EQ(marker->label, nullptr) << "still labelled \"" << marker->text << "\"";
+    EXPECT_EQ(marker->target, nullptr);
+    EXPECT_EQ(marker->getChildrenCount(), 0u);
+
+    // A walker without a record has no name: no text, no box.
+    GameMob* stranger = makeMob(player.getPosition() + Vec2(-20.0f, 0.0f), MobBodyguard);
+    marker->describe(stranger);
+    marker->update(0.02f);
+    EXPECT_EQ(marker->target, nullptr);
+    EXPECT_EQ(marker->getChildrenCount(), 0u);
+}
+
 TEST_F(PromptsAndDescriptorsTest, TheMarkerFadesWithTheSightOfItsPerson)
 {
-    UIObjectDescriptor* marker = UIObjectDescriptor::create("target", true);
-    layer->addChild(marker, 1201);
+    UIObjectDescriptor* marker = makeMarker();
     GameMob* near = makeMob(player.getPosition() + Vec2(20.0f, 0.0f));
     source->people[near] = person(12, "Bo Lint");
     source->people[near].gang = true;

@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include "app/SpriteHelpers.h"
+#include "app/StringHelpers.h"
 #include "world/GameData.h"
 
 USING_NS_CC;
@@ -191,7 +193,7 @@ TEST_F(StatusPanelsTest, ARefreshRebuildsOnlyWhatChanged)
     Sprite* minimap = hud->minimapBackground;
     ASSERT_NE(arrow, nullptr);
     EXPECT_EQ(mainHud()->trackerImage, "UI_Tracker_E.png");
-    EXPECT_EQ(distance->text, "`9100M");
+    EXPECT_EQ(distance->text, "`!100M");
     const std::vector<Sprite*> glyphs = money->glyphs;
     const std::vector<Sprite*> ammoGlyphs = ammo->glyphs;
 
@@ -219,7 +221,7 @@ TEST_F(StatusPanelsTest, ARefreshRebuildsOnlyWhatChanged)
     EXPECT_EQ(mainHud()->trackerImage, "UI_Tracker_E.png");
     hud->refresh(true);
     EXPECT_EQ(mainHud()->trackerImage, "UI_Tracker_S.png");
-    EXPECT_EQ(mainHud()->distanceText->text, "`910M");
+    EXPECT_EQ(mainHud()->distanceText->text, "`!10M");
 }
 
 TEST_F(StatusPanelsTest, TheTrackerReadsBearingAndMetres)
@@ -253,6 +255,59 @@ TEST_F(StatusPanelsTest, TheTrackerReadsBearingAndMetres)
     hud->refresh(true);
     EXPECT_EQ(hud->trackerDirectionShown, -1);
     EXPECT_EQ(mainHud()->trackerArrow, nullptr);
+}
+
+TEST_F(StatusPanelsTest, TheTrackerFollowsThePlayerAndItsTargetEveryFrame)
+{
+    source->purse = 100;
+    GameObject target(nullptr, false, GameObject::PlainObject);
+    target.setPosition(player.getPosition() + Vec2(90.0f, 600.0f));
+    ContractReading contract;
+    contract.target = &target;
+    source->accepted = contract;
+
+    // Twenty seconds at the player's walking pace, up past the target, which
+    // strolls west: each frame the figure shown against the true distance.
+    const float dt = 1.0f / 60.0f;
+    int laggingFrames = 0;
+    int largestStep = 0;
+    int previous = -1;
+    std::string firstLag;
+    for (int frame = 0; frame < 1200; ++frame)
+    {
+        player.setPosition(player.getPosition() + Vec2(0.0f, 36.0f * dt));
+        target.setPosition(target.getPosition() + Vec2(-12.0f * dt, 0.0f));
+        hud->updateOverlay(dt);
+        const int truth = static_cast<int>(player.getPosition().distance(target.getPosition()) / 6.0f);
+        const std::string arrow = GameHUD::trackerImage(hud->trackerDirection(&target));
+        const std::string shown = mainHud()->distanceText ? mainHud()->distanceText->text : "<none>";
+        if (shown != formatString("`@%dM", truth) || mainHud()->trackerImage != arrow)
+        {
+            if (laggingFrames++ == 0)
+                firstLag = formatString("frame %d: %s %s for %dM %s", frame, shown.c_str(),
+                                        mainHud()->trackerImage.c_str(), truth, arrow.c_str());
+        }
+        int figure = -1;
+        std::sscanf(shown.c_str(), "`@%dM", &figure);
+        if (previous != -1)
+            largestStep = std::max(largestStep, std::abs(figure - previous));
+        previous = figure;
+    }
+    EXPECT_EQ(laggingFrames, 0) << "first: " << firstLag;
+    EXPECT_LE(largestStep, 1) << "the figure never leaps";
+
+    // The job ends: the tracker turns to the nearest contact.
+    GameObject contact(nullptr, false, GameObject::PlainObject);
+    contact.setPosition(player.getPosition() + Vec2(-300.0f, 0.0f));
+    source->contact = &contact;
+    source->accepted.reset();
+    hud->refresh(true);
+    EXPECT_EQ(mainHud()->distanceText->text, "`!50M");
+    EXPECT_EQ(mainHud()->trackerImage, "UI_Tracker_W.png");
+    // The arrow dims after its flash; the figure stays bright enough to read.
+    advance(3.1f);
+    EXPECT_EQ(mainHud()->trackerArrow->getOpacity(), 64);
+    EXPECT_EQ(mainHud()->distanceText->glyphs.front()->getDisplayedOpacity(), 255);
 }
 
 TEST_F(StatusPanelsTest, TheMinimapDotMovesByTheMapsScale)
@@ -290,7 +345,7 @@ TEST_F(StatusPanelsTest, SettersGivenTheSameValuesChangeNothing)
     mainHud()->setTracker(true, -1, "UI_Tracker_N.png");
     EXPECT_EQ(mainHud()->distanceText, ticker) << "no second typing tick, no new ticker";
     mainHud()->setTracker(false, 42, "UI_Tracker_N.png");
-    EXPECT_EQ(mainHud()->distanceText->text, "`942M");
+    EXPECT_EQ(mainHud()->distanceText->text, "`!42M");
     // A fresh reading dims over three seconds.
     advance(3.1f);
     EXPECT_EQ(mainHud()->trackerArrow->getOpacity(), 64);
