@@ -56,9 +56,11 @@ public:
     void setRoutes(std::unique_ptr<ControllerRoutes> newRoutes);
 
     std::array<unsigned char, kKeyCount> keyDown{};
-    // Whether each held key went down while an end-of-run screen was open:
-    // keys act on release, and the release of a key pressed during play
-    // (a walking key held as the player fell) must not type an initial.
+    // Whether each held key went down while the end-of-run screens were up:
+    // keys act on release, and the release of a key pressed during play (a
+    // walking key held as the player fell, SPACE fired as the shot came) must
+    // neither type an initial nor restart the run. Pad buttons act as they go
+    // down, so a press made during play is spent in play.
     std::array<unsigned char, kKeyCount> pressedInRunEnd{};
     std::array<unsigned char, kMouseButtons> mouseButtonDown{};
     cocos2d::Vec2 mousePosition;
@@ -86,6 +88,10 @@ private:
     static cocos2d::Vec2 designPosition(const cocos2d::EventMouse* event);
     bool playerAlive() const;
     bool tutorialShowing() const;
+    // The summary, initials entry or table is shown, or their restart prompt.
+    bool runEndScreensUp() const;
+    // The key's release may act on the end-of-run screens.
+    bool pressedOnRunEndScreen(int key) const;
 
     // The steps of handleKeyReleased, each true when it took the key.
     bool routeScreenKey(int key);

@@ -22,6 +22,9 @@ bool isRunEndWindow(int windowMode)
     return windowMode == 4 || windowMode == 5;
 }
 
+// The end-of-run step at which the screens are done and SPACE restarts.
+constexpr int kScreensDoneStep = 5;
+
 // The vending machine (1) and the contract dealer (2).
 bool isShopWindow(int windowMode)
 {
@@ -65,7 +68,7 @@ bool closesPopup(int key)
 void ControllerInterface::handleKeyPressed(int key)
 {
     if (key >= 0 && key < kKeyCount)
-        pressedInRunEnd[key] = isRunEndWindow(owner->windowMode);
+        pressedInRunEnd[key] = runEndScreensUp();
     if (routes->uiHasFocus())
         return;
     if (owner->windowMode == 1 || owner->state == GameState::Paused)
@@ -175,6 +178,20 @@ void ControllerInterface::routePausedKey(int key)
         routes->menuCloseKey(key);
 }
 
+bool ControllerInterface::runEndScreensUp() const
+{
+    if (isRunEndWindow(owner->windowMode))
+        return true;
+    // Once done, the screens leave the dead player at the restart prompt,
+    // which stays through a visit to the menu.
+    return owner->player && owner->player->health <= 0 && owner->runEndStep == kScreensDoneStep;
+}
+
+bool ControllerInterface::pressedOnRunEndScreen(int key) const
+{
+    return key >= 0 && key < kKeyCount && pressedInRunEnd[key];
+}
+
 void ControllerInterface::openMenu()
 {
     owner->setState(GameState::Menu);
@@ -189,7 +206,7 @@ void ControllerInterface::routeGameKey(int key)
         openMenu();
         return;
     }
-    if (isRunEndWindow(windowMode) && key >= 0 && key < kKeyCount && pressedInRunEnd[key])
+    if (isRunEndWindow(windowMode) && pressedOnRunEndScreen(key))
         routes->highScoreKey(key);
 
     Player* player = owner->player;
@@ -205,7 +222,7 @@ void ControllerInterface::routeGameKey(int key)
             updateMovement();
         return;
     }
-    if (player && owner->runEndStep == 5 && key == Key::Space)
+    if (player && owner->runEndStep == kScreensDoneStep && key == Key::Space && pressedOnRunEndScreen(key))
     {
         owner->restart();
         return;

@@ -215,6 +215,8 @@ void GameInterface::setState(int newState)
         services->hideRain();
         services->playIntro();
     }
+    if (newState == GameState::Playing)
+        faceCursor();
 }
 
 void GameInterface::update(float dt)

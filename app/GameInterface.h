@@ -94,6 +94,9 @@ public:
     // old; removeOverlayNode takes it away.
     void setPromptNode(UIText* node);
     void removeOverlayNode();
+    // Turns the player to the cursor when play goes on after a window, the
+    // menu or a tutorial (the mouse may have moved meanwhile).
+    void faceCursor();
     cocos2d::Vec2 onMouseMove(cocos2d::Vec2 position);
     void onMouseAction(int button, cocos2d::Vec2 position);
     void onMouseClick(int button, cocos2d::Vec2 position);
@@ -214,6 +217,11 @@ private:
     GameInterface();
 
     void showWeaponChange(bool resetTracker);
+    // Playing, no window open and the player alive: the mouse aims.
+    bool aimsFreely() const;
+    // Puts the cursor (and the weapon's warm-up picture) at the point, kept
+    // inside the view; returns the point as kept.
+    cocos2d::Vec2 placeCursor(cocos2d::Vec2 position);
     bool simulationRuns() const;
     void runSimulation(float dt);
     void advanceDealerHint(float dt);

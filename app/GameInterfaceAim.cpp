@@ -136,7 +136,12 @@ float GameInterface::aimFalloff() const
     return weapon->rangePenalty(fastDistance(player->getScreenPosition(), cursor));
 }
 
-Vec2 GameInterface::onMouseMove(Vec2 position)
+bool GameInterface::aimsFreely() const
+{
+    return state == GameState::Playing && !interactWindow && alive(player);
+}
+
+Vec2 GameInterface::placeCursor(Vec2 position)
 {
     position.x = std::clamp(position.x, 0.0f, visibleSize.width);
     position.y = std::clamp(position.y, 0.0f, visibleSize.height);
@@ -148,7 +153,21 @@ Vec2 GameInterface::onMouseMove(Vec2 position)
     // The weapon's warm-up animation stays on the cursor.
     if (Sprite* charge = GameHUD::getInstance()->chargeAnimation)
         charge->setPosition(position);
-    if (state == GameState::Playing && !interactWindow && alive(player))
+    return position;
+}
+
+// The mouse goes on moving while a window, the menu or a tutorial holds play
+// still; when play goes on the player faces the cursor again.
+void GameInterface::faceCursor()
+{
+    if (aimsFreely())
+        updateCursorState();
+}
+
+Vec2 GameInterface::onMouseMove(Vec2 position)
+{
+    position = placeCursor(position);
+    if (aimsFreely())
     {
         // Holding the aim still lets a growing range grow; moving starts it over.
         const WeaponDef* weapon = player->weapon();
@@ -166,8 +185,12 @@ Vec2 GameInterface::onMouseMove(Vec2 position)
 // first.
 void GameInterface::onMouseAction(int button, Vec2 position)
 {
-    if (state != GameState::Playing || interactWindow || !alive(player))
+    if (!aimsFreely())
         return;
+    // The shot goes where the click is: the player turns there first (the
+    // aim's growth is kept, the mouse did not move).
+    position = placeCursor(position);
+    updateCursorState();
     const WeaponDef* weapon = player->weapon();
     if (button == kLeftButton && weapon)
     {

@@ -35,6 +35,27 @@ bool sideCounts(const MapTile* tile, int side, int level)
         return true;
     return tile->overlay && tile->overlay->height == level && tile->overlay->sideBlocked(side);
 }
+
+// A rectangle (a bullet in flight) stops at a cell off the map and at any
+// raised cell but one: a room or doorway of an enterable building, whose
+// floor lies under the raised roof as an overlay at street height with no
+// wall on any side. People walk across it, and shots cross it the same way;
+// the building's walls still stop them.
+bool stopsRectangle(const MapTile* tile)
+{
+    if (!tile)
+        return true;
+    if (tile->level <= 0)
+        return false;
+    if (!tile->overlay || tile->overlay->height != 0)
+        return true;
+    for (int side = SideNorth; side <= SideEast; ++side)
+    {
+        if (sideCounts(tile, side, 0))
+            return true;
+    }
+    return false;
+}
 }
 
 cocos2d::Vec2 WorldMap::gridToPixel(float gx, float gy)
@@ -182,8 +203,7 @@ int* WorldMap::collideWithTiles(GameObject* object, bool anyOtherLevel)
     {
         for (const cocos2d::Vec2& corner : object->getCorners())
         {
-            const MapTile* tile = tileAtPixel(static_cast<int>(corner.x), static_cast<int>(corner.y));
-            if (!tile || tile->level > 0)
+            if (stopsRectangle(tileAtPixel(static_cast<int>(corner.x), static_cast<int>(corner.y))))
             {
                 std::fill(blockedDirections, blockedDirections + 4, 1);
                 break;

@@ -3,10 +3,14 @@
 // the weapon, EMP and hitman commands.
 #include "PlayerFixture.h"
 #include "actors/Inventory.h"
+#include "app/Geometry.h"
+#include "ui/menus/MenuEngine.h"
+#include "ui/windows/ShopEngine.h"
 #include "world/MapMarker.h"
 #include "world/WeaponDef.h"
 
 #include <algorithm>
+#include <cmath>
 
 using cocos2d::Vec2;
 
@@ -41,6 +45,9 @@ protected:
         const auto& placed = map->passableObjects;
         return std::find(placed.begin(), placed.end(), object) != placed.end();
     }
+
+    // How far two headings lie apart, in degrees.
+    static float turnBetween(float a, float b) { return std::fabs(std::remainder(a - b, 360.0f)); }
 
     const Vec2 PlayerSpot{100.0f, 180.0f};
 };
@@ -197,4 +204,72 @@ TEST_F(PlayerAimTest, AnEmpSpendsOneChargeAndAHitmanNeedsASpawnMarker)
     ASSERT_NE(mobs->lastHunter, nullptr);
     EXPECT_NE(std::find(mobs->groundMobs.begin(), mobs->groundMobs.end(), mobs->lastHunter), mobs->groundMobs.end());
     mobs->makers.hunter = nullptr;
+}
+
+TEST_F(PlayerAimTest, AClickFiresAtTheCursorAfterAWindowThatHeldPlayStill)
+{
+    // The player stands in a room of an enterable building: the raised roof
+    // with the room's floor under it at street height.
+    TileDef* roof = makeTileDef(1);
+    TileDef* roomFloor = makeTileDef(0);
+    for (int x = 6; x <= 14; ++x)
+    {
+        for (int y = 6; y <= 14; ++y)
+        {
+            setFloor(x, y, roof);
+            tile(x, y)->overlay = roomFloor;
+        }
+    }
+    WeaponTraits spec;
+    spec.ammoless = true;
+    aimWith(spec);
+    constexpr float Frame = 1.0f / 60.0f;
+
+    // The windows that hold play still while the mouse goes on moving: a
+    // tutorial picture, the pause menu and the vending machine.
+    const std::function<void()> windows[][2] = {
+        {[&] { driver->showTutorialPopup("Tutorial_01.png"); }, [&] { driver->closePopups(); }},
+        {[&] {
+             driver->setState(GameState::Menu);
+             driver->openMainMenu(nullptr);
+         },
+         [&] { MenuEngine::getInstance()->dismiss(); }},
+        {[&] { ShopEngine::getInstance()->openVendingMachine(true, false, -1); },
+         [&] {
+             ShopEngine::getInstance()->closeWindow();
+             for (int frame = 0; frame < 60 && driver->interactWindow; ++frame)
+                 director->stepFrame(Frame);
+         }},
+    };
+    for (int i = 0; i < 8; ++i)
+    {
+        const float bearing = 45.0f * static_cast<float>(i);
+        const Vec2 cursor = PlayerSpot + vectorFromAngle(bearing, 60.0f);
+        driver->onMouseMove(PlayerSpot + vectorFromAngle(bearing + 180.0f, 60.0f));
+        const auto& [open, close] = windows[i % 3];
+        open();
+        driver->onMouseMove(cursor);
+        close();
+        ASSERT_EQ(driver->state, GameState::Playing) << "window " << i % 3;
+        ASSERT_EQ(driver->interactWindow, nullptr) << "window " << i % 3;
+        EXPECT_LT(turnBetween(player->heading, bearing), 0.01f) << "the player faces the cursor again at " << bearing;
+
+        driver->onMouseAction(0, cursor);
+        driver->onMouseClick(0, cursor);
+        ASSERT_EQ(bullets().size(), 1u) << bearing;
+        GameObject* bolt = bullets().front();
+        EXPECT_LT(turnBetween(bolt->heading, bearing), 0.01f) << "the bolt leaves towards the cursor at " << bearing;
+        const Vec2 muzzle = bolt->getPosition();
+        map->update(Frame, true);
+        ASSERT_EQ(bullets().size(), 1u) << "the bolt flies on across the room at " << bearing;
+        EXPECT_LT(turnBetween(angleBetween(muzzle, bolt->getPosition()), bearing), 0.01f) << bearing;
+        map->destroyProjectile(bolt);
+        map->update(0.0f, true);
+    }
+
+    // A click where no mouse movement was seen turns the player to it first.
+    const Vec2 click = PlayerSpot + vectorFromAngle(135.0f, 60.0f);
+    driver->onMouseAction(0, click);
+    ASSERT_EQ(bullets().size(), 1u);
+    EXPECT_LT(turnBetween(bullets().front()->heading, 135.0f), 0.01f) << "the bolt leaves towards the click";
 }

@@ -165,6 +165,44 @@ TEST_F(EndOfRunTest, DeathWithANewHighScoreTakesInitialsAndRestarts)
     EXPECT_TRUE(driver->restarting);
 }
 
+TEST_F(EndOfRunTest, OnlyPressesMadeWhileTheScreensAreUpActOnThem)
+{
+    // SPACE goes down as the fatal shot comes and is let go on the summary.
+    view->injectKeyPress(KC::KEY_SPACE);
+    endRun();
+    ASSERT_EQ(driver->runEndStep, 5);
+    view->injectKeyRelease(KC::KEY_SPACE);
+    EXPECT_FALSE(driver->restarting) << "a key pressed before the summary does not restart";
+    tap(KC::KEY_SPACE);
+    EXPECT_TRUE(driver->restarting) << "one pressed on the summary does";
+
+    // The pad acts as a button goes down: the confirm button, pressed as the
+    // player falls in a Score Attack run and held on to the table, does
+    // nothing there until it is pressed again.
+    scores->closeScreens();
+    driver->restarting = false;
+    driver->windowMode = 0;
+    driver->runEndStep = 0;
+    driver->runSummaryShown = false;
+    driver->mode = 2;
+    for (int i = 0; i < 10; ++i)
+        scores->insertScore(0, 0, 1000);
+    GamePadState pad;
+    pad.buttonCount = 12;
+    pad.buttons[11] = 1;
+    controller->readPad(pad);
+    endRun();
+    tap(KC::KEY_X);
+    ASSERT_EQ(driver->windowMode, 5);
+    controller->readPad(pad);
+    pad.buttons[11] = 0;
+    controller->readPad(pad);
+    EXPECT_FALSE(driver->restarting) << "a button pressed before the screens does not restart";
+    pad.buttons[11] = 1;
+    controller->readPad(pad);
+    EXPECT_TRUE(driver->restarting) << "one pressed on the table does";
+}
+
 TEST_F(EndOfRunTest, LeavingTheZoneWithoutARecordShowsTheScoreBelowTheTable)
 {
     driver->mode = 2;

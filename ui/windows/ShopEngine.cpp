@@ -237,4 +237,5 @@ void ShopEngine::closeDone()
     boughtSomething = false;
     acceptingInput = true;
     setCursorVisible(true);
+    game->faceCursor();
 }

@@ -200,7 +200,9 @@ TEST_F(ShopDealerTest, EveryPageStandsCentredOnTheScreen)
 
 TEST_F(ShopDealerTest, DeathAndLeavingTheZoneTakeTheWindowDown)
 {
+    // Held as the driver holds its cursor: play going on may put up another look.
     game->cursorSprite = Sprite::create();
+    game->cursorSprite->retain();
     layer->addChild(game->cursorSprite);
     for (int ending = 0; ending < 2; ++ending)
     {
@@ -237,5 +239,8 @@ TEST_F(ShopDealerTest, DeathAndLeavingTheZoneTakeTheWindowDown)
     game->runSummaryShown = false;
     game->zoneCompleted = false;
     game->runOver = false;
+    game->cursorSprite->removeFromParent();
+    game->cursorSprite->release();
     game->cursorSprite = nullptr;
+    game->cursorFile.clear();
 }

@@ -198,7 +198,9 @@ TEST_F(ShopVendingTest, ClosingWindowTakesNoInputAndLeavesTheScene)
 {
     Achievements::getInstance()->unlock(2007, false, true);
     openTools();
+    // Held as the driver holds its cursor: play going on may put up another look.
     game->cursorSprite = Sprite::create();
+    game->cursorSprite->retain();
     layer->addChild(game->cursorSprite);
     shop->openVendingMachine(false, true, 2);
     EXPECT_FALSE(game->cursorSprite->isVisible());
@@ -233,5 +235,8 @@ TEST_F(ShopVendingTest, ClosingWindowTakesNoInputAndLeavesTheScene)
     EXPECT_EQ(shop->moneyText, nullptr);
     EXPECT_TRUE(shop->acceptingInput);
     EXPECT_TRUE(game->cursorSprite->isVisible());
+    game->cursorSprite->removeFromParent();
+    game->cursorSprite->release();
     game->cursorSprite = nullptr;
+    game->cursorFile.clear();
 }
