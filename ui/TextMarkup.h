@@ -6,12 +6,15 @@
 // they can be checked without a scene. A backquote and the character after it
 // form a code pair that picks a palette colour and takes no column; a
 // backquote that ends the text is dropped. Every other character is one
-// column of the monospaced font, 6 pixels wide, lines 8 pixels apart.
+// column of the monospaced font, 6 pixels wide; a glyph is 8 pixels high (the
+// tails of g, j, p, q and y take the row under the baseline) and lines are 9
+// pixels apart, so that a tail never touches the line below.
 class TextMarkup
 {
 public:
     static constexpr int kGlyphAdvance = 6;
-    static constexpr int kLineHeight = 8;
+    static constexpr int kGlyphHeight = 8;
+    static constexpr int kLineHeight = 9;
     static constexpr int kDefaultPaletteIndex = 7;
 
     // One drawn character of a wrapped text: its line, its column and the

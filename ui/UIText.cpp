@@ -20,7 +20,6 @@ const int kRevealFinishedTag = 0x7e17;
 const float kBlinkHold = 0.4f;
 const float kBlinkFade = 0.01f;
 const float kRevealFade = 0.01f;
-const int kGlyphHeight = 7;
 } // namespace
 
 const Texture2D::TexParams UIText::kGlyphTexParams = {GL_NEAREST, GL_NEAREST, GL_CLAMP_TO_EDGE,
@@ -96,7 +95,7 @@ void UIText::buildGlyphs(int mode, float interval, float startDelay)
     removeGlyphs();
     wrap();
     float delay = startDelay;
-    const float top = getContentSize().height - kGlyphHeight;
+    const float top = getContentSize().height - TextMarkup::kGlyphHeight;
     for (const TextMarkup::PlacedGlyph& placed : TextMarkup::placeGlyphs(lines)) {
         const float x = static_cast<float>(placed.column * TextMarkup::kGlyphAdvance);
         const float y = top - static_cast<float>(placed.line * TextMarkup::kLineHeight);

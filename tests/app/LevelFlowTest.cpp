@@ -56,7 +56,7 @@ protected:
 
 TEST_F(LevelFlowTest, LoadsEachZoneOfTheAssets)
 {
-    const std::array<int, 3> trains = {66, 30, -1};
+    const std::array<int, 3> trains = {80, 44, -1};
     const std::array<int, 3> bases = {150, 175, 200};
     int previousCityLoop = SoundEngine::getInstance()->play(nullptr, true, "city_loop.wav", 1.0f);
     for (int zone = 0; zone < 3; ++zone)

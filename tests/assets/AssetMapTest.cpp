@@ -255,8 +255,11 @@ std::vector<int> walkSteps(const MapFileData& data, int fromX, int fromY)
 
 TEST(AssetMaps, RunsStartInsideAWalledCityAShortWalkFromAContact)
 {
-    // A 1920 x 1080 window shows 960 x 540 map pixels round the player.
-    const int halfWide = 480, halfHigh = 270, cell = 32, shortWalk = 25;
+    // The largest window the options offer is 3840 x 2160; the game draws two
+    // window pixels to a map pixel, so 1920 x 1080 map pixels show round the player.
+    const int windowWide = 3840, windowHigh = 2160, windowPixelsPerMapPixel = 2;
+    const int halfWide = windowWide / windowPixelsPerMapPixel / 2, halfHigh = windowHigh / windowPixelsPerMapPixel / 2;
+    const int cell = 32, shortWalk = 25;
     for (int zone = 0; zone < 3; ++zone)
     {
         MapFileData data;
@@ -291,5 +294,62 @@ TEST(AssetMaps, RunsStartInsideAWalledCityAShortWalkFromAContact)
                 << " the first contact is " << walk << " steps away";
         }
         EXPECT_GT(spawns, 0) << kLevels[zone];
+    }
+}
+
+TEST(AssetMaps, NothingStandsNearAStartOrNarrowsAWayToLessThanTwoCells)
+{
+    std::map<int, Record> defs = objectsById();
+    for (int zone = 0; zone < 3; ++zone)
+    {
+        MapFileData data;
+        ASSERT_TRUE(loadMap(zone, data));
+        const int w = data.width, h = data.height;
+        auto cellOf = [](float v) { return static_cast<int>(v) / 32; };
+        // Open ground outside the buildings, less the cells where something solid stands.
+        std::vector<bool> solid(data.cells.size(), false);
+        std::vector<std::pair<int, int>> solids;
+        for (const MapObjectRecord& o : data.objects)
+            if (defs[o.defId].has("nonpassable") && o.heightLevel == 0 && o.buildingId == -1)
+            {
+                solid[cellOf(o.y) * w + cellOf(o.x)] = true;
+                solids.push_back({cellOf(o.x), cellOf(o.y)});
+            }
+        auto free = [&](int x, int y) {
+            return x >= 0 && y >= 0 && x < w && y < h && !data.cell(x, y).blocked && data.cell(x, y).buildingId == -1 &&
+                   !solid[y * w + x];
+        };
+        auto inFreeSquare = [&](int x, int y) {
+            for (int sy = y - 1; sy <= y; ++sy)
+                for (int sx = x - 1; sx <= x; ++sx)
+                    if (free(sx, sy) && free(sx + 1, sy) && free(sx, sy + 1) && free(sx + 1, sy + 1))
+                        return true;
+            return false;
+        };
+        // Beside anything solid, every free cell lies in a free 2 x 2 square:
+        // the way past it is two cells wide, and no lane or pocket is narrower.
+        for (const auto& [x, y] : solids)
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if ((dx || dy) && free(x + dx, y + dy))
+                    {
+                        EXPECT_TRUE(inFreeSquare(x + dx, y + dy))
+                            << kLevels[zone] << ": the object at " << x << "," << y << " leaves the way through "
+                            << x + dx << "," << y + dy << " less than two cells wide";
+                    }
+        // Nothing stands within two cells of where a run starts; litter may lie there.
+        for (const MapMarkerRecord& m : data.markers)
+        {
+            if (m.kind != 1)
+                continue;
+            for (const MapObjectRecord& o : data.objects)
+            {
+                if (defs[o.defId].has("decal"))
+                    continue;
+                EXPECT_FALSE(std::abs(cellOf(o.x) - cellOf(m.x)) <= 2 && std::abs(cellOf(o.y) - cellOf(m.y)) <= 2)
+                    << kLevels[zone] << ": object " << o.defId << " at " << cellOf(o.x) << "," << cellOf(o.y)
+                    << " stands by the start at " << cellOf(m.x) << "," << cellOf(m.y);
+            }
+        }
     }
 }

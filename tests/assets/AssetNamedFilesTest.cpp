@@ -40,8 +40,8 @@ TEST(AssetNamedFiles, FontHasEveryGlyphFrame)
         std::string key = "<key>CHAR_" + f + ".png</key>";
         size_t at = plist.find(key);
         ASSERT_NE(at, std::string::npos) << key;
-        // Every glyph is 5 x 7 so that 6-pixel columns and 8-pixel lines line up.
-        EXPECT_NE(plist.find("<key>sourceSize</key><string>{5,7}</string>", at), std::string::npos) << key;
+        // Every glyph is 5 x 8 so that 6-pixel columns and 9-pixel lines line up.
+        EXPECT_NE(plist.find("<key>sourceSize</key><string>{5,8}</string>", at), std::string::npos) << key;
     }
 }
 

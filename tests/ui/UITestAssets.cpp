@@ -13,8 +13,8 @@ USING_NS_CC;
 
 namespace
 {
-const int kCell = 6;      // atlas cell: 5 x 7 glyph plus a blank column and row
-const int kCellHigh = 8;
+const int kCell = 6;      // atlas cell: 5 x 8 glyph plus a blank column and row
+const int kCellHigh = 9;
 const int kColumns = 16;
 
 struct Canvas
@@ -40,14 +40,14 @@ struct Canvas
     }
 };
 
-// A 5 x 7 white pattern that differs from glyph to glyph: an outline with
+// A 5 x 8 white pattern that differs from glyph to glyph: an outline with
 // the code's bits inside.
 void drawGlyph(Canvas& canvas, int cellX, int cellY, int index)
 {
-    for (int y = 0; y < 7; ++y) {
+    for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 5; ++x) {
-            const bool edge = y == 0 || y == 6 || x == 0;
-            const bool bit = x > 0 && x < 4 && y > 0 && y < 6 && ((index >> ((x - 1) * 5 + (y - 1)) % 7) & 1);
+            const bool edge = y == 0 || y == 7 || x == 0;
+            const bool bit = x > 0 && x < 4 && y > 0 && y < 7 && ((index >> ((x - 1) * 6 + (y - 1)) % 7) & 1);
             if (edge || bit)
                 canvas.set(cellX + x, cellY + y, 255, 255, 255);
         }
@@ -68,11 +68,11 @@ void writeFont(const std::string& folder)
         const int y = (index / kColumns) * kCellHigh;
         drawGlyph(canvas, x, y, index + 1);
         frames << "<key>" << name << "</key><dict>"
-               << "<key>frame</key><string>{{" << x << "," << y << "},{5,7}}</string>"
+               << "<key>frame</key><string>{{" << x << "," << y << "},{5,8}}</string>"
                << "<key>offset</key><string>{0,0}</string>"
                << "<key>rotated</key><false/>"
-               << "<key>sourceColorRect</key><string>{{0,0},{5,7}}</string>"
-               << "<key>sourceSize</key><string>{5,7}</string></dict>\n";
+               << "<key>sourceColorRect</key><string>{{0,0},{5,8}}</string>"
+               << "<key>sourceSize</key><string>{5,8}</string></dict>\n";
         ++index;
     }
     canvas.save(folder + "/testfont.png");

@@ -3,7 +3,7 @@
 
 // The interface's art for tests, set up once per test program. The game's own
 // font atlas "dosfont.plist" is used when the assets folder has it; otherwise
-// a stand-in with every frame of the glyph table (5 x 7 cells) is written.
+// a stand-in with every frame of the glyph table (5 x 8 cells) is written.
 // Also written: "white.png" (8 x 8 white) and "test_window.png", a 300 x 300
 // frame texture with a 4-pixel border and a 12-pixel bottom row. The
 // temporary folder goes first on the engine's search paths, the assets

@@ -50,8 +50,8 @@ TEST_F(UITextTest, BuildsOneColouredSpritePerVisibleCharacter)
     UIText* t = make(-1, -1, "`9cops`7:\n");
     EXPECT_EQ(t->boxWidth, 29);
     EXPECT_EQ(t->lineCount, 1);
-    EXPECT_EQ(t->boxHeight, 7);
-    EXPECT_EQ(t->getContentSize(), Size(29, 7));
+    EXPECT_EQ(t->boxHeight, 8);
+    EXPECT_EQ(t->getContentSize(), Size(29, 8));
     ASSERT_EQ(t->glyphs.size(), 5u);
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(sameColour(t->glyphs[i]->getColor(), Color3B(86, 84, 252)));
@@ -69,10 +69,10 @@ TEST_F(UITextTest, LinesStackFromTheTopAndSpacesMakeNoSprite)
 {
     UIText* t = make(64, -1, "Not Spawned\n`bx");
     EXPECT_EQ(t->lineCount, 3);
-    EXPECT_EQ(t->boxHeight, 23);
+    EXPECT_EQ(t->boxHeight, 26);
     ASSERT_EQ(t->glyphs.size(), 11u);
-    EXPECT_EQ(t->glyphs[0]->getPosition(), Vec2(0, 16));
-    EXPECT_EQ(t->glyphs[3]->getPosition(), Vec2(0, 8));
+    EXPECT_EQ(t->glyphs[0]->getPosition(), Vec2(0, 18));
+    EXPECT_EQ(t->glyphs[3]->getPosition(), Vec2(0, 9));
     EXPECT_EQ(t->glyphs[10]->getPosition(), Vec2(0, 0));
     EXPECT_TRUE(sameColour(t->glyphs[10]->getColor(), ColourPalette::colour(0)));
 }
@@ -87,10 +87,10 @@ TEST_F(UITextTest, EmptyTextHasNoGlyphsAndAutomaticSizes)
     t->setText(true, false, "Select Character [`$a`7/`$d`7]");
     EXPECT_EQ(t->boxWidth, 131);
     EXPECT_EQ(t->lineCount, 1);
-    EXPECT_EQ(t->boxHeight, 7);
+    EXPECT_EQ(t->boxHeight, 8);
     // The height fit is one-time.
     t->setText(true, false, "one\ntwo");
-    EXPECT_EQ(t->boxHeight, 7);
+    EXPECT_EQ(t->boxHeight, 8);
 }
 
 TEST_F(UITextTest, SetTextKeepsOldSpritesUntilBuilt)

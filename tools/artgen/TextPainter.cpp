@@ -29,11 +29,11 @@ const GlyphBitmap* glyph(char c)
     return nullptr;
 }
 
-// One 5 x 7 glyph, its top-left corner at (x, y), each dot a scale x scale square.
+// One glyph, its top-left corner at (x, y), each dot a scale x scale square.
 void drawGlyph(Image& img, int x, int y, const GlyphBitmap& g, Rgba colour, int scale)
 {
-    for (int gy = 0; gy < 7; ++gy)
-        for (int gx = 0; gx < 5; ++gx)
+    for (int gy = 0; gy < kGlyphRows; ++gy)
+        for (int gx = 0; gx < kGlyphColumns; ++gx)
             if (g.rows[gy][gx] == '#')
                 img.blendRect(x + gx * scale, y + gy * scale, scale, scale, colour);
 }

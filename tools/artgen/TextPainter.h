@@ -2,8 +2,8 @@
 #include "Image.h"
 #include <string>
 
-// Draws text into pictures with the interface font's 5 x 7 glyphs, so that
-// titles and captions match the game's own lettering.
+// Draws text into pictures with the interface font's glyphs, so that titles
+// and captions match the game's own lettering.
 namespace TextPainter
 {
 // Pixel width of a line at the given scale (6 pixels a glyph).

@@ -3,6 +3,7 @@
 #include "Look.h"
 #include "OutputFolder.h"
 #include "PngWriter.h"
+#include "RoofArt.h"
 #include "Rng.h"
 #include <cstdio>
 #include <functional>
@@ -10,21 +11,28 @@
 
 namespace
 {
-// Texture layout of a modular building: roof in the top-left 32 x 32, the
-// facade as a 32-pixel strip on the right, street level at the bottom.
+// Texture layout of a modular building: down the left column the roof
+// shapes, one 32 x 32 slot each; the facade as a 32-pixel strip on the right,
+// street level at the bottom.
 const int kTexW = 64, kTexH = 160;
 
 struct BuildingModel
 {
-    std::string file;
+    std::string name;
     int height; // pixels; the tile's height level is height / 16
 };
 
 const std::vector<BuildingModel>& buildingModels()
 {
-    static const std::vector<BuildingModel> models = {
-        {"Building_Low.obj", 48}, {"Building_Mid.obj", 96}, {"Building_Tall.obj", 144}};
+    static const std::vector<BuildingModel> models = {{"Building_Low", 48}, {"Building_Mid", 96}, {"Building_Tall", 144}};
     return models;
+}
+
+// The model of a block with the given roof shape (0 plain, 1 edge, 2 corner).
+std::string modelFile(const BuildingModel& m, int shape)
+{
+    const char* suffix[RoofArt::kBlockShapes] = {"", "_Edge", "_Corner"};
+    return m.name + suffix[shape] + ".obj";
 }
 
 Rgba jitter(Rng& rng, Rgba c, int amount)
@@ -174,11 +182,7 @@ const std::vector<GroundTile>& groundTiles()
              i.line(31, 0, 31, 31, rgba(60, 60, 64));
              return i;
          }},
-        {"Tile_Roof.png", [] {
-             Image i = noiseTile(14, rgba(46, 44, 54), 4);
-             wet(i, 15, 5);
-             return i;
-         }},
+        {"Tile_Roof.png", [] { return RoofArt::interiorRoof(0, false); }},
         {"Tile_Floor.png", [] { return interiorFloor(0); }},
         {"Tile_FloorTiles.png", [] { return interiorFloor(1); }},
         {"Tile_WallN.png", [] { return wallTile(1); }},
@@ -213,7 +217,8 @@ Image waterFrame(int frame)
     return img;
 }
 
-// Colours of the three materials.
+// Colours of the three materials. Roofs are darker than the streets round
+// them, so that the two never read alike.
 struct Material
 {
     Rgba wall, trim, roof;
@@ -222,15 +227,40 @@ struct Material
 Material material(const std::string& name)
 {
     if (name == "Rust")
-        return {rgba(96, 58, 44), rgba(60, 40, 32), rgba(70, 50, 42)};
+        return {rgba(96, 58, 44), rgba(60, 40, 32), rgba(50, 36, 30)};
     if (name == "Pale")
-        return {rgba(150, 148, 140), rgba(100, 100, 96), rgba(110, 108, 104)};
-    return {rgba(72, 74, 86), rgba(46, 48, 58), rgba(54, 56, 66)};
+        return {rgba(150, 148, 140), rgba(100, 100, 96), rgba(66, 54, 52)};
+    return {rgba(72, 74, 86), rgba(46, 48, 58), rgba(38, 40, 48)};
 }
 
 Rgba scaleColour(Rgba c, int percent)
 {
     return rgba(c.r * percent / 100, c.g * percent / 100, c.b * percent / 100);
+}
+
+Rgba neonOf(int style)
+{
+    return style == 4 ? Neon::pink() : (style == 5 ? Neon::cyan() : Neon::violet());
+}
+
+// The roof shapes of a block, one slot each down the texture's left column;
+// the parapet is the facade's material. What stands on the roof goes with the
+// building's style: skylights (lit on a lit building, in its neon on a neon
+// one), vent boxes, or bare gravel.
+void paintRoofs(Image& img, const Material& m, int pct, int style, bool lit, uint64_t seed)
+{
+    RoofArt::Feature feature = RoofArt::Feature::Gravel;
+    if (style >= 4 || (style == 0 && lit))
+        feature = RoofArt::Feature::LitSkylight;
+    else if (style == 0)
+        feature = RoofArt::Feature::Skylight;
+    else if (style == 1 || style == 3)
+        feature = RoofArt::Feature::Vent;
+    Rgba light = style >= 4 ? neonOf(style) : rgba(255, 200, 120);
+    for (int shape = 0; shape < RoofArt::kBlockShapes; ++shape)
+        img.blit(RoofArt::roofCell(scaleColour(m.roof, pct), scaleColour(m.wall, pct), RoofArt::blockShapeSides(shape),
+                                   feature, light, seed),
+                 0, shape * 32);
 }
 
 // One facade texture. style: 0-2 building A/B/C, 3 grimy, 4-6 neon A/B/C;
@@ -243,15 +273,7 @@ Image buildingTexture(const std::string& matName, int style, int shadeIndex, boo
     int pct = shadeIndex == 0 ? 120 : (shadeIndex == 1 ? 100 : 75);
     Rgba wall = scaleColour(m.wall, pct), trim = scaleColour(m.trim, pct);
     Image img(kTexW, kTexH, rgba(0, 0, 0));
-    // Roof.
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            img.set(x, y, jitter(rng, scaleColour(m.roof, pct), 4));
-    // Roofs join seamlessly cell to cell: only sparse gravel and a puddle.
-    for (int k = 0; k < 6; ++k)
-        img.set(rng.range(0, 31), rng.range(0, 31), scaleColour(m.roof, pct + 25));
-    if (style >= 4)
-        img.set(rng.range(4, 27), rng.range(4, 27), style == 4 ? Neon::pink() : (style == 5 ? Neon::cyan() : Neon::violet()));
+    paintRoofs(img, m, pct, style, lit, seed);
     // Facade strip.
     for (int y = 0; y < kTexH; ++y)
         for (int x = 32; x < 64; ++x)
@@ -295,7 +317,7 @@ Image buildingTexture(const std::string& matName, int style, int shadeIndex, boo
         }
     if (style >= 4) // neon sign
     {
-        Rgba n = style == 4 ? Neon::pink() : (style == 5 ? Neon::cyan() : Neon::violet());
+        Rgba n = neonOf(style);
         int sy = rng.range(30, 80);
         img.fillRect(36, sy, 24, 10, rgba(20, 10, 30));
         img.rectOutline(36, sy, 24, 10, n);
@@ -333,18 +355,19 @@ std::vector<ModularTexture> modularTextures(const std::string& mat)
     return v;
 }
 
-std::string objText(int height)
+std::string objText(int height, int shape)
 {
     // Model space: x and z across the cell (-16..16), y up. The game turns
-    // the model by 90 degrees about x so that y becomes the height.
+    // the model by 90 degrees about x so that y becomes the height; -z is
+    // then north, the top of the roof's texture slot.
     std::ostringstream o;
     double top = static_cast<double>(height);
-    double roofV0 = 1.0 - 32.0 / kTexH;
+    double roofTop = 1.0 - 32.0 * shape / kTexH, roofBottom = 1.0 - 32.0 * (shape + 1) / kTexH;
     double wallTop = static_cast<double>(height) / kTexH;
     o << "# Tallowind modular building block, " << height << " pixels tall\n";
     o << "v -16 " << top << " -16\nv 16 " << top << " -16\nv 16 " << top << " 16\nv -16 " << top << " 16\n";
     o << "v -16 0 -16\nv 16 0 -16\nv 16 0 16\nv -16 0 16\n";
-    o << "vt 0 " << roofV0 << "\nvt 0.5 " << roofV0 << "\nvt 0.5 1\nvt 0 1\n";
+    o << "vt 0 " << roofBottom << "\nvt 0.5 " << roofBottom << "\nvt 0.5 " << roofTop << "\nvt 0 " << roofTop << "\n";
     o << "vt 0.5 0\nvt 1 0\nvt 1 " << wallTop << "\nvt 0.5 " << wallTop << "\n";
     o << "vn 0 1 0\nvn 0 0 -1\nvn 1 0 0\nvn 0 0 1\nvn -1 0 0\n";
     // Roof (counter-clockwise seen from above).
@@ -422,14 +445,23 @@ const std::vector<TileEntry>& tileEntries()
         add({"name=Wall South East", "filename=Tile_WallSE.png", "south_blocked", "east_blocked"});
         add({"name=Doorway", "filename=Tile_Door.png"});
         const char* sizes[3] = {"Low", "Mid", "Tall"};
+        const char* shapes[RoofArt::kBlockShapes] = {"", " Edge", " Corner"};
+        auto addBlock = [&](const std::string& mat, int s, int shape) {
+            const BuildingModel& m = buildingModels()[s];
+            add({"name=Building " + std::string(sizes[s]) + " " + mat + shapes[shape], "model=" + modelFile(m, shape),
+                 fmtId("height=%d", m.height / 16), "modularfiles=" + mat, "north_blocked", "south_blocked",
+                 "west_blocked", "east_blocked", "cost=50"});
+        };
         for (const std::string& mat : buildingMaterials())
             for (int s = 0; s < 3; ++s)
-            {
-                const BuildingModel& m = buildingModels()[s];
-                add({"name=Building " + std::string(sizes[s]) + " " + mat, "model=" + m.file,
-                     fmtId("height=%d", m.height / 16), "modularfiles=" + mat, "north_blocked", "south_blocked",
-                     "west_blocked", "east_blocked", "cost=50"});
-            }
+                addBlock(mat, s, 0);
+        // Later additions keep the ids above: the roofs with their parapets.
+        for (const RoofArt::InteriorRoofTile& t : RoofArt::interiorRoofTiles())
+            add({"name=" + t.name, "filename=" + t.file, "height=1"});
+        for (const std::string& mat : buildingMaterials())
+            for (int s = 0; s < 3; ++s)
+                for (int shape = 1; shape < RoofArt::kBlockShapes; ++shape)
+                    addBlock(mat, s, shape);
         return v;
     }();
     return tiles;
@@ -468,7 +500,10 @@ bool writeTileArt(const std::string& folder)
                 ok = writePng(buildingTexture(mat, t.style, t.shade, t.lit, side, ++seed), joinPath(folder, name)) && ok;
             }
     for (const BuildingModel& m : buildingModels())
-        ok = writeTextFile(joinPath(folder, m.file), objText(m.height)) && ok;
+        for (int shape = 0; shape < RoofArt::kBlockShapes; ++shape)
+            ok = writeTextFile(joinPath(folder, modelFile(m, shape)), objText(m.height, shape)) && ok;
+    for (const RoofArt::InteriorRoofTile& t : RoofArt::interiorRoofTiles())
+        ok = writePng(RoofArt::interiorRoof(t.sides, t.skylight), joinPath(folder, t.file)) && ok;
     ok = writeTextFile(joinPath(folder, "Rain.obj"), rainObj()) && ok;
     return ok;
 }

@@ -30,15 +30,27 @@ Image panel(int w, int h)
     return img;
 }
 
+// One solid plate of a panel that stands over the street, with a neon rim.
+void plate(Image& img, int x, int y, int w, int h, Rgba rim)
+{
+    img.fillRect(x, y, w, h, kPanel);
+    img.rectOutline(x, y, w, h, rim);
+}
+
+// The top-left panel stands over the street, so it is solid only behind what
+// it shows and clear between: a person walking behind it stays in sight. In
+// the panel's own coordinates (origin bottom left) the weapon ends at
+// (75, 128) with the ammunition from (78, 128), the three credit and contract
+// lines hang from (43, 109), the tracker arrow sits at (6, 76) and the item
+// icon round (20, 57) with its count ending at (36, 41).
 Image topLeftPanel()
 {
-    Image img = panel(200, 132);
-    // The weapon slot ends at (75, 128) of the panel (origin bottom left),
-    // the tracker arrow sits at (6, 76), the item icon round (20, 57).
-    img.rectOutline(32, 2, 45, 21, rgba(40, 230, 255, 120));
-    img.rectOutline(4, 22, 36, 36, rgba(255, 60, 170, 140));
-    img.rectOutline(6, 61, 30, 30, rgba(255, 176, 40, 140));
-    img.line(42, 22, 196, 22, rgba(40, 230, 255, 70));
+    Image img(200, 132);
+    plate(img, 40, 21, 137, 32, rgba(40, 230, 255, 120));
+    plate(img, 30, 1, 116, 21, Neon::cyan());
+    img.line(32, 3, 143, 3, rgba(40, 230, 255, 90));
+    plate(img, 4, 22, 36, 36, rgba(255, 60, 170, 200));
+    plate(img, 4, 59, 34, 34, rgba(255, 176, 40, 200));
     return img;
 }
 

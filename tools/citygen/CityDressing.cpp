@@ -36,13 +36,13 @@ std::vector<std::pair<int, int>> farthestApart(std::vector<std::pair<int, int>> 
 }
 
 CityDressing::CityDressing(const ZoneStyle& s, CityGrid& g, const CityLayout& l, Rng& r)
-    : style(s), grid(g), layout(l), rng(r)
+    : style(s), grid(g), layout(l), rng(r), passages(g)
 {
 }
 
-int CityDressing::zoneOf(int x, int y, int size)
+int CityDressing::zoneOf(int x, int y, int width, int height)
 {
-    return (y * kDistricts / size) * kDistricts + x * kDistricts / size;
+    return (y * kDistricts / height) * kDistricts + x * kDistricts / width;
 }
 
 void CityDressing::dress()
@@ -63,14 +63,19 @@ void CityDressing::dress()
 
 void CityDressing::assignZones()
 {
-    int n = grid.size();
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x)
-            grid.cell(x, y).zone = zoneOf(x, y, n);
+    int w = grid.width(), h = grid.height();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            grid.cell(x, y).zone = zoneOf(x, y, w, h);
 }
 
-void CityDressing::object(int id, int x, int y, float heading, int level, int building)
+bool CityDressing::object(int id, int x, int y, float heading, int level, int building)
 {
+    const bool onStreet = ObjId::isSolid(id) && level == 0 && building == -1;
+    if (onStreet && !passages.allows(x, y))
+        return false;
+    if (onStreet)
+        passages.block(x, y);
     MapObjectRecord o;
     o.defId = id;
     o.x = static_cast<float>(x * 32 + 16);
@@ -80,6 +85,7 @@ void CityDressing::object(int id, int x, int y, float heading, int level, int bu
     o.buildingId = building;
     grid.data.objects.push_back(o);
     grid.occupy(x, y);
+    return true;
 }
 
 void CityDressing::marker(int kind, int x, int y, int identifier)
@@ -116,10 +122,10 @@ float CityDressing::awayFromBuilding(int x, int y) const
 
 void CityDressing::guaranteed(int id, int count, bool nextToBuilding)
 {
-    int n = grid.size(), placed = 0;
+    int placed = 0;
     for (int tries = 0; placed < count && tries < 20000; ++tries)
     {
-        int x = rng.range(1, n - 2), y = rng.range(1, n - 2);
+        int x = rng.range(1, grid.width() - 2), y = rng.range(1, grid.height() - 2);
         // In Hilldale the houses stand in gardens, so machines stand there too.
         bool ground = grid.kind(x, y) == CellKind::Pavement || (style.parks && grid.kind(x, y) == CellKind::Park);
         if (!ground || grid.occupied(x, y))
@@ -133,16 +139,15 @@ void CityDressing::guaranteed(int id, int count, bool nextToBuilding)
                 near = true;
         if (near)
             continue;
-        object(id, x, y, nextToBuilding ? awayFromBuilding(x, y) : 0.0f);
-        ++placed;
+        if (object(id, x, y, nextToBuilding ? awayFromBuilding(x, y) : 0.0f))
+            ++placed;
     }
 }
 
 void CityDressing::streetFurniture()
 {
-    int n = grid.size();
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x)
+    for (int y = 0; y < grid.height(); ++y)
+        for (int x = 0; x < grid.width(); ++x)
         {
             if (grid.occupied(x, y))
                 continue;
@@ -235,11 +240,11 @@ void CityDressing::furnishInteriors()
 void CityDressing::placeExit()
 {
     // The transit gate stands on the pavement closest to the map's north-west corner.
-    int n = grid.size();
-    for (int d = 2; d < n; ++d)
+    int w = grid.width(), h = grid.height();
+    for (int d = 2; d < w + h; ++d)
         for (int x = 1; x <= d; ++x)
         {
-            int y = n - 1 - (d - x);
+            int y = h - 1 - (d - x);
             if (grid.inside(x, y) && grid.kind(x, y) == CellKind::Pavement && !grid.occupied(x, y))
             {
                 object(ObjId::Exit, x, y, 0.0f);
@@ -250,10 +255,10 @@ void CityDressing::placeExit()
 
 void CityDressing::spreadMarkers(int kind, int spacing, int limit)
 {
-    int n = grid.size(), count = 0;
+    int count = 0;
     std::vector<std::pair<int, int>> placed;
-    for (int y = 1; y < n - 1 && count < limit; ++y)
-        for (int x = 1; x < n - 1 && count < limit; ++x)
+    for (int y = 1; y < grid.height() - 1 && count < limit; ++y)
+        for (int x = 1; x < grid.width() - 1 && count < limit; ++x)
         {
             CellKind k = grid.kind(x, y);
             if (k != CellKind::Pavement && k != CellKind::Plaza && k != CellKind::Park && k != CellKind::Quay)
@@ -272,6 +277,15 @@ void CityDressing::spreadMarkers(int kind, int spacing, int limit)
         }
 }
 
+bool CityDressing::clearAround(int x, int y, int distance) const
+{
+    for (const MapObjectRecord& o : grid.data.objects)
+        if (!ObjId::isFlat(o.defId) && std::abs(static_cast<int>(o.x) / 32 - x) <= distance &&
+            std::abs(static_cast<int>(o.y) / 32 - y) <= distance)
+            return false;
+    return true;
+}
+
 bool CityDressing::markerAt(int x, int y) const
 {
     for (const MapMarkerRecord& m : grid.data.markers)
@@ -286,15 +300,15 @@ void CityDressing::contactPlaces()
     // take the places in this order, so the first ones lie far apart: the
     // middle, then opposite corners.
     const int order[kDistricts * kDistricts] = {4, 0, 8, 2, 6, 1, 7, 3, 5};
-    int n = grid.size(), places = std::min(style.contactCount * 3, kDistricts * kDistricts);
+    int w = grid.width(), h = grid.height(), places = std::min(style.contactCount * 3, kDistricts * kDistricts);
     for (int i = 0; i < places; ++i)
     {
         int district = order[i];
-        int mx = (district % kDistricts * 2 + 1) * n / (kDistricts * 2);
-        int my = (district / kDistricts * 2 + 1) * n / (kDistricts * 2);
+        int mx = (district % kDistricts * 2 + 1) * w / (kDistricts * 2);
+        int my = (district / kDistricts * 2 + 1) * h / (kDistricts * 2);
         int best = -1, bestX = 0, bestY = 0;
-        for (int y = 1; y < n - 1; ++y)
-            for (int x = 1; x < n - 1; ++x)
+        for (int y = 1; y < h - 1; ++y)
+            for (int x = 1; x < w - 1; ++x)
             {
                 CellKind k = grid.kind(x, y);
                 if (k != CellKind::Pavement && k != CellKind::Plaza && k != CellKind::Park && k != CellKind::Quay)
@@ -315,8 +329,10 @@ void CityDressing::playerSpawns()
 {
     // A run's first contact takes the first place of the list: every run
     // starts a short walk from it, on no other marker, the starts spread
-    // round it.
-    const int kWalk = 12, kSlack = 2;
+    // round it. Nothing stands within two cells of a start (litter may lie
+    // there), so that a player new to the city never walks into something in
+    // the first steps.
+    const int kWalk = 12, kSlack = 2, kClearance = 2;
     const size_t kStarts = 3;
     const MapMarkerRecord* first = nullptr;
     for (const MapMarkerRecord& m : grid.data.markers)
@@ -326,10 +342,10 @@ void CityDressing::playerSpawns()
         return;
     std::vector<int> steps = grid.walkSteps(static_cast<int>(first->x) / 32, static_cast<int>(first->y) / 32);
     std::vector<std::pair<int, int>> candidates;
-    for (int y = 0; y < grid.size(); ++y)
-        for (int x = 0; x < grid.size(); ++x)
+    for (int y = 0; y < grid.height(); ++y)
+        for (int x = 0; x < grid.width(); ++x)
             if (std::abs(steps[grid.index(x, y)] - kWalk) <= kSlack && grid.kind(x, y) != CellKind::Road &&
-                !grid.occupied(x, y) && !markerAt(x, y))
+                !grid.occupied(x, y) && clearAround(x, y, kClearance) && !markerAt(x, y))
                 candidates.push_back({x, y});
     for (const auto& s : farthestApart(candidates, kStarts))
         marker(1, s.first, s.second);
@@ -340,10 +356,10 @@ void CityDressing::markers()
     // Pedestrians spawn all over, so one spawn lies near any point.
     spreadMarkers(0, 5, 600);
     // Interest points need walkable cells round them.
-    int n = grid.size(), interest = 0;
+    int interest = 0;
     for (int tries = 0; interest < 60 && tries < 50000; ++tries)
     {
-        int x = rng.range(2, n - 3), y = rng.range(2, n - 3);
+        int x = rng.range(2, grid.width() - 3), y = rng.range(2, grid.height() - 3);
         if (!grid.openAround(x, y) || grid.kind(x, y) == CellKind::Road)
             continue;
         marker(2, x, y);

@@ -1,6 +1,7 @@
 #pragma once
 #include "CityGrid.h"
 #include "CityLayout.h"
+#include "Passages.h"
 #include "Rng.h"
 #include "ZoneStyle.h"
 
@@ -15,7 +16,7 @@ public:
 
     CityDressing(const ZoneStyle& style, CityGrid& grid, const CityLayout& layout, Rng& rng);
     void dress();
-    static int zoneOf(int x, int y, int size);
+    static int zoneOf(int x, int y, int width, int height);
 
 private:
     void assignZones();
@@ -30,7 +31,12 @@ private:
     void contactPlaces();
     void playerSpawns();
     bool markerAt(int x, int y) const;
-    void object(int id, int x, int y, float heading, int level = 0, int building = -1);
+    // Whether nothing but flat litter lies within the distance (in cells,
+    // either way) of a cell.
+    bool clearAround(int x, int y, int distance) const;
+    // Places an object; false (and nothing placed) where a solid one would
+    // narrow the way past it.
+    bool object(int id, int x, int y, float heading, int level = 0, int building = -1);
     void marker(int kind, int x, int y, int identifier = -1);
     bool besideBuilding(int x, int y) const;
     // Heading that faces away from the neighbouring building, in degrees.
@@ -40,4 +46,5 @@ private:
     CityGrid& grid;
     const CityLayout& layout;
     Rng& rng;
+    Passages passages;
 };

@@ -6,7 +6,7 @@ CityFrame::CityFrame(const ZoneStyle& s, const CityGrid& c, Rng& r) : style(s), 
 
 CityGrid CityFrame::build()
 {
-    CityGrid map(city.size() + 2 * kRing);
+    CityGrid map(city.width() + 2 * kRingColumns, city.height() + 2 * kRingRows);
     copyCity(map);
     fillRing(map);
     return map;
@@ -14,50 +14,50 @@ CityGrid CityFrame::build()
 
 void CityFrame::copyCity(CityGrid& map) const
 {
-    int n = city.size();
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x)
+    for (int y = 0; y < city.height(); ++y)
+        for (int x = 0; x < city.width(); ++x)
         {
-            map.setKind(x + kRing, y + kRing, city.kind(x, y));
-            map.cell(x + kRing, y + kRing) = city.data.cell(x, y);
+            map.setKind(x + kRingColumns, y + kRingRows, city.kind(x, y));
+            map.cell(x + kRingColumns, y + kRingRows) = city.data.cell(x, y);
             if (city.occupied(x, y))
-                map.occupy(x + kRing, y + kRing);
+                map.occupy(x + kRingColumns, y + kRingRows);
         }
-    const float shift = static_cast<float>(kRing * 32);
+    const float shiftX = static_cast<float>(kRingColumns * 32), shiftY = static_cast<float>(kRingRows * 32);
     for (MapObjectRecord o : city.data.objects)
     {
-        o.x += shift;
-        o.y += shift;
+        o.x += shiftX;
+        o.y += shiftY;
         map.data.objects.push_back(o);
     }
     for (MapMarkerRecord m : city.data.markers)
     {
-        m.x += shift;
-        m.y += shift;
+        m.x += shiftX;
+        m.y += shiftY;
         map.data.markers.push_back(m);
     }
 }
 
 CellKind CityFrame::edgeKind(int x, int y) const
 {
-    int n = city.size();
-    return city.kind(std::clamp(x - kRing, 0, n - 1), std::clamp(y - kRing, 0, n - 1));
+    return city.kind(std::clamp(x - kRingColumns, 0, city.width() - 1),
+                     std::clamp(y - kRingRows, 0, city.height() - 1));
 }
 
 void CityFrame::fillRing(CityGrid& map)
 {
-    int n = city.size(), far = kRing + n, all = map.size();
-    ringLot(map, 0, 0, all, kRing);
-    ringLot(map, 0, far, all, kRing);
-    ringLot(map, 0, kRing, kRing, n);
-    ringLot(map, far, kRing, kRing, n);
+    const int w = city.width(), h = city.height();
+    const int east = kRingColumns + w, north = kRingRows + h;
+    ringLot(map, 0, 0, map.width(), kRingRows);
+    ringLot(map, 0, north, map.width(), kRingRows);
+    ringLot(map, 0, kRingRows, kRingColumns, h);
+    ringLot(map, east, kRingRows, kRingColumns, h);
     // The harbour, the canal and the railway carry on out of sight; the
     // trains run on the rails, but nobody walks along them into the ring.
-    for (int y = 0; y < all; ++y)
-        for (int x = 0; x < all; ++x)
+    for (int y = 0; y < map.height(); ++y)
+        for (int x = 0; x < map.width(); ++x)
         {
-            int cx = std::clamp(x - kRing, 0, n - 1), cy = std::clamp(y - kRing, 0, n - 1);
-            if (cx == x - kRing && cy == y - kRing)
+            int cx = std::clamp(x - kRingColumns, 0, w - 1), cy = std::clamp(y - kRingRows, 0, h - 1);
+            if (cx == x - kRingColumns && cy == y - kRingRows)
                 continue;
             MapCellRecord& c = map.cell(x, y);
             CellKind edge = edgeKind(x, y);

@@ -10,13 +10,16 @@
 class CityFrame
 {
 public:
-    // A 1920 x 1080 window shows 960 x 540 map pixels: 15 cells of 32 to
-    // either side of the player and a little over 8 above and below. One
-    // cell more keeps a player standing on the city's last cell clear too.
-    static constexpr int kRing = 16;
+    // The largest window the options offer, 3840 x 2160, shows 1920 x 1080
+    // map pixels (the game draws two window pixels to a map pixel): 30 cells
+    // of 32 to either side of the player and a little under 17 above and
+    // below. A player on the city's last cell therefore sees no further than
+    // the map's edge through a ring of 30 columns and 17 rows.
+    static constexpr int kRingColumns = 30;
+    static constexpr int kRingRows = 17;
 
     CityFrame(const ZoneStyle& style, const CityGrid& city, Rng& rng);
-    // The framed map: the city moved kRing cells in from each edge.
+    // The framed map: the city moved in by the ring from the west and south.
     CityGrid build();
 
 private:

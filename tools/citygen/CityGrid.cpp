@@ -1,9 +1,9 @@
 #include "CityGrid.h"
 #include <deque>
 
-CityGrid::CityGrid(int size)
-    : data(MapFileData::empty(size, size)), n(size), kinds(static_cast<size_t>(size) * size, CellKind::Pavement),
-      used(static_cast<size_t>(size) * size, false)
+CityGrid::CityGrid(int width, int height)
+    : data(MapFileData::empty(width, height)), w(width), h(height),
+      kinds(static_cast<size_t>(width) * height, CellKind::Pavement), used(static_cast<size_t>(width) * height, false)
 {
 }
 
@@ -14,6 +14,11 @@ bool CityGrid::walkableOutside(int x, int y) const
     CellKind k = kind(x, y);
     return k == CellKind::Pavement || k == CellKind::Road || k == CellKind::Plaza || k == CellKind::Park ||
            k == CellKind::Quay || k == CellKind::Yard;
+}
+
+bool CityGrid::openGround(int x, int y) const
+{
+    return walkableOutside(x, y) || (inside(x, y) && kind(x, y) == CellKind::Rail);
 }
 
 bool CityGrid::openAround(int x, int y) const
@@ -37,7 +42,7 @@ std::vector<int> CityGrid::walkSteps(int x, int y) const
         open.pop_front();
         for (const auto& o : d)
         {
-            int nx = at % n + o[0], ny = at / n + o[1];
+            int nx = at % w + o[0], ny = at / w + o[1];
             if (!walkableOutside(nx, ny) || occupied(nx, ny) || steps[index(nx, ny)] != -1)
                 continue;
             steps[index(nx, ny)] = steps[at] + 1;

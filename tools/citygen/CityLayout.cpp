@@ -3,6 +3,22 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace
+{
+// The roof over a cell of an enterable building: a parapet along the
+// building's outline and, here and there in between, a lit skylight.
+int interiorRoof(bool n, bool s, bool w, bool e, int x, int y)
+{
+    if (n)
+        return w ? TileId::RoofNW : (e ? TileId::RoofNE : TileId::RoofN);
+    if (s)
+        return w ? TileId::RoofSW : (e ? TileId::RoofSE : TileId::RoofS);
+    if (w || e)
+        return w ? TileId::RoofW : TileId::RoofE;
+    return (x * 3 + y * 5) % 7 == 0 ? TileId::RoofSkylight : TileId::Roof;
+}
+}
+
 CityLayout::CityLayout(const ZoneStyle& s, CityGrid& g, Rng& r) : style(s), grid(g), rng(r) {}
 
 void CityLayout::build()
@@ -17,19 +33,19 @@ void CityLayout::build()
 
 void CityLayout::placeWater()
 {
-    int n = grid.size();
+    int w = grid.width(), h = grid.height();
     if (style.waterEast > 0)
     {
-        int shore = n - style.waterEast;
-        for (int y = 0; y < n; ++y)
-            for (int x = shore; x < n; ++x)
+        int shore = w - style.waterEast;
+        for (int y = 0; y < h; ++y)
+            for (int x = shore; x < w; ++x)
                 grid.setKind(x, y, CellKind::Water);
         // Piers reach out into the harbour every dozen rows.
-        for (int y = 6; y + 3 < n - 4; y += 12)
-            for (int x = shore; x < n - 4; ++x)
+        for (int y = 6; y + 3 < h - 4; y += 12)
+            for (int x = shore; x < w - 4; ++x)
                 for (int k = 0; k < 3; ++k)
                     grid.setKind(x, y + k, CellKind::Quay);
-        for (int y = 0; y < n; ++y)
+        for (int y = 0; y < h; ++y)
             grid.setKind(shore - 1, y, CellKind::Quay);
     }
 }
@@ -48,20 +64,20 @@ void CityLayout::placeCanal()
         best = rows.size() - 2;
     int top = (rows[best] + kRoadWidth + rows[best + 1]) / 2 - 1;
     for (int y = top; y < top + 3; ++y)
-        for (int x = 0; x < grid.size(); ++x)
+        for (int x = 0; x < grid.width(); ++x)
             if (grid.kind(x, y) != CellKind::Road)
                 grid.setKind(x, y, CellKind::Water);
 }
 
 void CityLayout::placeStreets()
 {
-    int n = grid.size();
-    int limit = style.waterEast > 0 ? n - style.waterEast - 1 : n;
+    int w = grid.width(), h = grid.height();
+    int limit = style.waterEast > 0 ? w - style.waterEast - 1 : w;
     for (int v = 2; v + kRoadWidth <= limit - 2; v += kRoadWidth + rng.range(style.blockMin, style.blockMax))
         columns.push_back(v);
-    for (int v = 2; v + kRoadWidth <= n - 2; v += kRoadWidth + rng.range(style.blockMin, style.blockMax))
+    for (int v = 2; v + kRoadWidth <= h - 2; v += kRoadWidth + rng.range(style.blockMin, style.blockMax))
         rows.push_back(v);
-    for (int y = 0; y < n; ++y)
+    for (int y = 0; y < h; ++y)
         for (int x = 0; x < limit; ++x)
         {
             bool vertical = onStreet(x, columns), horizontal = onStreet(y, rows);
@@ -102,8 +118,7 @@ void CityLayout::placeRail()
 {
     if (style.trainColumn < 0)
         return;
-    int n = grid.size();
-    for (int y = 0; y < n; ++y)
+    for (int y = 0; y < grid.height(); ++y)
         for (int x = style.trainColumn - 1; x <= style.trainColumn + 3; ++x)
             if (grid.inside(x, y))
                 grid.setKind(x, y, CellKind::Rail); // bridges over any water
@@ -111,7 +126,6 @@ void CityLayout::placeRail()
 
 void CityLayout::fillBlocks()
 {
-    int n = grid.size();
     // Blocks lie between the streets (and the map edge); their rim is pavement.
     std::vector<int> xs = {0}, ys = {0};
     for (int c : columns)
@@ -119,13 +133,13 @@ void CityLayout::fillBlocks()
         xs.push_back(c);
         xs.push_back(c + kRoadWidth);
     }
-    xs.push_back(n);
+    xs.push_back(grid.width());
     for (int r : rows)
     {
         ys.push_back(r);
         ys.push_back(r + kRoadWidth);
     }
-    ys.push_back(n);
+    ys.push_back(grid.height());
     for (size_t i = 0; i + 1 < xs.size(); i += 2)
         for (size_t j = 0; j + 1 < ys.size(); j += 2)
         {
@@ -251,10 +265,10 @@ void CityLayout::interiorBuilding(const Lot& lot)
         {
             grid.setKind(x, y, CellKind::Interior);
             MapCellRecord& c = grid.cell(x, y);
-            c.floorId = TileId::Roof;
+            bool n = y == lot.y + lot.h - 1, s = y == lot.y, w = x == lot.x, e = x == lot.x + lot.w - 1;
+            c.floorId = interiorRoof(n, s, w, e, x, y);
             c.level = 1;
             c.buildingId = id;
-            bool n = y == lot.y + lot.h - 1, s = y == lot.y, w = x == lot.x, e = x == lot.x + lot.w - 1;
             int overlay = floorTile;
             if (n && w)
                 overlay = TileId::WallNW;
@@ -314,9 +328,8 @@ void CityLayout::openLot(const Lot& lot)
 
 void CityLayout::finishTiles()
 {
-    int n = grid.size();
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x)
+    for (int y = 0; y < grid.height(); ++y)
+        for (int x = 0; x < grid.width(); ++x)
         {
             MapCellRecord& c = grid.cell(x, y);
             switch (grid.kind(x, y))

@@ -47,26 +47,26 @@ int zoneAt(const CityGrid& grid, int x, int y)
 
 bool writeMinimaps(const CityGrid& grid, int zone, int districts, const std::string& folder)
 {
-    int n = grid.size();
-    Image background(n + 2, n + 2, rgba(10, 10, 16, 220));
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x)
-            background.set(x + 1, n - y, cellColour(grid, x, y));
-    background.rectOutline(0, 0, n + 2, n + 2, rgba(40, 230, 255));
+    int w = grid.width(), h = grid.height();
+    Image background(w + 2, h + 2, rgba(10, 10, 16, 220));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            background.set(x + 1, h - y, cellColour(grid, x, y));
+    background.rectOutline(0, 0, w + 2, h + 2, rgba(40, 230, 255));
     char name[96];
     std::snprintf(name, sizeof name, "Minimap_%d_Background.png", zone);
     bool ok = writePng(background, joinPath(folder, name));
     for (int z = 0; z < districts * districts; ++z)
     {
-        Image overlay(n + 2, n + 2);
-        for (int y = 0; y < n; ++y)
-            for (int x = 0; x < n; ++x)
+        Image overlay(w + 2, h + 2);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
             {
                 if (zoneAt(grid, x, y) != z)
                     continue;
                 bool edge = zoneAt(grid, x - 1, y) != z || zoneAt(grid, x + 1, y) != z ||
                             zoneAt(grid, x, y - 1) != z || zoneAt(grid, x, y + 1) != z;
-                overlay.set(x + 1, n - y, edge ? rgba(255, 176, 40, 255) : rgba(255, 176, 40, 80));
+                overlay.set(x + 1, h - y, edge ? rgba(255, 176, 40, 255) : rgba(255, 176, 40, 80));
             }
         std::snprintf(name, sizeof name, "Minimap_%d_Zone%d.png", zone, z);
         ok = writePng(overlay, joinPath(folder, name)) && ok;

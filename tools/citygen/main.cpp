@@ -8,6 +8,7 @@
 #include "CityLayout.h"
 #include "Minimap.h"
 #include "OutputFolder.h"
+#include "RoofParapets.h"
 #include "Rng.h"
 #include "ZoneStyle.h"
 #include "world/MapFileFormat.h"
@@ -19,7 +20,7 @@ namespace
 // The rails run in map columns: the city's column moved in by the ring.
 int trainColumn(const ZoneStyle& s)
 {
-    return s.trainColumn < 0 ? -1 : s.trainColumn + CityFrame::kRing;
+    return s.trainColumn < 0 ? -1 : s.trainColumn + CityFrame::kRingColumns;
 }
 
 std::string settingsText(const ZoneStyle& s)
@@ -48,12 +49,13 @@ bool buildZone(int zone, const std::string& out)
 {
     const ZoneStyle& style = zoneStyle(zone);
     Rng rng(style.seed);
-    CityGrid city(style.size);
+    CityGrid city(style.size, style.size);
     CityLayout layout(style, city, rng);
     layout.build();
     CityDressing dressing(style, city, layout, rng);
     dressing.dress();
     CityGrid grid = CityFrame(style, city, rng).build();
+    RoofParapets(grid).apply();
     grid.data.citizenCount = style.citizenCount;
     grid.data.trainLocation = trainColumn(style);
     std::string error;

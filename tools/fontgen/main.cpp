@@ -1,5 +1,5 @@
-// fontgen: draws the interface font "dosfont" (5 x 7 glyphs in white, tinted by
-// the text renderer) into a sprite sheet and its property list.
+// fontgen: draws the interface font "dosfont" (5 x 8 glyph cells in white,
+// tinted by the text renderer) into a sprite sheet and its property list.
 // Usage: fontgen <output folder>
 #include "Atlas.h"
 #include "GlyphBitmaps.h"
@@ -22,9 +22,9 @@ int main(int argc, char** argv)
     Atlas atlas;
     for (const GlyphBitmap& g : glyphBitmaps())
     {
-        Image img(5, 7);
-        for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 5; ++x)
+        Image img(kGlyphColumns, kGlyphRows);
+        for (int y = 0; y < kGlyphRows; ++y)
+            for (int x = 0; x < kGlyphColumns; ++x)
                 if (g.rows[y][x] == '#')
                     img.set(x, y, rgba(255, 255, 255));
         atlas.add(g.frame, img);

@@ -2,6 +2,7 @@
 // against the player's money, the help footer, and its opening and dismissal.
 #include "app/ControllerKeys.h"
 #include "ui/ColourPalette.h"
+#include "ui/TextMarkup.h"
 #include "ui/windows/ShopFixture.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ protected:
     static std::vector<Color3B> glyphColoursAt(const UIText* text, int line, int column, int length)
     {
         std::vector<Color3B> colours;
-        const float y = text->getContentSize().height - 7 - 8 * line;
+        const float y = text->getContentSize().height - TextMarkup::kGlyphHeight - TextMarkup::kLineHeight * line;
         for (const Sprite* glyph : text->glyphs)
         {
             const Vec2 at = glyph->getPosition();
