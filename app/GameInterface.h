@@ -234,6 +234,8 @@ private:
     void buildHud();
     void registerHudPanels();
     void registerHudPanel(int id, UIInterface* panel, int anchorCode);
+    // Gives back the pictures only the intro shows (GameInterfaceIntro.cpp).
+    void releaseIntroArt();
 
     std::unique_ptr<GameServices> services;
 };

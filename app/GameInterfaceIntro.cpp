@@ -6,6 +6,7 @@
 #include "app/Game.h"
 #include "app/SoundEngine.h"
 #include "app/SpriteHelpers.h"
+#include "platform/FreedMemory.h"
 #include "ui/CharSelectScreen.h"
 #include "ui/ComicEngine.h"
 #include "ui/menus/MenuEngine.h"
@@ -147,8 +148,10 @@ void GameInterface::playIntro()
     case kToMenu:
         charSelect->close();
         charSelect->removeFromParent();
-        if (dimLayer)
-            dimLayer->runAction(FadeOut::create(kDimSeconds));
+        // The intro's nodes go now, but the actions that ran them hold them to
+        // the end of this frame: their pictures are given back once the
+        // screen has faded in.
+        runTimed(dimLayer, gameLayer, FadeOut::create(kDimSeconds), kDimSeconds, [this]() { releaseIntroArt(); });
         setState(GameState::Menu);
         openMainMenu(nullptr);
         break;
@@ -198,6 +201,17 @@ void GameInterface::openMainMenu(Ref* sender)
         presentsSprite = nullptr;
     }
     MenuEngine::getInstance()->buildMainMenu();
+}
+
+void GameInterface::releaseIntroArt()
+{
+    // The character screen's rain alone is thirty full-screen frames, and
+    // nothing after the intro shows any of it: kept, it would hold over a
+    // hundred megabytes for the whole session. A comic replayed from the menu
+    // loads its pages again from their files.
+    charSelect->releaseSheets();
+    TextureCache::getInstance()->removeUnusedTextures();
+    FreedMemory::giveBack();
 }
 
 void GameInterface::hideFadeOverlay()

@@ -34,8 +34,20 @@ constexpr int kIntroAfterChoice = 3;
 CharSelectScreen::CharSelectScreen()
 {
     Node::init();
+    loadSheets();
+}
+
+void CharSelectScreen::loadSheets()
+{
+    // A sheet already loaded is not read again.
     for (const char* sheet : kSheets)
         SpriteFrameCache::getInstance()->addSpriteFramesWithFile(std::string(sheet) + ".plist");
+}
+
+void CharSelectScreen::releaseSheets()
+{
+    for (const char* sheet : kSheets)
+        SpriteFrameCache::getInstance()->removeSpriteFramesFromFile(std::string(sheet) + ".plist");
 }
 
 void CharSelectScreen::remove(Node*& node)
@@ -50,6 +62,8 @@ void CharSelectScreen::remove(Node*& node)
 bool CharSelectScreen::init()
 {
     close();
+    // The sheets are given back after an intro: a screen built again needs them.
+    loadSheets();
     selection = 0;
     chosen = false;
     setPosition(Vec2::ZERO);

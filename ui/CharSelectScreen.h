@@ -26,6 +26,10 @@ public:
     void select();
     // Removes the layers, the character sprites and the prompt.
     void close();
+    // Gives back the characters' sprite sheets once the intro is over, so
+    // that their pictures can leave the texture cache; init loads them again
+    // when needed.
+    void releaseSheets();
 
     cocos2d::Sprite* backLayer = nullptr;
     cocos2d::Sprite* middleLayer = nullptr;
@@ -43,6 +47,7 @@ private:
     friend class Singleton<CharSelectScreen>;
     CharSelectScreen();
 
+    static void loadSheets();
     cocos2d::Sprite* addLayer(const char* file, int z);
     cocos2d::Node* characterParent();
     cocos2d::Sprite* placeCharacter(cocos2d::Sprite* sprite, float x);
