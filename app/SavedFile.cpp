@@ -30,7 +30,7 @@ SavedFile::ReadResult SavedFile::read(const std::string& path, std::string& byte
     return ReadResult::Read;
 }
 
-bool SavedFile::write(const std::string& path, const std::string& bytes)
+SafeFileWriter::Result SavedFile::write(const std::string& path, const std::string& bytes)
 {
     return writeFileAtomically(path, bytes);
 }

@@ -1,4 +1,5 @@
 #include "StatEngineFixture.h"
+#include "support/TemporaryFiles.h"
 #include "ui/menus/TutorialEngine.h"
 
 #include <filesystem>
@@ -66,7 +67,7 @@ TEST_F(ProgressTest, GameStateFileHasTheExactLayout)
         const bool held = unlocks[i].id == 2000 || unlocks[i].id == 2037;
         EXPECT_EQ(bytes[at + 4], held ? 1 : 0) << "record " << i;
     }
-    EXPECT_FALSE(folder.exists(std::string(StatEngine::kFileName) + ".tmp"));
+    EXPECT_FALSE(temporaryFileLeft(folder.path()));
 
     // Read back into a fresh profile.
     achievements->reset();
