@@ -587,8 +587,12 @@ void GameInterface::saveMap()
         return;
     }
     const std::string path = data->getLevelMapPath();
-    if (writeMapFile(path, zoneCitizenCount, trainlocation))
+    std::string error;
+    if (writeMapFile(path, zoneCitizenCount, trainlocation, &error))
+    {
         queueMessage("Map saved. :-)", true);
-    else
-        queueMessage("`@Map not saved:`7 " + path + " could not be written.", true);
+        return;
+    }
+    // The folder is left out: a whole path runs off the screen.
+    queueMessage("`@Map not saved:`7 " + GamePaths::fileName(path) + "\n" + error, true);
 }
