@@ -1,6 +1,7 @@
 #include "app/DisplaySettings.h"
 
 #include "app/FileHelpers.h"
+#include "app/FileNotices.h"
 #include "app/GameFolders.h"
 #include "app/StringHelpers.h"
 #include "platform/DisplayModes.h"
@@ -136,7 +137,7 @@ void loadSettings()
                                   (lines.size() > 3 && lines[3] == "verified");
 }
 
-void saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified)
+bool saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified)
 {
     fullScreen = fullScreenFlag;
     currentDisplayMode = mode;
@@ -144,16 +145,17 @@ void saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified)
     std::string text = formatString("%dx%d\n%s", mode.width, mode.height, fullScreenFlag ? "fullscreen" : "windowed");
     if (verified)
         text += "\nverified";
-    // A settings file that cannot be written is skipped: the choice in memory
-    // still holds for this run.
-    writeFileAtomically(settingsFilePath(), text);
+    // A settings file that cannot be written is told on screen: the choice in
+    // memory still holds for this run.
+    return FileNotices::getInstance()->saveResult(settingsFilePath(), "the display settings",
+                                                  writeFileAtomically(settingsFilePath(), text));
 }
 
-void applyDisplayOption(bool fullScreenFlag, bool verified, const std::string& label)
+bool applyDisplayOption(bool fullScreenFlag, bool verified, const std::string& label)
 {
     int width = 0;
     int height = 0;
     if (!parseResolution(label, width, height))
-        return;
-    saveSettings(DisplayMode{-1, width, height, false}, fullScreenFlag, verified);
+        return false;
+    return saveSettings(DisplayMode{-1, width, height, false}, fullScreenFlag, verified);
 }

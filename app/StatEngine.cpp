@@ -3,10 +3,12 @@
 #include "app/Achievements.h"
 #include "app/ByteReader.h"
 #include "app/ByteWriter.h"
+#include "app/FileNotices.h"
 #include "app/GameFolders.h"
 #include "app/GameInterface.h"
 #include "app/SavedFile.h"
 #include "app/StringHelpers.h"
+#include "platform/GamePaths.h"
 #include "platform/StatsStore.h"
 #include "ui/menus/TutorialEngine.h"
 #include "world/GameData.h"
@@ -32,6 +34,8 @@ enum class Reward
 };
 
 constexpr int32_t kAnyZone = -1;
+const char* const kWhatIsSaved = "your progress and options";
+const char* const kLeftAlone = "it could not be read, so it is left as it is\nand nothing is saved over it.";
 constexpr int32_t kAnyMode = -1;
 constexpr int32_t kDeadTrenchWalking = 3;
 
@@ -216,7 +220,10 @@ void StatEngine::storeStats()
         return;
     for (const StatRecord& record : records)
         store->setStat(statName(record.id), record.total);
-    store->storeStats();
+    SafeFileWriter::Result stored;
+    stored.written = store->storeStats();
+    stored.reason = store->writeProblem();
+    FileNotices::getInstance()->saveResult(StatsStore::filePath(), "your statistics and achievements", stored);
 }
 
 void StatEngine::onStatsReceived(const StatsReceived& record)
@@ -275,32 +282,45 @@ void StatEngine::saveGameState()
     }
     if (saveBlocked)
         return;
-    if (keepAsideBeforeSave)
-    {
-        // The short file read at start is the only copy of what it held past
-        // its end; it is kept before this save replaces it.
-        if (SavedFile::copyAside(filePath()).empty())
-        {
-            saveBlocked = true;
-            return;
-        }
-        keepAsideBeforeSave = false;
-    }
-    if (!SavedFile::write(filePath(), encodeGameState()))
+    if (keepAsideBeforeSave && !keepDamagedFileAside())
+        return;
+    const SafeFileWriter::Result written = SavedFile::write(filePath(), encodeGameState());
+    if (!FileNotices::getInstance()->saveResult(filePath(), kWhatIsSaved, written))
         return;
     storeStats();
 }
 
+bool StatEngine::keepDamagedFileAside()
+{
+    // The damaged file read at start is the only copy of what it held beyond
+    // what could be read; it is kept before this save replaces it.
+    const std::string aside = SavedFile::copyAside(filePath());
+    FileNotices* notices = FileNotices::getInstance();
+    if (aside.empty())
+    {
+        saveBlocked = true;
+        notices->readProblem(filePath(), "it is damaged and could not be copied aside,\nso nothing is saved over it.");
+        return false;
+    }
+    keepAsideBeforeSave = false;
+    notices->readProblem(filePath(), "it was damaged: what could be read is kept,\nand the file as it was is kept as " +
+                                         GamePaths::fileName(aside) + ".");
+    return true;
+}
+
 void StatEngine::loadGameState()
 {
+    reportStatisticsFile();
     std::string bytes;
     const SavedFile::ReadResult result = SavedFile::read(filePath(), bytes);
     if (result == SavedFile::ReadResult::Missing)
         return;
+    FileNotices* notices = FileNotices::getInstance();
     if (result == SavedFile::ReadResult::Unreadable)
     {
         // Writing over a file we could not read might destroy the player's progress.
         saveBlocked = true;
+        notices->readProblem(filePath(), kLeftAlone);
         return;
     }
 
@@ -313,14 +333,17 @@ void StatEngine::loadGameState()
 
     if (read == GameStateRead::Foreign)
     {
-        if (SavedFile::rejectCorrupt(filePath(), badOffset, problem).empty())
-            saveBlocked = true;
+        const std::string aside = SavedFile::rejectCorrupt(filePath(), badOffset, problem);
+        saveBlocked = aside.empty();
+        notices->readProblem(filePath(), saveBlocked ? std::string(kLeftAlone)
+                                                     : "it could not be read: the game starts afresh,\nand the file as "
+                                                       "it was is kept as " + GamePaths::fileName(aside) + ".");
         return;
     }
-    if (read == GameStateRead::Short)
+    if (read != GameStateRead::Whole)
     {
-        // What could be read is kept; the short file itself stays until the
-        // next save, which first copies it aside.
+        // What could be read is kept; the file itself stays until the next
+        // save, which first copies it aside.
         std::fprintf(stderr, "Tallowind: %s: offset %zu: %s; what could be read is kept\n", filePath().c_str(),
                      badOffset, problem.c_str());
         keepAsideBeforeSave = true;
@@ -333,6 +356,13 @@ void StatEngine::loadGameState()
     StatsStore* store = StatsStore::getInstance();
     if (store->isInitialised())
         store->requestCurrentStats();
+}
+
+void StatEngine::reportStatisticsFile()
+{
+    const std::string& problem = StatsStore::getInstance()->readProblem();
+    if (!problem.empty())
+        FileNotices::getInstance()->readProblem(StatsStore::filePath(), problem + ".");
 }
 
 StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, size_t& badOffset,

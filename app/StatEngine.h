@@ -68,6 +68,10 @@ private:
         Foreign, // no game state of ours: nothing taken
     };
     GameStateRead decodeGameState(const std::string& bytes, size_t& badOffset, std::string& problem);
+    // Copies the damaged file read at start aside; false (and no more saves) when it cannot be.
+    bool keepDamagedFileAside();
+    // Tells the player when the statistics file could not be read at start.
+    void reportStatisticsFile();
 
     void killRules(const StatRecord& record);
     void contractRules(const StatRecord& record);
