@@ -34,6 +34,12 @@ enum class Reward
 };
 
 constexpr int32_t kAnyZone = -1;
+// The characters the game state may name (object definitions), or none yet.
+constexpr int32_t kNoCharacter = -1;
+constexpr int32_t kFemaleCharacter = 4002;
+constexpr int32_t kMaleCharacter = 4003;
+// One unlock in the file: its id and its flag byte.
+constexpr size_t kUnlockRecordBytes = 5;
 const char* const kWhatIsSaved = "your progress and options";
 const char* const kLeftAlone = "it could not be read, so it is left as it is\nand nothing is saved over it.";
 constexpr int32_t kAnyMode = -1;
@@ -379,15 +385,32 @@ StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, 
     }
 
     // Each field read is taken at once, so a file that ends early keeps
-    // everything before its end.
+    // everything before its end; a field that holds what no file of ours
+    // holds marks the file as damaged, and what is valid in it is still kept.
     GameInterface* game = GameInterface::getInstance();
     TutorialEngine* tutorialList = TutorialEngine::getInstance();
+    GameStateRead read = GameStateRead::Whole;
+    auto damaged = [&](size_t offset, const std::string& what) {
+        if (read != GameStateRead::Whole)
+            return;
+        read = GameStateRead::Damaged;
+        badOffset = offset;
+        problem = what;
+    };
+
     int32_t character = 0;
     uint8_t flag = 0;
     int32_t count = 0;
     bool whole = in.getI32(character);
     if (whole)
-        game->playerCharacter = character;
+    {
+        // Without a character of the game, every run would start without a
+        // player: the choice is asked for again.
+        const bool known = character == kNoCharacter || character == kFemaleCharacter || character == kMaleCharacter;
+        if (!known)
+            damaged(in.offset() - 4, formatString("character %d is none of the game's characters", character));
+        game->playerCharacter = known ? character : kNoCharacter;
+    }
     whole = whole && in.getU8(flag);
     if (whole)
         tutorialList->enabled = flag != 0;
@@ -399,6 +422,13 @@ StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, 
     }
     whole = whole && in.getI32(count);
 
+    // A count the bytes cannot hold is damage: the records there are read.
+    const int32_t held = static_cast<int32_t>(std::min<size_t>(in.remaining() / kUnlockRecordBytes, std::numeric_limits<int32_t>::max()));
+    if (whole && (count < 0 || count > held))
+    {
+        damaged(in.offset() - 4, formatString("%d unlocks where the file holds %d", count, held));
+        count = held;
+    }
     Achievements* achievements = Achievements::getInstance();
     for (int32_t i = 0; whole && i < count; ++i)
     {
@@ -407,11 +437,15 @@ StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, 
         if (whole && flag != 0)
             achievements->unlock(id, false, true);
     }
-    if (whole)
-        return GameStateRead::Whole;
-    badOffset = in.offset();
-    problem = formatString("the file ends early (%zu bytes)", bytes.size());
-    return GameStateRead::Short;
+    if (!whole)
+    {
+        badOffset = in.offset();
+        problem = formatString("the file ends early (%zu bytes)", bytes.size());
+        return GameStateRead::Short;
+    }
+    if (in.remaining() != 0)
+        damaged(in.offset(), formatString("%zu bytes follow the last unlock", in.remaining()));
+    return read;
 }
 
 void StatEngine::reset()
