@@ -20,6 +20,8 @@ void insertDisplayMode(int width, int height);
 
 // The settings file "settings.cfg" in the saves folder.
 std::string settingsFilePath();
+// Reads the settings file; a file that does not read, or names a size larger
+// than the display can show, gives the defaults, which are written back.
 void loadSettings();
 // Makes the choice current and writes it; false when the file could not be
 // written (the player is told on screen).
