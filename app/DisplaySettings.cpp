@@ -1,10 +1,14 @@
 #include "app/DisplaySettings.h"
 
 #include "app/FileHelpers.h"
+#include "app/FileNotices.h"
 #include "app/GameFolders.h"
 #include "app/StringHelpers.h"
 #include "platform/DisplayModes.h"
 #include "platform/GamePaths.h"
+
+#include <algorithm>
+#include <cstdio>
 
 std::vector<DisplayMode> displayModes;
 DisplayMode currentDisplayMode;
@@ -49,6 +53,41 @@ DisplayMode smallestListedMode()
     if (displayModes.empty())
         return DisplayMode{-1, -1, -1, false};
     return displayModes.front();
+}
+
+// The largest size the display shows: that of its largest listed mode, or the
+// desktop's own when it listed none that the game takes. False when there is
+// no display to ask (a headless run), and nothing can be said against a size.
+bool largestShownSize(int& width, int& height)
+{
+    width = 0;
+    height = 0;
+    for (const DisplayMode& mode : displayModes)
+    {
+        if (mode.isAutomatic())
+            continue;
+        width = std::max(width, mode.width);
+        height = std::max(height, mode.height);
+    }
+    DisplayModeRecord desktop;
+    if (width == 0 && DisplayModes::desktopMode(desktop))
+    {
+        width = desktop.width;
+        height = desktop.height;
+    }
+    return width > 0 && height > 0;
+}
+
+// A window or a full screen larger than the display ends the program at once
+// on some systems (the X server refuses the picture), so such a size in the
+// file is damage, not a choice.
+bool displayCanShow(int width, int height)
+{
+    if (width == -1 && height == -1)
+        return true;
+    int largestWidth = 0;
+    int largestHeight = 0;
+    return !largestShownSize(largestWidth, largestHeight) || (width <= largestWidth && height <= largestHeight);
 }
 
 // A first start (or an unreadable file): windowed at the smallest mode,
@@ -127,6 +166,17 @@ void loadSettings()
         useDefaultSettings();
         return;
     }
+    if (!displayCanShow(width, height))
+    {
+        std::fprintf(stderr, "Tallowind: %s:1: %dx%d is larger than the display can show; the defaults are used\n",
+                     settingsFilePath().c_str(), width, height);
+        FileNotices::getInstance()->readProblem(
+            settingsFilePath(),
+            formatString("the screen size %dx%d is larger than the display,\nso the smallest size is used.", width,
+                         height));
+        useDefaultSettings();
+        return;
+    }
 
     currentDisplayMode.width = width;
     currentDisplayMode.height = height;
@@ -136,7 +186,7 @@ void loadSettings()
                                   (lines.size() > 3 && lines[3] == "verified");
 }
 
-void saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified)
+bool saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified)
 {
     fullScreen = fullScreenFlag;
     currentDisplayMode = mode;
@@ -144,16 +194,17 @@ void saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified)
     std::string text = formatString("%dx%d\n%s", mode.width, mode.height, fullScreenFlag ? "fullscreen" : "windowed");
     if (verified)
         text += "\nverified";
-    // A settings file that cannot be written is skipped: the choice in memory
-    // still holds for this run.
-    writeFileAtomically(settingsFilePath(), text);
+    // A settings file that cannot be written is told on screen: the choice in
+    // memory still holds for this run.
+    return FileNotices::getInstance()->saveResult(settingsFilePath(), "the display settings",
+                                                  writeFileAtomically(settingsFilePath(), text));
 }
 
-void applyDisplayOption(bool fullScreenFlag, bool verified, const std::string& label)
+bool applyDisplayOption(bool fullScreenFlag, bool verified, const std::string& label)
 {
     int width = 0;
     int height = 0;
     if (!parseResolution(label, width, height))
-        return;
-    saveSettings(DisplayMode{-1, width, height, false}, fullScreenFlag, verified);
+        return false;
+    return saveSettings(DisplayMode{-1, width, height, false}, fullScreenFlag, verified);
 }

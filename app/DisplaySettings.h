@@ -20,7 +20,12 @@ void insertDisplayMode(int width, int height);
 
 // The settings file "settings.cfg" in the saves folder.
 std::string settingsFilePath();
+// Reads the settings file; a file that does not read, or names a size larger
+// than the display can show, gives the defaults, which are written back.
 void loadSettings();
-void saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified);
-// Stores a resolution given as the options page shows it ("1280x720").
-void applyDisplayOption(bool fullScreenFlag, bool verified, const std::string& label);
+// Makes the choice current and writes it; false when the file could not be
+// written (the player is told on screen).
+bool saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified);
+// Stores a resolution given as the options page shows it ("1280x720"); false
+// when the label does not read or the file could not be written.
+bool applyDisplayOption(bool fullScreenFlag, bool verified, const std::string& label);

@@ -3,9 +3,6 @@
 #include "cocos2d.h"
 #include "platform/GamePaths.h"
 
-#include <cstdio>
-#include <fstream>
-
 std::vector<std::string> readLines(const std::string& path)
 {
     // Files of the saves and assets folders are found wherever those folders
@@ -56,27 +53,7 @@ std::vector<std::string> splitTextLines(const std::string& data)
     return lines;
 }
 
-bool writeFileAtomically(const std::string& path, const std::string& text)
+SafeFileWriter::Result writeFileAtomically(const std::string& path, const std::string& text)
 {
-    const std::string target = GamePaths::resolve(path);
-    const std::string temporary = target + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out << text;
-        out.flush();
-        if (!out)
-        {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0)
-    {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return SafeFileWriter::write(GamePaths::resolve(path), text);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/SafeFileWriter.h"
+
 #include <string>
 #include <vector>
 
@@ -15,6 +17,6 @@ std::vector<std::string> splitTextLines(const std::string& data);
 // "/settings.cfg"); both readers and the writer take them as the platform's
 // folders resolve them.
 
-// Writes text to a temporary file beside path and renames it over path, so a
-// failed write never leaves a half-written file. Returns false on failure.
-bool writeFileAtomically(const std::string& path, const std::string& text);
+// Writes text over the file at a game path through SafeFileWriter: a failed
+// write leaves the old file as it was, and the result says why it failed.
+SafeFileWriter::Result writeFileAtomically(const std::string& path, const std::string& text);

@@ -236,6 +236,8 @@ void GameInterface::update(float dt)
     services->updateTargetMarker(targetMarker, dt);
     if (runEndDue())
         services->checkRunEnd();
+    if (fileNoticesShowable())
+        services->showFileNotices();
 }
 
 bool GameInterface::simulationRuns() const
@@ -313,6 +315,17 @@ bool GameInterface::runEndDue() const
         return false;
     const bool playerDown = player && player->health <= 0 && !runSummaryShown;
     return playerDown || runOver;
+}
+
+bool GameInterface::fileNoticesShowable() const
+{
+    // The intro, the help panes and the unlock pages cover the pop-ups, and a
+    // tutorial picture covers the middle of the screen: a notice waits for a
+    // screen it can be read on, and for the pop-ups before it to end.
+    if (!gameLayer || popupShowing || !messages.empty())
+        return false;
+    return state == GameState::Menu || state == GameState::Playing || state == GameState::Dead ||
+           state == GameState::Edit;
 }
 
 void GameInterface::setPromptNode(UIText* node)

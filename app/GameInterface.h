@@ -227,6 +227,7 @@ private:
     void advanceDealerHint(float dt);
     void advanceTrain(float dt);
     bool runEndDue() const;
+    bool fileNoticesShowable() const;
 
     void addOverlayLayers();
     void bindController();

@@ -13,12 +13,14 @@
 #include "actors/police/PoliceManager.h"
 #include "app/Achievements.h"
 #include "app/ControllerInterface.h"
+#include "app/FileNotices.h"
 #include "app/Game.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
 #include "app/HighScores.h"
 #include "app/SoundEngine.h"
 #include "app/SpriteHelpers.h"
+#include "app/StringHelpers.h"
 #include "app/StatEngine.h"
 #include "app/WeatherEngine.h"
 #include "platform/GamePaths.h"
@@ -30,6 +32,7 @@
 #include "ui/menus/MenuEngine.h"
 #include "ui/menus/TutorialEngine.h"
 #include "ui/menus/UIMenu.h"
+#include "ui/UIText.h"
 #include "ui/windows/ShopEngine.h"
 #include "world/GameData.h"
 #include "world/LevelSettings.h"
@@ -38,6 +41,7 @@
 #include "world/Pather.h"
 #include "world/WorldMap.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -165,6 +169,69 @@ bool mapFileExists(const std::string& path)
     return GamePaths::fileExists(path);
 }
 
+// The faults of the files a zone is built from, told on screen once a file:
+// the first fault, how many more there are, and what the game does without
+// them. Every fault is on stderr too, for the map maker.
+void tellFileProblems(const std::vector<DataFileProblem>& problems, DataFileProblem::Severity least,
+                      const std::string& consequence)
+{
+    std::vector<std::string> files;
+    for (const DataFileProblem& problem : problems)
+    {
+        if (problem.severity >= least && std::find(files.begin(), files.end(), problem.file) == files.end())
+            files.push_back(problem.file);
+    }
+    for (const std::string& file : files)
+    {
+        std::vector<const DataFileProblem*> faults;
+        for (const DataFileProblem& problem : problems)
+        {
+            if (problem.file == file && problem.severity >= least)
+                faults.push_back(&problem);
+        }
+        // A fault of the whole file says itself what the game does instead.
+        const DataFileProblem& first = *faults.front();
+        const std::string more =
+            faults.size() > 1 ? formatString(" (and %zu more faults)", faults.size() - 1) : std::string();
+        FileNotices::getInstance()->readProblem(
+            file, first.line > 0 ? formatString("line %d could not be read", first.line) + more + ";\n" + consequence
+                                 : first.message + more + ".");
+    }
+}
+
+// The last run's texts go, but what the player has not yet read about their
+// files (a notice showing or waiting) is told again in the new run.
+void clearMessagesButFileNotices(GameInterface* game)
+{
+    const FileNotices* notices = FileNotices::getInstance();
+    std::vector<std::string> unread;
+    if (game->popupText && notices->isNotice(game->popupText->text))
+        unread.push_back(game->popupText->text);
+    for (const Message& message : game->messages)
+        if (notices->isNotice(message.text))
+            unread.push_back(message.text);
+    game->clearMessages();
+    for (const std::string& text : unread)
+        game->queueMessage(text, true);
+}
+
+// The zone's map into the WorldMap. A map file the reader refuses leaves an
+// empty map, not one loaded from the file, and a missing one an empty map of
+// the default size; played, either is an empty city, so the player hears why.
+void readZoneMap(WorldMap* map, const std::string& path)
+{
+    if (!mapFileExists(path))
+    {
+        map->init(kEmptyMapSize, kEmptyMapSize);
+        if (!path.empty())
+            FileNotices::getInstance()->readProblem(path, "the map is missing, so the zone is empty.");
+        return;
+    }
+    map->mapLoaded = readMapFile(path);
+    if (!map->mapLoaded)
+        FileNotices::getInstance()->readProblem(path, "the map could not be read, so the zone is empty.");
+}
+
 // The run's player leaves the game: the camera and the driver forget it and
 // the actor manager, which owns the run's player, takes it out with every
 // reference to it. A player the manager never held is handed over first, so
@@ -214,6 +281,7 @@ void GameInterface::loadLevel()
     resetContractValues();
 
     const GameData* data = GameData::getInstance();
+    tellFileProblems(data->problems(), DataFileProblem::Error, "the game goes on without what it could not read.");
     const std::string mapPath = data->getLevelMapPath();
     if (mapFileExists(mapPath))
     {
@@ -222,14 +290,13 @@ void GameInterface::loadLevel()
         // A faulty line keeps its default; the map maker hears where it is.
         for (const DataFileProblem& problem : problems)
             std::fprintf(stderr, "Tallowind: %s\n", problem.describe().c_str());
+        tellFileProblems(problems, DataFileProblem::Warning, "the zone's default settings are used instead.");
         zoneCitizenCount = settings.citizenCount;
         contactcount = settings.contactCount;
         maxmissionspawndistance = settings.maxMissionSpawnDistance;
         missioncount = settings.missionCount;
         trainlocation = settings.trainLocation;
         contractValueTable = settings.contractValues;
-        // A map file the reader refuses leaves an empty map, not one loaded from the file.
-        map->mapLoaded = readMapFile(mapPath);
     }
     else
     {
@@ -238,8 +305,8 @@ void GameInterface::loadLevel()
         const LevelSettings defaults;
         zoneCitizenCount = defaults.citizenCount;
         trainlocation = defaults.trainLocation;
-        map->init(kEmptyMapSize, kEmptyMapSize);
     }
+    readZoneMap(map, mapPath);
 
     PopulationSettings::getInstance()->beginZone(zoneCitizenCount);
     map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
@@ -285,10 +352,12 @@ void GameInterface::startRun()
         flashOverlay->removeFromParent();
         flashOverlay = nullptr;
     }
-    clearMessages();
+    clearMessagesButFileNotices(this);
     HighScores* scores = HighScores::getInstance();
     scores->clearMurders();
     scores->closeScreens();
+    // A score entered while the disk was full is written once there is room.
+    scores->saveIfUnsaved();
 
     if (mainHUD)
         mainHUD->setVisible(true);
@@ -392,11 +461,7 @@ void GameInterface::reloadLevelAndStart()
     }
     HighScores::getInstance()->resetInitials();
 
-    const std::string mapPath = GameData::getInstance()->getLevelMapPath();
-    if (mapFileExists(mapPath))
-        map->mapLoaded = readMapFile(mapPath);
-    else
-        map->init(kEmptyMapSize, kEmptyMapSize);
+    readZoneMap(map, GameData::getInstance()->getLevelMapPath());
     PopulationSettings::getInstance()->beginZone(zoneCitizenCount);
     map->buildTiles(0.0f, 0.0f, -1.0f, -1.0f);
     map->addAllObjectSprites();
@@ -587,8 +652,12 @@ void GameInterface::saveMap()
         return;
     }
     const std::string path = data->getLevelMapPath();
-    if (writeMapFile(path, zoneCitizenCount, trainlocation))
+    std::string error;
+    if (writeMapFile(path, zoneCitizenCount, trainlocation, &error))
+    {
         queueMessage("Map saved. :-)", true);
-    else
-        queueMessage("`@Map not saved:`7 " + path + " could not be written.", true);
+        return;
+    }
+    // The folder is left out: a whole path runs off the screen.
+    queueMessage("`@Map not saved:`7 " + GamePaths::fileName(path) + "\n" + error, true);
 }

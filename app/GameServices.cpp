@@ -6,6 +6,7 @@
 #include "actors/police/PoliceManager.h"
 #include "actors/PopulationSettings.h"
 #include "app/ControllerInterface.h"
+#include "app/FileNotices.h"
 #include "app/GameCamera.h"
 #include "app/GameInterface.h"
 #include "app/SoundEngine.h"
@@ -155,6 +156,13 @@ void GameServices::updateTargetMarker(UIObjectDescriptor* marker, float dt)
 void GameServices::checkRunEnd()
 {
     GameInterface::getInstance()->checkRunEnd();
+}
+
+void GameServices::showFileNotices()
+{
+    FileNotices* notices = FileNotices::getInstance();
+    if (notices->hasPending())
+        notices->showNext();
 }
 
 void GameServices::closeMainMenu()

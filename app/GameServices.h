@@ -46,6 +46,8 @@ public:
     // After the simulation.
     virtual void updateTargetMarker(UIObjectDescriptor* marker, float dt);
     virtual void checkRunEnd();
+    // What went wrong with the files on disk, told on screen.
+    virtual void showFileNotices();
 
     // State changes.
     virtual void closeMainMenu();

@@ -2,6 +2,7 @@
 
 #include "app/ByteReader.h"
 #include "app/ByteWriter.h"
+#include "app/FileNotices.h"
 #include "app/GameFolders.h"
 #include "app/GameInterface.h"
 #include "app/SavedFile.h"
@@ -21,6 +22,7 @@ constexpr size_t kTableHeadBytes = 16;
 // The older file: three blocks of ten entries, one per zone, no head.
 constexpr size_t kOldFileBytes = 3 * HighScores::kEntriesPerTable * kEntryBytes;
 constexpr int32_t kNormalMode = 0;
+const char* const kLeftAlone = "it could not be read, so it is left as it is\nand new scores are not saved over it.";
 
 std::string scorePath(const char* name)
 {
@@ -79,13 +81,14 @@ void HighScores::load()
         size_t badOffset = 0;
         std::string problem;
         haveTables = readTables(bytes, badOffset, problem);
-        if (!haveTables && SavedFile::rejectCorrupt(path, badOffset, problem).empty())
-            saveBlocked = true;
+        if (!haveTables)
+            keepDamagedFileAside(path, badOffset, problem);
         break;
     }
     case SavedFile::ReadResult::Unreadable:
         // Writing over scores we could not read would lose them.
         saveBlocked = true;
+        FileNotices::getInstance()->readProblem(path, kLeftAlone);
         break;
     case SavedFile::ReadResult::Missing:
         break;
@@ -106,6 +109,16 @@ void HighScores::load()
         save();
 }
 
+void HighScores::keepDamagedFileAside(const std::string& path, size_t badOffset, const std::string& problem)
+{
+    const std::string aside = SavedFile::rejectCorrupt(path, badOffset, problem);
+    saveBlocked = aside.empty();
+    FileNotices::getInstance()->readProblem(
+        path, saveBlocked ? kLeftAlone
+                          : "it could not be read: the high scores start afresh,\nand the file as it was is kept as " +
+                                GamePaths::fileName(aside) + ".");
+}
+
 void HighScores::importOldFile()
 {
     const std::string oldPath = scorePath(kOldFileName);
@@ -123,8 +136,7 @@ void HighScores::importOldFile()
         return;
     }
     // The old file goes only once its scores are safely in the new one.
-    save();
-    if (GamePaths::fileExists(scorePath(kFileName)))
+    if (save())
         GamePaths::deleteFile(oldPath);
 }
 
@@ -243,11 +255,19 @@ std::string HighScores::encodeTables() const
     return out.bytes();
 }
 
-void HighScores::save()
+bool HighScores::save()
 {
     if (saveBlocked)
-        return;
-    SavedFile::write(scorePath(kFileName), encodeTables());
+        return false;
+    const std::string path = scorePath(kFileName);
+    unsaved = !FileNotices::getInstance()->saveResult(path, "your high scores", SavedFile::write(path, encodeTables()));
+    return !unsaved;
+}
+
+void HighScores::saveIfUnsaved()
+{
+    if (unsaved)
+        save();
 }
 
 HighScoreTable* HighScores::findTable(int32_t zone, int32_t difficulty, int32_t modeIndex)

@@ -48,9 +48,11 @@ public:
     static constexpr int kModeIndices = 4;
     static constexpr int kDifficulties = 3;
 
-    // The score file.
+    // The score file. save says whether the tables were written; a failure is
+    // told on screen, and the tables are written again by saveIfUnsaved.
     void load();
-    void save();
+    bool save();
+    void saveIfUnsaved();
     void createDefaults();
     HighScoreTable* findTable(int32_t zone, int32_t difficulty, int32_t modeIndex);
     int32_t rankOf(int32_t zone, int32_t score);
@@ -108,6 +110,8 @@ private:
 
     HighScoreTable* currentTable(int32_t zone);
     bool readTables(const std::string& bytes, size_t& badOffset, std::string& problem);
+    // Moves a score file that does not read aside, and tells the player.
+    void keepDamagedFileAside(const std::string& path, size_t badOffset, const std::string& problem);
     void importOldFile();
     bool readOldFile(const std::string& bytes);
     std::string encodeTables() const;
@@ -123,4 +127,6 @@ private:
     std::vector<MurderRecord> murders;
     // A damaged score file that could not be moved aside is never written over.
     bool saveBlocked = false;
+    // The tables hold a change the last save could not write.
+    bool unsaved = false;
 };

@@ -6,7 +6,10 @@
 #include "app/SoundEngine.h"
 #include "app/StatEngine.h"
 #include "platform/DisplayModes.h"
+#include "platform/GamePaths.h"
 #include "platform/MessageBox.h"
+#include "platform/SafeFileWriter.h"
+#include "platform/SavesFolderLock.h"
 #include "platform/StatsStore.h"
 
 #include <GLFW/glfw3.h>
@@ -63,6 +66,32 @@ void startStatistics()
         store->requestCurrentStats();
 }
 
+// One game per saves folder: false when another running copy has it (the
+// player is told in a message box of its own).
+bool savesFolderFree()
+{
+    const std::string folder = GamePaths::ensureSavesDir();
+    switch (SavesFolderLock::acquire(folder))
+    {
+    case SavesFolderLock::Outcome::HeldByAnother:
+        // Two games on one folder would overwrite each other's progress: this
+        // one goes before it has read or written anything.
+        MessageBox::show("Tallowind is already running.\n\nOnly one copy of the game can use its saves folder at a "
+                         "time:\n" +
+                             folder,
+                         kWindowTitle);
+        return false;
+    case SavesFolderLock::Outcome::Held:
+        // What a killed copy left half written can go.
+        SafeFileWriter::removeLeftovers(folder);
+        return true;
+    case SavesFolderLock::Outcome::Unavailable:
+        break;
+    }
+    // Nothing can be saved there anyway; the saves say so as they fail.
+    return true;
+}
+
 }
 
 GLView* createMainView()
@@ -82,6 +111,8 @@ bool nameTablesReady()
 
 int runProgram()
 {
+    if (!savesFolderFree())
+        return 0;
     // Nobody in the city can be named without the name lists: check them
     // before any window opens.
     if (!nameTablesReady())

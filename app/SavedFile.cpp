@@ -4,8 +4,6 @@
 #include "platform/GamePaths.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 #include <fstream>
 #include <sstream>
 
@@ -30,7 +28,7 @@ SavedFile::ReadResult SavedFile::read(const std::string& path, std::string& byte
     return ReadResult::Read;
 }
 
-bool SavedFile::write(const std::string& path, const std::string& bytes)
+SafeFileWriter::Result SavedFile::write(const std::string& path, const std::string& bytes)
 {
     return writeFileAtomically(path, bytes);
 }
@@ -52,14 +50,19 @@ std::string SavedFile::rejectCorrupt(const std::string& path, size_t offset, con
 
 std::string SavedFile::copyAside(const std::string& path)
 {
-    const std::string real = GamePaths::resolve(path);
-    const std::string aside = freeAsideName(real);
-    std::error_code error;
-    std::filesystem::copy_file(real, aside, error);
-    if (error)
+    const std::string aside = freeAsideName(GamePaths::resolve(path));
+    // The copy is the only one of what the file held: it is on the disk before
+    // the save that follows replaces the file.
+    std::string bytes;
+    SafeFileWriter::Result copied;
+    if (read(path, bytes) == ReadResult::Read)
+        copied = SafeFileWriter::write(aside, bytes);
+    else
+        copied.reason = "it could not be read";
+    if (!copied)
     {
         std::fprintf(stderr, "Tallowind: %s: could not be copied aside to %s (%s); it is not written over\n",
-                     path.c_str(), aside.c_str(), error.message().c_str());
+                     path.c_str(), aside.c_str(), copied.reason.c_str());
         return std::string();
     }
     std::fprintf(stderr, "Tallowind: %s: the file as it was is kept as %s\n", path.c_str(), aside.c_str());

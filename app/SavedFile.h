@@ -1,9 +1,12 @@
 #pragma once
+#include "platform/SafeFileWriter.h"
+
 #include <string>
 
 // The small binary files of the saves folder ("gamestate.dat", the high-score
 // tables). They are the player's progress, so:
-//  - every write goes to a temporary file that is renamed over the old one;
+//  - every write goes through SafeFileWriter, so the old file stays whole
+//    until the new one is on the disk;
 //  - a file that cannot be understood is reported and renamed aside (to
 //    NAME.corrupt, or NAME.corrupt2 ... when that exists), never overwritten;
 //  - a file only partly understood is copied aside before it is replaced.
@@ -18,8 +21,9 @@ public:
     };
 
     static ReadResult read(const std::string& path, std::string& bytes);
-    // False when the file could not be written; the old file is then untouched.
-    static bool write(const std::string& path, const std::string& bytes);
+    // Says whether the file was written, and why not; a failed write leaves the
+    // old file untouched.
+    static SafeFileWriter::Result write(const std::string& path, const std::string& bytes);
     // Reports "path: offset N: problem", renames the file aside and returns the
     // new name (empty when it could not be moved; it is then left in place).
     static std::string rejectCorrupt(const std::string& path, size_t offset, const std::string& problem);

@@ -3,10 +3,12 @@
 #include "app/Achievements.h"
 #include "app/ByteReader.h"
 #include "app/ByteWriter.h"
+#include "app/FileNotices.h"
 #include "app/GameFolders.h"
 #include "app/GameInterface.h"
 #include "app/SavedFile.h"
 #include "app/StringHelpers.h"
+#include "platform/GamePaths.h"
 #include "platform/StatsStore.h"
 #include "ui/menus/TutorialEngine.h"
 #include "world/GameData.h"
@@ -32,6 +34,14 @@ enum class Reward
 };
 
 constexpr int32_t kAnyZone = -1;
+// The characters the game state may name (object definitions), or none yet.
+constexpr int32_t kNoCharacter = -1;
+constexpr int32_t kFemaleCharacter = 4002;
+constexpr int32_t kMaleCharacter = 4003;
+// One unlock in the file: its id and its flag byte.
+constexpr size_t kUnlockRecordBytes = 5;
+const char* const kWhatIsSaved = "your progress and options";
+const char* const kLeftAlone = "it could not be read, so it is left as it is\nand nothing is saved over it.";
 constexpr int32_t kAnyMode = -1;
 constexpr int32_t kDeadTrenchWalking = 3;
 
@@ -216,7 +226,10 @@ void StatEngine::storeStats()
         return;
     for (const StatRecord& record : records)
         store->setStat(statName(record.id), record.total);
-    store->storeStats();
+    SafeFileWriter::Result stored;
+    stored.written = store->storeStats();
+    stored.reason = store->writeProblem();
+    FileNotices::getInstance()->saveResult(StatsStore::filePath(), "your statistics and achievements", stored);
 }
 
 void StatEngine::onStatsReceived(const StatsReceived& record)
@@ -275,32 +288,45 @@ void StatEngine::saveGameState()
     }
     if (saveBlocked)
         return;
-    if (keepAsideBeforeSave)
-    {
-        // The short file read at start is the only copy of what it held past
-        // its end; it is kept before this save replaces it.
-        if (SavedFile::copyAside(filePath()).empty())
-        {
-            saveBlocked = true;
-            return;
-        }
-        keepAsideBeforeSave = false;
-    }
-    if (!SavedFile::write(filePath(), encodeGameState()))
+    if (keepAsideBeforeSave && !keepDamagedFileAside())
+        return;
+    const SafeFileWriter::Result written = SavedFile::write(filePath(), encodeGameState());
+    if (!FileNotices::getInstance()->saveResult(filePath(), kWhatIsSaved, written))
         return;
     storeStats();
 }
 
+bool StatEngine::keepDamagedFileAside()
+{
+    // The damaged file read at start is the only copy of what it held beyond
+    // what could be read; it is kept before this save replaces it.
+    const std::string aside = SavedFile::copyAside(filePath());
+    FileNotices* notices = FileNotices::getInstance();
+    if (aside.empty())
+    {
+        saveBlocked = true;
+        notices->readProblem(filePath(), "it is damaged and could not be copied aside,\nso nothing is saved over it.");
+        return false;
+    }
+    keepAsideBeforeSave = false;
+    notices->readProblem(filePath(), "it was damaged: what could be read is kept,\nand the file as it was is kept as " +
+                                         GamePaths::fileName(aside) + ".");
+    return true;
+}
+
 void StatEngine::loadGameState()
 {
+    reportStatisticsFile();
     std::string bytes;
     const SavedFile::ReadResult result = SavedFile::read(filePath(), bytes);
     if (result == SavedFile::ReadResult::Missing)
         return;
+    FileNotices* notices = FileNotices::getInstance();
     if (result == SavedFile::ReadResult::Unreadable)
     {
         // Writing over a file we could not read might destroy the player's progress.
         saveBlocked = true;
+        notices->readProblem(filePath(), kLeftAlone);
         return;
     }
 
@@ -313,14 +339,17 @@ void StatEngine::loadGameState()
 
     if (read == GameStateRead::Foreign)
     {
-        if (SavedFile::rejectCorrupt(filePath(), badOffset, problem).empty())
-            saveBlocked = true;
+        const std::string aside = SavedFile::rejectCorrupt(filePath(), badOffset, problem);
+        saveBlocked = aside.empty();
+        notices->readProblem(filePath(), saveBlocked ? std::string(kLeftAlone)
+                                                     : "it could not be read: the game starts afresh,\nand the file as "
+                                                       "it was is kept as " + GamePaths::fileName(aside) + ".");
         return;
     }
-    if (read == GameStateRead::Short)
+    if (read != GameStateRead::Whole)
     {
-        // What could be read is kept; the short file itself stays until the
-        // next save, which first copies it aside.
+        // What could be read is kept; the file itself stays until the next
+        // save, which first copies it aside.
         std::fprintf(stderr, "Tallowind: %s: offset %zu: %s; what could be read is kept\n", filePath().c_str(),
                      badOffset, problem.c_str());
         keepAsideBeforeSave = true;
@@ -333,6 +362,13 @@ void StatEngine::loadGameState()
     StatsStore* store = StatsStore::getInstance();
     if (store->isInitialised())
         store->requestCurrentStats();
+}
+
+void StatEngine::reportStatisticsFile()
+{
+    const std::string& problem = StatsStore::getInstance()->readProblem();
+    if (!problem.empty())
+        FileNotices::getInstance()->readProblem(StatsStore::filePath(), problem + ".");
 }
 
 StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, size_t& badOffset,
@@ -349,15 +385,32 @@ StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, 
     }
 
     // Each field read is taken at once, so a file that ends early keeps
-    // everything before its end.
+    // everything before its end; a field that holds what no file of ours
+    // holds marks the file as damaged, and what is valid in it is still kept.
     GameInterface* game = GameInterface::getInstance();
     TutorialEngine* tutorialList = TutorialEngine::getInstance();
+    GameStateRead read = GameStateRead::Whole;
+    auto damaged = [&](size_t offset, const std::string& what) {
+        if (read != GameStateRead::Whole)
+            return;
+        read = GameStateRead::Damaged;
+        badOffset = offset;
+        problem = what;
+    };
+
     int32_t character = 0;
     uint8_t flag = 0;
     int32_t count = 0;
     bool whole = in.getI32(character);
     if (whole)
-        game->playerCharacter = character;
+    {
+        // Without a character of the game, every run would start without a
+        // player: the choice is asked for again.
+        const bool known = character == kNoCharacter || character == kFemaleCharacter || character == kMaleCharacter;
+        if (!known)
+            damaged(in.offset() - 4, formatString("character %d is none of the game's characters", character));
+        game->playerCharacter = known ? character : kNoCharacter;
+    }
     whole = whole && in.getU8(flag);
     if (whole)
         tutorialList->enabled = flag != 0;
@@ -369,6 +422,13 @@ StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, 
     }
     whole = whole && in.getI32(count);
 
+    // A count the bytes cannot hold is damage: the records there are read.
+    const int32_t held = static_cast<int32_t>(std::min<size_t>(in.remaining() / kUnlockRecordBytes, std::numeric_limits<int32_t>::max()));
+    if (whole && (count < 0 || count > held))
+    {
+        damaged(in.offset() - 4, formatString("%d unlocks where the file holds %d", count, held));
+        count = held;
+    }
     Achievements* achievements = Achievements::getInstance();
     for (int32_t i = 0; whole && i < count; ++i)
     {
@@ -377,11 +437,15 @@ StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, 
         if (whole && flag != 0)
             achievements->unlock(id, false, true);
     }
-    if (whole)
-        return GameStateRead::Whole;
-    badOffset = in.offset();
-    problem = formatString("the file ends early (%zu bytes)", bytes.size());
-    return GameStateRead::Short;
+    if (!whole)
+    {
+        badOffset = in.offset();
+        problem = formatString("the file ends early (%zu bytes)", bytes.size());
+        return GameStateRead::Short;
+    }
+    if (in.remaining() != 0)
+        damaged(in.offset(), formatString("%zu bytes follow the last unlock", in.remaining()));
+    return read;
 }
 
 void StatEngine::reset()

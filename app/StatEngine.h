@@ -65,9 +65,14 @@ private:
     {
         Whole,   // every field read
         Short,   // the file ends early: the fields before its end are taken
+        Damaged, // a field holds what no file of ours holds: the valid ones are taken
         Foreign, // no game state of ours: nothing taken
     };
     GameStateRead decodeGameState(const std::string& bytes, size_t& badOffset, std::string& problem);
+    // Copies the damaged file read at start aside; false (and no more saves) when it cannot be.
+    bool keepDamagedFileAside();
+    // Tells the player when the statistics file could not be read at start.
+    void reportStatisticsFile();
 
     void killRules(const StatRecord& record);
     void contractRules(const StatRecord& record);
@@ -80,6 +85,7 @@ private:
     bool savePending = false;
     // A damaged file that could not be moved aside is never written over.
     bool saveBlocked = false;
-    // A file that ended early is copied aside before the first save replaces it.
+    // A file that ended early or was damaged is copied aside before the first
+    // save replaces it.
     bool keepAsideBeforeSave = false;
 };

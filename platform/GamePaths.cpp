@@ -170,3 +170,8 @@ bool GamePaths::deleteFile(const std::string& path)
         return false;
     return fs::remove(file, ec) && !ec;
 }
+
+std::string GamePaths::fileName(const std::string& path)
+{
+    return fs::path(normalise(path)).filename().string();
+}

@@ -37,4 +37,7 @@ public:
     static bool folderExists(const std::string& path);
     // Removes a regular file; false when there was none or it could not be removed.
     static bool deleteFile(const std::string& path);
+    // The file's own name, as a player sees it in its folder (a message that holds a whole
+    // path runs off the screen).
+    static std::string fileName(const std::string& path);
 };

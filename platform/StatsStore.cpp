@@ -1,17 +1,16 @@
 #include "platform/StatsStore.h"
 
 #include "platform/GamePaths.h"
+#include "platform/SafeFileWriter.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -103,7 +102,14 @@ void StatsStore::load()
                  error.c_str());
     _stats.clear();
     _achievements.clear();
-    keepAside(path);
+    const std::string aside = keepAside(path);
+    // A file that could not be moved aside is the only copy of what it holds: never written over.
+    if (aside.empty()) {
+        _writeBlocked = true;
+        _readProblem = "it could not be read and is left as it is; this session's statistics are not kept";
+        return;
+    }
+    _readProblem = "the statistics start afresh; the file as it was is kept as " + fs::path(aside).filename().string();
     writeFile();
 }
 
@@ -141,17 +147,19 @@ bool StatsStore::parse(const std::string& text, std::string& error, int& errorLi
     return true;
 }
 
-void StatsStore::keepAside(const std::string& path)
+std::string StatsStore::keepAside(const std::string& path)
 {
     std::error_code ec;
     std::string aside = path + ".corrupt";
     for (int n = 1; fs::exists(aside, ec) && n < 1000; ++n)
         aside = path + ".corrupt" + std::to_string(n);
     fs::rename(path, aside, ec);
-    if (ec)
+    if (ec) {
         std::fprintf(stderr, "Tallowind: cannot keep %s aside: %s\n", path.c_str(), ec.message().c_str());
-    else
-        std::fprintf(stderr, "Tallowind: the damaged file is kept as %s\n", aside.c_str());
+        return std::string();
+    }
+    std::fprintf(stderr, "Tallowind: the damaged file is kept as %s\n", aside.c_str());
+    return aside;
 }
 
 // ---- writing --------------------------------------------------------------------------------
@@ -166,32 +174,17 @@ std::string StatsStore::serialise() const
     return text;
 }
 
-bool StatsStore::writeFile() const
+bool StatsStore::writeFile()
 {
-    const std::string path = filePath();
-    const std::string temp = path + ".tmp";
-    const std::string text = serialise();
-
-    FILE* file = std::fopen(temp.c_str(), "wb");
-    bool ok = file != nullptr;
-    if (ok) {
-        ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-        ok = (std::fflush(file) == 0) && ok;
-        ok = (fsync(fileno(file)) == 0) && ok;
-        ok = (std::fclose(file) == 0) && ok;
+    if (_writeBlocked) {
+        _writeProblem = "the damaged file could not be moved aside, so it is not written over";
+        return false;
     }
-    std::error_code ec;
-    if (ok) {
-        fs::rename(temp, path, ec);
-        ok = !ec;
-    }
-    if (!ok) {
-        std::fprintf(stderr, "Tallowind: cannot write %s: %s\n", path.c_str(),
-                     ec ? ec.message().c_str() : std::strerror(errno));
-        if (file)
-            fs::remove(temp, ec);
-    }
-    return ok;
+    const SafeFileWriter::Result result = SafeFileWriter::write(filePath(), serialise());
+    _writeProblem = result.reason;
+    if (!result)
+        std::fprintf(stderr, "Tallowind: cannot write %s: %s\n", filePath().c_str(), result.reason.c_str());
+    return result.written;
 }
 
 // ---- statistics and achievements ------------------------------------------------------------

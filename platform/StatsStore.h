@@ -17,8 +17,8 @@
 // next runCallbacks(), on the caller's thread, in the order they were queued.
 //
 // The file is "userstats.txt" in the saves folder: a "version 1" line, then "stat NAME VALUE"
-// and "achievement NAME" lines ('#' starts a comment). Every write goes to a temporary file that
-// is then renamed over the old one, so a crash never leaves half a file. A file that cannot be
+// and "achievement NAME" lines ('#' starts a comment). Every write goes through SafeFileWriter,
+// so a crash or a power cut never leaves half a file. A file that cannot be
 // read is reported (file:line), kept aside as "userstats.txt.corrupt" (numbered when that exists)
 // and replaced by an empty store.
 // A statistic that was never set reads as 0; names are single words of printable characters.
@@ -85,6 +85,11 @@ public:
     // Marks the achievement and writes it at once; an AchievementStored callback follows.
     bool setAchievement(const std::string& name);
     bool getAchievement(const std::string& name, bool& achieved) const;
+    // Why the last write of the file failed, in plain words; empty once a write worked.
+    const std::string& writeProblem() const { return _writeProblem; }
+    // What was wrong with the file when init() read it and what became of it, in plain words;
+    // empty when it read cleanly.
+    const std::string& readProblem() const { return _readProblem; }
 
     ListenerId onStatsReceived(std::function<void(const StatsReceived&)> listener);
     ListenerId onStatsStored(std::function<void(const StatsStored&)> listener);
@@ -105,8 +110,9 @@ private:
     static bool validName(const std::string& name);
     void load();
     bool parse(const std::string& text, std::string& error, int& errorLine);
-    void keepAside(const std::string& path);
-    bool writeFile() const;
+    // Renames the file aside; returns its new name, empty when it could not be moved.
+    std::string keepAside(const std::string& path);
+    bool writeFile();
     std::string serialise() const;
     void queueAchievementsStored();
 
@@ -118,6 +124,10 @@ private:
     void queue(ListenerList<Record> list, const Record& record);
 
     bool _initialised = false;
+    std::string _writeProblem;
+    std::string _readProblem;
+    // A damaged file that could not be moved aside is never written over.
+    bool _writeBlocked = false;
     std::map<std::string, int32_t> _stats;
     std::set<std::string> _achievements;
     std::vector<std::string> _achievementsUnstored;

@@ -86,10 +86,13 @@ void GameData::loadAllObjects()
 
 void GameData::loadObjects(const std::string& fileName)
 {
-    const std::string text = readText(fileName);
+    std::string text;
+    const bool readable = readText(fileName, text);
     DataFileReader reader(pathOf(fileName));
     std::vector<std::unique_ptr<ObjectDef>> defs = reader.readObjects(text);
     keepProblems(reader.problems());
+    if (readable)
+        expectDefinitions(fileName, defs.size(), "objects");
     for (std::unique_ptr<ObjectDef>& def : defs) {
         // An animated object's frames come from its own sheet, which must be
         // in the cache before animations.txt names them.
@@ -101,18 +104,26 @@ void GameData::loadObjects(const std::string& fileName)
 
 void GameData::loadTiles()
 {
-    const std::string text = readText(kTileFile);
+    std::string text;
+    const bool readable = readText(kTileFile, text);
     DataFileReader reader(pathOf(kTileFile));
-    for (std::unique_ptr<TileDef>& def : reader.readTiles(text))
-        fileTileDef(def.release());
+    std::vector<std::unique_ptr<TileDef>> defs = reader.readTiles(text);
     keepProblems(reader.problems());
+    if (readable)
+        expectDefinitions(kTileFile, defs.size(), "tiles");
+    for (std::unique_ptr<TileDef>& def : defs)
+        fileTileDef(def.release());
 }
 
 void GameData::loadAnimations()
 {
-    const std::string text = readText(kAnimationFile);
+    std::string text;
+    const bool readable = readText(kAnimationFile, text);
     DataFileReader reader(pathOf(kAnimationFile));
-    for (const AnimationLine& line : reader.readAnimations(text)) {
+    const std::vector<AnimationLine> lines = reader.readAnimations(text);
+    if (readable)
+        expectDefinitions(kAnimationFile, lines.size(), "animations");
+    for (const AnimationLine& line : lines) {
         ObjectDef* def = getObjectDef(line.objectId);
         if (!def) {
             reader.report(line.line, "animation of unknown object id " + std::to_string(line.objectId) + "; skipped");
@@ -125,11 +136,15 @@ void GameData::loadAnimations()
 
 void GameData::loadWeapons()
 {
-    const std::string text = readText(kWeaponFile);
+    std::string text;
+    const bool readable = readText(kWeaponFile, text);
     DataFileReader reader(pathOf(kWeaponFile));
-    for (std::unique_ptr<WeaponDef>& def : reader.readWeapons(text))
-        fileWeaponDef(def.release());
+    std::vector<std::unique_ptr<WeaponDef>> defs = reader.readWeapons(text);
     keepProblems(reader.problems());
+    if (readable)
+        expectDefinitions(kWeaponFile, defs.size(), "weapons");
+    for (std::unique_ptr<WeaponDef>& def : defs)
+        fileWeaponDef(def.release());
 }
 
 TileDef* GameData::getTileDef(int id) const
@@ -216,16 +231,26 @@ std::string GameData::pathOf(const std::string& fileName) const
     return folder_ + fileName;
 }
 
-std::string GameData::readText(const std::string& fileName)
+bool GameData::readText(const std::string& fileName, std::string& text)
 {
     std::ifstream file(pathOf(fileName), std::ios::binary);
     if (!file) {
         problems_.push_back({pathOf(fileName), 0, "data file cannot be read; it defines nothing", DataFileProblem::Error});
-        return std::string();
+        return false;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    std::ostringstream read;
+    read << file.rdbuf();
+    text = read.str();
+    return true;
+}
+
+void GameData::expectDefinitions(const std::string& fileName, size_t count, const std::string& kind)
+{
+    // An emptied file reads without a single bad line, yet the game would go
+    // on without any of its definitions.
+    if (count == 0)
+        problems_.push_back({pathOf(fileName), 0, "the file defines no " + kind + "; the game goes on without them",
+                             DataFileProblem::Error});
 }
 
 void GameData::keepProblems(const std::vector<DataFileProblem>& problems)

@@ -75,8 +75,10 @@ public:
 
 private:
     std::string pathOf(const std::string& fileName) const;
-    // The text of a data file; empty (and a problem noted) when it cannot be read.
-    std::string readText(const std::string& fileName);
+    // The text of a data file; false (and a problem noted) when it cannot be read.
+    bool readText(const std::string& fileName, std::string& text);
+    // A readable file that defines nothing of its kind is a problem too.
+    void expectDefinitions(const std::string& fileName, size_t count, const std::string& kind);
     void keepProblems(const std::vector<DataFileProblem>& problems);
 
     std::string folder_;

@@ -37,7 +37,11 @@ LevelSettings parseLevelSettings(const std::string& text, const std::string& fil
 {
     LevelSettings settings;
     DataFileReader reader(fileName);
-    for (const DataLine& line : DataFileReader::splitLines(text)) {
+    const std::vector<DataLine> lines = DataFileReader::splitLines(text);
+    // An emptied file reads without a bad line, yet sets nothing of the zone's own.
+    if (lines.empty())
+        reader.report(0, "the file sets nothing; the default settings are used", DataFileProblem::Warning);
+    for (const DataLine& line : lines) {
         const size_t equals = line.text.find('=');
         const std::string key = line.text.substr(0, equals);
         int* target = settingFor(settings, key);

@@ -8,12 +8,12 @@
 #include "app/GameInterface.h"
 #include "app/GameState.h"
 #include "app/SpriteHelpers.h"
+#include "platform/GamePaths.h"
 #include "ui/InterfaceElement.h"
 #include "ui/InterfaceManager.h"
 #include "ui/UIElement.h"
 #include "ui/UIText.h"
 #include "world/GameData.h"
-#include "world/MapEditorBackup.h"
 #include "world/MapMarker.h"
 #include "world/MapTile.h"
 #include "world/ObjectDef.h"
@@ -194,18 +194,12 @@ void MapEditor::saveMap()
     // replace the real map (and on the next save its backup too).
     if (!WorldMap::getInstance()->mapLoaded)
     {
-        game->queueMessage("`@Map not saved:`7 this zone's map file could not be read, so it is left as it is.",
+        game->queueMessage("`@Map not saved:`7 " + GamePaths::fileName(GameData::getInstance()->getLevelMapPath()) +
+                               "\nit could not be read, so it is left as it is.",
                            true);
         return;
     }
-    const std::string path = GameData::getInstance()->getLevelMapPath();
-    std::string error = "this zone has no map file.";
-    if (path.empty() || !MapEditorBackup::keep(path, error))
-    {
-        game->queueMessage("`@Map not saved:`7 " + error, true);
-        return;
-    }
-    // Writes through a temporary file renamed over the map, and says how it went.
+    // Keeps the old map as the backup, and says on screen how it went.
     game->saveMap();
 }
 

@@ -1,11 +1,24 @@
 #include "world/MapEditorBackup.h"
 
+#include "platform/GamePaths.h"
+#include "platform/SafeFileWriter.h"
 #include "world/MapFileFormat.h"
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+std::string mapNotWritten(const SafeFileWriter& map)
+{
+    return "it could not be written:\n" + map.result().reason + ".";
+}
+
+}
 
 std::string MapEditorBackup::backupPath(const std::string& mapPath)
 {
@@ -17,23 +30,40 @@ bool MapEditorBackup::keep(const std::string& mapPath, std::string& error)
     std::error_code ec;
     if (!fs::is_regular_file(mapPath, ec))
         return true;
-    const std::string backup = backupPath(mapPath);
+    std::ifstream in(mapPath, std::ios::binary);
+    std::ostringstream read;
+    read << in.rdbuf();
+    const std::string old = read.str();
     MapFileData onDisk;
     std::string unreadable;
-    if (!MapFileFormat::read(mapPath, onDisk, unreadable))
+    if (in.bad() || !MapFileFormat::parse(old, GamePaths::fileName(mapPath), onDisk, unreadable))
     {
-        error = unreadable + "; it is left as it is, and so is " + backup + ".";
+        error = "the map on disk does not read as a map:\nit is left as it is, and so is its backup.";
         return false;
     }
-    const std::string temporary = backup + ".tmp";
-    fs::copy_file(mapPath, temporary, fs::copy_options::overwrite_existing, ec);
-    if (!ec)
-        fs::rename(temporary, backup, ec);
-    if (ec)
+    const SafeFileWriter::Result written = SafeFileWriter::write(backupPath(mapPath), old);
+    if (!written)
+        error = "its backup " + GamePaths::fileName(backupPath(mapPath)) + " could not be written:\n" +
+                written.reason + ".";
+    return written.written;
+}
+
+bool MapEditorBackup::saveOver(const std::string& mapPath, const std::string& bytes, std::string& error)
+{
+    // A save killed half way leaves its temporary files beside the map; the next save clears them.
+    SafeFileWriter::removeLeftovers(fs::path(mapPath).parent_path().string());
+    SafeFileWriter map(mapPath);
+    if (!map.stage(bytes))
     {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        error = "the old map could not be kept as " + backup + " (" + ec.message() + ").";
+        error = mapNotWritten(map);
+        return false;
+    }
+    // Not kept, the staged map goes with its writer.
+    if (!keep(mapPath, error))
+        return false;
+    if (!map.commit())
+    {
+        error = mapNotWritten(map);
         return false;
     }
     return true;

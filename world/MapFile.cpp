@@ -1,12 +1,14 @@
 #include "world/MapFile.h"
 #include "actors/GameObject.h"
 #include "world/GameData.h"
+#include "world/MapEditorBackup.h"
 #include "world/MapFileFormat.h"
 #include "world/MapMarker.h"
 #include "world/MapTile.h"
 #include "world/ObjectDef.h"
 #include "world/TileDef.h"
 #include "world/WorldMap.h"
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -140,9 +142,8 @@ MapObjectRecord objectRecord(const GameObject* object)
     return record;
 }
 
-}  // namespace
-
-bool writeMapFile(const std::string& path, int citizenCount, int trainLocation)
+// The WorldMap as the records of a map file, with the header's two values.
+MapFileData worldMapData(int citizenCount, int trainLocation)
 {
     const WorldMap* map = WorldMap::getInstance();
     MapFileData file = MapFileData::empty(map->width, map->height);
@@ -175,11 +176,23 @@ bool writeMapFile(const std::string& path, int citizenCount, int trainLocation)
         record.zone = marker->zone;
         file.markers.push_back(record);
     }
-    std::string error;
-    if (!MapFileFormat::write(path, file, error))
-    {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return false;
-    }
-    return true;
+    return file;
+}
+
+}  // namespace
+
+bool writeMapFile(const std::string& path, int citizenCount, int trainLocation, std::string* error)
+{
+    std::string bytes;
+    std::string problem;
+    const bool written = MapFileFormat::encode(worldMapData(citizenCount, trainLocation), bytes, problem) &&
+                         MapEditorBackup::saveOver(path, bytes, problem);
+    if (written)
+        return true;
+    std::string oneLine = problem;
+    std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+    std::fprintf(stderr, "Tallowind: %s: map not saved: %s\n", path.c_str(), oneLine.c_str());
+    if (error)
+        *error = problem;
+    return false;
 }

@@ -9,7 +9,9 @@
 // Returns whether the file was read.
 bool readMapFile(const std::string& path);
 
-// Writes the WorldMap as a version-9 map file (through a temporary file, so a
-// failed write never leaves half a map). The citizen count and the train
-// location go into the header. Returns whether the file was written.
-bool writeMapFile(const std::string& path, int citizenCount, int trainLocation);
+// Writes the WorldMap as a version-9 map file, keeping the map that was there
+// as its backup (MapEditorBackup::saveOver: a failed save leaves both files
+// as they were). The citizen count and the train location go into the
+// header. Returns whether the file was written; when not, the reason goes to
+// stderr and, short enough for the screen, into error when given.
+bool writeMapFile(const std::string& path, int citizenCount, int trainLocation, std::string* error = nullptr);

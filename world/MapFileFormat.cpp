@@ -1,11 +1,11 @@
 #include "world/MapFileFormat.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 
+#include "platform/SafeFileWriter.h"
 #include "world/GameData.h"
 #include "world/MapMarker.h"
 
@@ -421,21 +421,9 @@ bool MapFileFormat::write(const std::string& path, const MapFileData& data, std:
         error = path + ": map not saved: " + error;
         return false;
     }
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (file)
-            file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        file.close();
-        if (!file) {
-            std::remove(temporary.c_str());
-            error = path + ": map not saved: " + temporary + " cannot be written";
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        error = path + ": map not saved: " + temporary + " cannot be renamed over it";
+    const SafeFileWriter::Result written = SafeFileWriter::write(path, bytes);
+    if (!written) {
+        error = path + ": map not saved: it cannot be written: " + written.reason;
         return false;
     }
     return true;

@@ -89,8 +89,8 @@ public:
     static bool parse(const std::string& bytes, const std::string& fileName, MapFileData& data,
                       std::string& error, const GameData* gameData = nullptr);
 
-    // Writes data as a version-9 file: first to a temporary file beside the
-    // path, then renamed over it, so a failed write never leaves half a map.
+    // Writes data as a version-9 file through SafeFileWriter, so a failed
+    // write or a crash never leaves half a map; error says why it failed.
     static bool write(const std::string& path, const MapFileData& data, std::string& error);
     // The bytes of data as a version-9 file; error set (and nothing returned)
     // when the data cannot be written (bad size, cell count not width x height).

@@ -31,6 +31,17 @@ protected:
         return currentDisplayMode;
     }
 
+    // Reading the text gives the first start's choice, written back.
+    void expectDefaultsFrom(const std::string& text)
+    {
+        const DisplayMode read = loadFrom(text);
+        EXPECT_EQ(read.width, 1024) << text;
+        EXPECT_EQ(read.height, 768) << text;
+        EXPECT_TRUE(read.verified) << text;
+        EXPECT_FALSE(fullScreen) << text;
+        EXPECT_EQ(folder.read("settings.cfg"), "1024x768\nwindowed\nverified") << text;
+    }
+
     TempFolder folder;
     ScopedSavesFolder saves{folder.path()};
 };
@@ -106,12 +117,7 @@ TEST_F(DisplaySettingsTest, MalformedFilesGiveTheDefaults)
     {
         fullScreen = true;
         currentDisplayMode = DisplayMode{3, 999, 999, false};
-        const DisplayMode read = loadFrom(text);
-        EXPECT_EQ(read.width, 1024) << text;
-        EXPECT_EQ(read.height, 768) << text;
-        EXPECT_TRUE(read.verified) << text;
-        EXPECT_FALSE(fullScreen) << text;
-        EXPECT_EQ(folder.read("settings.cfg"), "1024x768\nwindowed\nverified") << text;
+        expectDefaultsFrom(text);
     }
 }
 
@@ -156,4 +162,16 @@ TEST_F(DisplaySettingsTest, ApplyDisplayOptionStoresTheLabel)
 
     applyDisplayOption(false, false, "nonsense");
     EXPECT_EQ(folder.read("settings.cfg"), "1280x1024\nfullscreen");
+}
+
+TEST_F(DisplaySettingsTest, ASizeTheDisplayCannotShowGivesTheDefaultsWrittenBack)
+{
+    // The largest listed mode is 1920 x 1080.
+    for (const std::string text : {"100000x100000\nwindowed\nverified", "40000x30000\nfullscreen\nverified",
+                                   "1920x1200\nwindowed\nverified", "2560x1080\nfullscreen"})
+        expectDefaultsFrom(text);
+    // A size within the display's largest mode is still the player's choice.
+    const DisplayMode read = loadFrom("1600x1000\nwindowed\nverified");
+    EXPECT_EQ(read.width, 1600);
+    EXPECT_EQ(read.height, 1000);
 }

@@ -1,8 +1,13 @@
 #include "IntroFixture.h"
 #include "actors/Player.h"
+#include "app/FileNotices.h"
+#include "app/Message.h"
 #include "app/StringHelpers.h"
+#include "support/FileSizeLimit.h"
 #include "world/ObjectDef.h"
 #include "ui/menus/MenuEngine.h"
+
+#include <algorithm>
 
 USING_NS_CC;
 
@@ -201,6 +206,46 @@ TEST_F(EndOfRunTest, OnlyPressesMadeWhileTheScreensAreUpActOnThem)
     pad.buttons[11] = 1;
     controller->readPad(pad);
     EXPECT_TRUE(driver->restarting) << "one pressed on the table does";
+}
+
+TEST_F(EndOfRunTest, AHighScoreTheDiskHasNoRoomForIsSaidOnScreenAndWrittenAtTheNextRun)
+{
+    driver->mode = 1;
+    driver->creditsEarned = 500;
+    const std::string before = folder.read(HighScores::kFileName);
+    ASSERT_EQ(before.size(), 2744u);
+    endRun();
+    ASSERT_TRUE(scores->entering);
+    {
+        // Room left for the game state and the settings, not for the score tables.
+        FileSizeLimit full(1024);
+        tap(KC::KEY_Q);
+        tap(KC::KEY_R);
+        tap(KC::KEY_S);
+    }
+    const std::string table = tableShown();
+    EXPECT_EQ(table.substr(0, table.find('\n') + 1), "-> `% 1) QRS`%.................500\n");
+    EXPECT_EQ(folder.read(HighScores::kFileName), before) << "the old tables stay whole";
+
+    // The frames put what went wrong on screen, naming the file.
+    for (FileNotices* notices = FileNotices::getInstance(); notices->hasPending();)
+        notices->showNext();
+    std::vector<std::string> shown;
+    for (const Message& message : driver->messages)
+        shown.push_back(message.text);
+    if (driver->popupText)
+        shown.push_back(driver->popupText->text);
+    const bool told = std::any_of(shown.begin(), shown.end(), [](const std::string& text) {
+        return text.find("Not saved") != std::string::npos && text.find("tallowind_hs.dat") != std::string::npos;
+    });
+    EXPECT_TRUE(told) << "nothing on screen says the high scores were not saved";
+
+    // With room again, the next run's start writes the score.
+    driver->player = nullptr;
+    driver->startRun();
+    const std::string file = folder.read(HighScores::kFileName);
+    ASSERT_EQ(file.size(), 2744u);
+    EXPECT_EQ(file.substr(8 + 16, 4), std::string("QRS\0", 4));
 }
 
 TEST_F(EndOfRunTest, LeavingTheZoneWithoutARecordShowsTheScoreBelowTheTable)

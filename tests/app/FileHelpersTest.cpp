@@ -1,8 +1,17 @@
 #include "app/FileHelpers.h"
 
 #include "TempFolder.h"
+#include "platform/StatsStore.h"
+#include "support/TemporaryFiles.h"
+#include "world/MapFileFormat.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 TEST(ReadLines, SkipsCommentsAndBlankLinesAndKeepsCarriageReturns)
 {
@@ -39,7 +48,7 @@ TEST(WriteFileAtomically, BackslashPathsNameFilesInsideTheSavesFolder)
     ScopedSavesFolder saves(folder.path());
     ASSERT_TRUE(writeFileAtomically(std::string("saves\\") + "/settings.cfg", "1024x768"));
     EXPECT_EQ(folder.read("settings.cfg"), "1024x768");
-    EXPECT_FALSE(folder.exists("settings.cfg.tmp"));
+    EXPECT_FALSE(temporaryFileLeft(folder.path()));
     EXPECT_EQ(readLines(std::string("saves\\") + "/settings.cfg"), (std::vector<std::string>{"1024x768"}));
 }
 
@@ -47,4 +56,95 @@ TEST(WriteFileAtomically, AnUnwritableFolderFailsAndLeavesTheOldFile)
 {
     TempFolder folder;
     EXPECT_FALSE(writeFileAtomically(folder.file("no/such/folder/file.txt"), "x"));
+}
+
+namespace {
+
+// What one copy of the game saves, again and again: its settings text, its
+// statistics and a map, each different from the other copy's.
+struct CopySaves
+{
+    explicit CopySaves(int copy) : copy(copy)
+    {
+        settings = std::string(200 + 300 * copy, static_cast<char>('a' + copy));
+        map = MapFileData::empty(20 + 10 * copy, 20);
+        std::string error;
+        MapFileFormat::encode(map, mapBytes, error);
+        stats = "# Tallowind statistics and achievements\nversion 1\nstat tallowind_stat_1000 " +
+                std::to_string(copy) + "\n";
+    }
+
+    // The number of saves that reported a failure.
+    int saveRepeatedly(const std::string& folder, int times) const
+    {
+        int failures = 0;
+        StatsStore store;
+        store.init();
+        store.setStat("tallowind_stat_1000", copy);
+        for (int i = 0; i < times; ++i)
+        {
+            std::string error;
+            failures += writeFileAtomically(std::string("saves\\") + "/settings.cfg", settings) ? 0 : 1;
+            failures += MapFileFormat::write(folder + "/zone.map", map, error) ? 0 : 1;
+            failures += store.storeStats() ? 0 : 1;
+        }
+        return failures;
+    }
+
+    int copy;
+    std::string settings;
+    MapFileData map;
+    std::string mapBytes;
+    std::string stats;
+};
+
+}
+
+// Two copies of the game saving into one folder at the same moment (which the
+// folder's lock prevents for the game itself): every saver writes through its
+// own temporary file, so no save fails and no file is ever seen empty or half
+// written.
+TEST(SavedFiles, TwoGamesSavingAtOnceNeverLeaveAFileEmptyOrHalfWritten)
+{
+    TempFolder folder;
+    ScopedSavesFolder saves(folder.path());
+    const CopySaves copies[] = {CopySaves(1), CopySaves(2)};
+    pid_t children[2] = {};
+    for (int i = 0; i < 2; ++i)
+    {
+        children[i] = fork();
+        ASSERT_GE(children[i], 0);
+        if (children[i] == 0)
+            _exit(std::min(copies[i].saveRepeatedly(folder.path(), 300), 100));
+    }
+
+    std::vector<std::string> halfWritten;
+    const auto check = [&](const std::string& name, const std::string& one, const std::string& other) {
+        if (!folder.exists(name))
+            return;
+        const std::string bytes = folder.read(name);
+        if (bytes != one && bytes != other)
+            halfWritten.push_back(name + " (" + std::to_string(bytes.size()) + " bytes)");
+    };
+    int running = 2;
+    int failures = 0;
+    while (running > 0)
+    {
+        check("settings.cfg", copies[0].settings, copies[1].settings);
+        check("zone.map", copies[0].mapBytes, copies[1].mapBytes);
+        check("userstats.txt", copies[0].stats, copies[1].stats);
+        for (pid_t& child : children)
+        {
+            int status = 0;
+            if (child > 0 && waitpid(child, &status, WNOHANG) == child)
+            {
+                failures += WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+                child = 0;
+                --running;
+            }
+        }
+    }
+    EXPECT_EQ(failures, 0) << "saves failed because the other copy was saving";
+    EXPECT_TRUE(halfWritten.empty()) << halfWritten.size() << " reads found a file half written, first "
+                                     << halfWritten.front();
 }

@@ -5,10 +5,16 @@
 
 #include "app/GameState.h"
 #include "app/Message.h"
+#include "ui/TextMarkup.h"
+#include "ui/UIText.h"
 #include "world/LevelSettings.h"
 #include "world/MapEditor.h"
 #include "world/MapFileFormat.h"
+#include "world/MapMarker.h"
+#include "support/FileSizeLimit.h"
 
+#include <filesystem>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -56,12 +62,13 @@ protected:
         MapEditor::getInstance()->onKeyReleased(kF5);
     }
 
+    // Queued, or on screen now.
     bool told(const std::string& text) const
     {
         for (const Message& message : driver->messages)
             if (message.text.find(text) != std::string::npos)
                 return true;
-        return false;
+        return driver->popupText && driver->popupText->text.find(text) != std::string::npos;
     }
 
     static bool readsAsMap(const std::string& bytes)
@@ -120,4 +127,45 @@ TEST_F(MapSaveFlowTest, AZoneWithoutAMapIsSavedWithItsOwnCitizenCount)
     EXPECT_EQ(saved.citizenCount, LevelSettings().citizenCount);
     EXPECT_EQ(saved.trainLocation, LevelSettings().trainLocation);
     EXPECT_EQ(saved.width, 140);
+}
+
+TEST_F(MapSaveFlowTest, ASaveTheDiskHasNoRoomForLeavesTheMapAndItsBackupAsTheyWere)
+{
+    std::string olderMap, error;
+    ASSERT_TRUE(MapFileFormat::encode(MapFileData::empty(2, 2), olderMap, error)) << error;
+    level.write("tallowind_levelOne.map", realMap);
+    level.write("tallowind_levelOne.map.bak", olderMap);
+    loadZone(0);
+    ASSERT_TRUE(map->mapLoaded);
+    // The edits make the map larger than the room that is left on the disk,
+    // which still holds a copy of the map on disk.
+    for (int i = 0; i < 200; ++i)
+        map->allMarkers.push_back(new MapMarker(MapMarkerKind::Interest, cocos2d::Vec2(48.0f + i, 80.0f)));
+    {
+        FileSizeLimit full(realMap.size() + 1024);
+        MapEditor::getInstance()->onKeyReleased(kF5);
+    }
+    EXPECT_TRUE(told("Map not saved"));
+    EXPECT_FALSE(told("Map saved. :-)"));
+    // Compared whole, so that a failure does not print a map's bytes.
+    EXPECT_TRUE(level.read("tallowind_levelOne.map") == realMap) << "the map was changed by a failed save";
+    EXPECT_TRUE(level.read("tallowind_levelOne.map.bak") == olderMap) << "the older backup was replaced by a failed save";
+}
+
+TEST_F(MapSaveFlowTest, AFailedSaveIsSaidInLinesThatFitTheSmallestScreen)
+{
+    level.write("tallowind_levelOne.map", realMap);
+    std::filesystem::create_directories(level.dir() / "tallowind_levelOne.map.bak" / "in-the-way");
+    loadZone(0);
+    MapEditor::getInstance()->onKeyReleased(kF5);
+    ASSERT_NE(driver->popupText, nullptr);
+    const std::string shown = driver->popupText->text;
+    EXPECT_NE(shown.find("Map not saved"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("tallowind_levelOne.map.bak"), std::string::npos) << shown;
+    EXPECT_EQ(shown.find(level.path()), std::string::npos) << "a whole path runs off the screen: " << shown;
+    // The smallest window, 1024 x 768, shows half as many design pixels across.
+    constexpr int kNarrowestScreen = 512;
+    std::stringstream lines(shown);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_LE(TextMarkup::measureWidth(line), kNarrowestScreen) << line;
 }

@@ -1,4 +1,5 @@
 #include "StatEngineFixture.h"
+#include "support/TemporaryFiles.h"
 #include "ui/menus/TutorialEngine.h"
 
 #include <filesystem>
@@ -66,7 +67,7 @@ TEST_F(ProgressTest, GameStateFileHasTheExactLayout)
         const bool held = unlocks[i].id == 2000 || unlocks[i].id == 2037;
         EXPECT_EQ(bytes[at + 4], held ? 1 : 0) << "record " << i;
     }
-    EXPECT_FALSE(folder.exists(std::string(StatEngine::kFileName) + ".tmp"));
+    EXPECT_FALSE(temporaryFileLeft(folder.path()));
 
     // Read back into a fresh profile.
     achievements->reset();
@@ -281,6 +282,52 @@ TEST_F(ProgressTest, ATruncatedStateKeepsItsReadableUnlocks)
         stats->loadGameState();
         EXPECT_EQ(game->playerCharacter, character);
         EXPECT_EQ(gameStateBytes(), bytes);
+    }
+}
+
+// A state that reads as a version-4 file but holds what no saved state holds
+// is damaged: what is valid in it is kept, the file as it was is kept aside at
+// the first save, and a character of no one is asked for again.
+TEST_F(ProgressTest, DamagedStatesKeepWhatIsValidAndAreKeptAside)
+{
+    std::string unlocks;
+    for (const UnlockEntry& entry : achievements->unlockList())
+        unlocks += unlockRecord(entry.id, entry.id == 2036 ? 1 : 0);
+    std::string noise;
+    for (int i = 0; i < 200; ++i)
+        noise.push_back(static_cast<char>((i * 73 + 41) % 251));
+    struct Damage
+    {
+        const char* what;
+        std::string bytes;
+        int32_t character;
+        bool unlockKept;
+    };
+    const Damage damages[] = {
+        {"a character of no one", gameStateHead(4, 123456789, 0, 1, 38) + unlocks, -1, true},
+        {"a negative unlock count", gameStateHead(4, 4003, 0, 1, -5) + unlocks, 4003, true},
+        {"noise under a newer version", le32(7) + noise, -1, false},
+    };
+    for (const Damage& damage : damages)
+    {
+        SCOPED_TRACE(damage.what);
+        TempFolder own;
+        ScopedSavesFolder ownSaves(own.path());
+        stats->reset();
+        achievements->reset();
+        game->playerCharacter = -1;
+        own.write(StatEngine::kFileName, damage.bytes);
+        stats->loadGameState();
+        EXPECT_EQ(game->playerCharacter, damage.character);
+        EXPECT_EQ(achievements->isUnlocked(2036), damage.unlockKept);
+
+        // The start's first save keeps the damaged file aside, then writes a whole state.
+        achievements->unlock(2000, true, true);
+        EXPECT_EQ(own.read(std::string(StatEngine::kFileName) + ".corrupt"), damage.bytes);
+        const std::string saved = own.read(StatEngine::kFileName);
+        ASSERT_EQ(saved.size(), 204u);
+        EXPECT_EQ(read32(saved, 4), damage.character);
+        EXPECT_EQ(read32(saved, 10), 38);
     }
 }
 

@@ -29,6 +29,9 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 USING_NS_CC;
 
@@ -351,6 +354,57 @@ void bulletWaitsForTheTutorial(JourneyReport& report, const std::string& saves)
     report.check(!stillFlying(bullet) || bullet->getPosition() != start, "the held bullet did not fly on after the tutorial");
 }
 
+// A saves folder that is a file, an emptied weapon list and zone settings and
+// a map cut in half: the map maker's way in (no intro to wait for) must show
+// every one of them on screen, by its file's name.
+void filesGoneWrong(JourneyReport& report, const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    const std::string saves = folder + "/saves";
+    std::ofstream(saves) << "a file where the saves folder should be";
+    const std::string assets = folder + "/assets";
+    const std::vector<std::string> damaged = {"weapons.txt", "tallowind_levelOne.txt", "tallowind_levelOne.map"};
+    fs::create_directories(assets);
+    for (const fs::directory_entry& entry : fs::directory_iterator(GameLaunch::treeAssets()))
+    {
+        const std::string name = entry.path().filename().string();
+        if (std::find(damaged.begin(), damaged.end(), name) == damaged.end())
+            fs::create_symlink(entry.path(), assets + "/" + name);
+    }
+    std::ofstream(assets + "/weapons.txt");
+    std::ofstream(assets + "/tallowind_levelOne.txt");
+    std::ifstream map(GameLaunch::treeAssets() + "/tallowind_levelOne.map", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(map)), std::istreambuf_iterator<char>());
+    std::ofstream(assets + "/tallowind_levelOne.map", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+
+    GameLaunch game(saves, assets);
+    game.requestEditor();
+    if (!report.require(game.startHeadless(), "the game did not start: " + game.error()))
+        return;
+    GameInterface* driver = GameInterface::getInstance();
+    if (!report.require(game.stepUntil([&] { return driver->state == GameState::Edit; }, 30.0f),
+                        "the editor never opened"))
+        return;
+    // The notices come one after the other, each in its turn on screen.
+    std::string shown;
+    std::string last;
+    game.stepUntil(
+        [&] {
+            if (driver->popupText && driver->popupText->text != last)
+            {
+                last = driver->popupText->text;
+                shown += last + "\n";
+            }
+            return false;
+        },
+        90.0f, 0.1f);
+    report.note("on screen: " + shown);
+    report.check(shown.find("Not saved") != std::string::npos, "nothing on screen says the game cannot save");
+    for (const char* name : {"settings.cfg", "gamestate.dat", "weapons.txt", "tallowind_levelOne.txt",
+                             "tallowind_levelOne.map"})
+        report.check(shown.find(name) != std::string::npos, std::string("nothing on screen names ") + name);
+}
+
 // Walks one journey in a child process of its own, on the given saves folder.
 void expectJourney(const char* name, void (*journey)(JourneyReport&, const std::string&), const std::string& saves)
 {
@@ -409,4 +463,11 @@ TEST_F(HeadlessJourney, ABulletInFlightWaitsWhileATutorialPausesTheRun)
     SharedSavesFolder saves;
     ASSERT_FALSE(saves.path().empty());
     expectJourney("paused bullet", &bulletWaitsForTheTutorial, saves.path());
+}
+
+TEST_F(HeadlessJourney, FilesTheGameCannotUseAreSaidOnScreen)
+{
+    SharedSavesFolder folder;
+    ASSERT_FALSE(folder.path().empty());
+    expectJourney("files gone wrong", &filesGoneWrong, folder.path());
 }

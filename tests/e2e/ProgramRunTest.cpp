@@ -11,6 +11,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -36,6 +37,34 @@ std::string readFile(const std::string& path)
     return text.str();
 }
 
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> folderContents(const std::string& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        files[entry.path().filename().string()] = readFile(entry.path().string());
+    return files;
+}
+
+// Waits for the process to end; false when it still runs after the time.
+bool endsWithin(pid_t pid, std::chrono::seconds time, int& status)
+{
+    const auto until = std::chrono::steady_clock::now() + time;
+    while (std::chrono::steady_clock::now() < until)
+    {
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+void stopProgram(pid_t pid)
+{
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
 // Starts the program with its output going to the log file; -1 when it cannot.
 pid_t startProgram(const std::string& program, const std::string& saves, const std::string& log)
 {
@@ -57,17 +86,26 @@ pid_t startProgram(const std::string& program, const std::string& saves, const s
     _exit(127);
 }
 
+// The built program, a fresh saves folder and a private X server of the smallest size.
+class ProgramRun : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(std::filesystem::exists(program)) << program << " is not built";
+        ASSERT_FALSE(saves.path().empty());
+        ASSERT_TRUE(xvfb.start(1024, 768)) << xvfb.error();
+    }
+
+    const std::string program = std::string(TALLOWIND_BINARY_DIR) + "/tallowind";
+    SharedSavesFolder saves;
+    XvfbServer xvfb;
+};
+
 }
 
-TEST(ProgramRun, TheGameProgramStartsInAWindowAndKeepsRunning)
+TEST_F(ProgramRun, TheGameProgramStartsInAWindowAndKeepsRunning)
 {
-    const std::string program = std::string(TALLOWIND_BINARY_DIR) + "/tallowind";
-    ASSERT_TRUE(std::filesystem::exists(program)) << program << " is not built";
-    SharedSavesFolder saves;
-    ASSERT_FALSE(saves.path().empty());
-    XvfbServer xvfb;
-    ASSERT_TRUE(xvfb.start(1024, 768)) << xvfb.error();
-
     const std::string log = saves.path() + "/program.log";
     const pid_t pid = startProgram(program, saves.path(), log);
     ASSERT_GT(pid, 0);
@@ -110,4 +148,50 @@ TEST(ProgramRun, TheGameProgramStartsInAWindowAndKeepsRunning)
         << "a first start opens windowed at the smallest mode and writes it";
     EXPECT_TRUE(std::filesystem::exists(saves.path() + "/gamestate.dat")) << "no saved game state";
     EXPECT_TRUE(stoppedOnRequest) << "the program did not stop on SIGTERM";
+}
+
+TEST_F(ProgramRun, ASecondCopyOnTheSameSavesFolderSaysSoInItsOwnWindowAndWritesNothing)
+{
+    // Beside the saves folder, whose every file is watched.
+    const std::string logs = saves.path();
+    const pid_t first = startProgram(program, saves.path(), logs + "-first.log");
+    ASSERT_GT(first, 0);
+    bool started = false;
+    for (int i = 0; i < 1200 && !started; ++i)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        started = saves.exists("gamestate.dat");
+    }
+    ASSERT_TRUE(started) << "the first copy never wrote its game state:\n" << readFile(logs + "-first.log");
+    // Held still, the first copy writes nothing while the second one runs.
+    kill(first, SIGSTOP);
+    const std::map<std::string, std::string> before = folderContents(saves.path());
+
+    // The message box program the second copy finds records what it is asked to show.
+    const std::string tools = logs + "-tools";
+    std::filesystem::create_directories(tools);
+    const std::string dialog = tools + "/xmessage";
+    std::ofstream(dialog) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.args\"\n";
+    std::filesystem::permissions(dialog, std::filesystem::perms::owner_all);
+    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", tools.c_str(), 1);
+    const pid_t second = startProgram(program, saves.path(), logs + "-second.log");
+    setenv("PATH", oldPath.c_str(), 1);
+    ASSERT_GT(second, 0);
+    int status = 0;
+    const bool ended = endsWithin(second, std::chrono::seconds(60), status);
+    if (!ended)
+        stopProgram(second);
+    kill(first, SIGCONT);
+    stopProgram(first);
+
+    EXPECT_TRUE(ended) << "the second copy kept running beside the first";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << readFile(logs + "-second.log");
+    EXPECT_NE(readFile(dialog + ".args").find("Tallowind is already running."), std::string::npos)
+        << "no window told the player: " << readFile(logs + "-second.log");
+    EXPECT_EQ(folderContents(saves.path()), before) << "the second copy wrote into the saves folder";
+    std::error_code ec;
+    for (const char* end : {"-first.log", "-second.log"})
+        std::filesystem::remove(logs + end, ec);
+    std::filesystem::remove_all(tools, ec);
 }

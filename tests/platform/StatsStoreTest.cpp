@@ -1,5 +1,7 @@
 #include "PlatformTestSupport.h"
 #include "platform/StatsStore.h"
+#include "support/FileSizeLimit.h"
+#include "support/TemporaryFiles.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -7,6 +9,8 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr size_t kRoomLeft = 512;
 
 class StatsStoreTest : public ::testing::Test
 {
@@ -35,7 +39,7 @@ TEST_F(StatsStoreTest, StatisticsAndAchievementsSurviveARestart)
         store.setStat("tallowind_stat_1000", 99); // never stored
         store.shutdown();
     }
-    EXPECT_FALSE(fs::exists(saves.dir() / "userstats.txt.tmp"));
+    EXPECT_FALSE(temporaryFileLeft(saves.path()));
 
     StatsStore again;
     ASSERT_TRUE(again.init());
@@ -151,11 +155,13 @@ TEST_F(StatsStoreTest, AFailedWriteLeavesTheOldFileWhole)
     StatsStore store;
     ASSERT_TRUE(store.init());
     store.setStat("tallowind_stat_1000", 5);
+    // A file larger than the room left below, where the messages still fit.
+    for (int id = 1001; id <= 1020; ++id)
+        store.setStat("tallowind_stat_" + std::to_string(id), id);
     ASSERT_TRUE(store.storeStats());
     const std::string before = readTextFile(file());
+    ASSERT_GT(before.size(), kRoomLeft);
 
-    // A folder where the temporary file should go makes every write fail.
-    fs::create_directory(saves.dir() / "userstats.txt.tmp");
     int lastResult = 0;
     std::vector<std::string> achievements;
     store.onStatsStored([&](const StatsStored& r) { lastResult = r.result; });
@@ -164,8 +170,12 @@ TEST_F(StatsStoreTest, AFailedWriteLeavesTheOldFileWhole)
 
     store.setStat("tallowind_stat_1000", 6);
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(store.storeStats());
-    EXPECT_TRUE(store.setAchievement("A2")); // held in memory
+    {
+        // A disk without room for the file makes every write fail.
+        FileSizeLimit full(kRoomLeft);
+        EXPECT_FALSE(store.storeStats());
+        EXPECT_TRUE(store.setAchievement("A2")); // held in memory
+    }
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("cannot write"), std::string::npos);
     store.runCallbacks();
     EXPECT_EQ(lastResult, StatsStore::kResultFail);
@@ -173,7 +183,6 @@ TEST_F(StatsStoreTest, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(readTextFile(file()), before);
 
     // Once writing works again the achievement is stored and reported.
-    fs::remove(saves.dir() / "userstats.txt.tmp");
     EXPECT_TRUE(store.storeStats());
     store.runCallbacks();
     EXPECT_EQ(lastResult, StatsStore::kResultOk);

@@ -4,6 +4,7 @@
 
 #include "app/ControllerKeys.h"
 #include "app/DisplaySettings.h"
+#include "support/FileSizeLimit.h"
 
 class MenuOptionsTest : public MenuFixture
 {
@@ -95,4 +96,20 @@ TEST_F(MenuOptionsTest, TutorialAndMovementOptionsAreSavedWithTheGameState)
     EXPECT_EQ(tutorials->entries[0]->image, "Tutorial_01a.png");
     menus->buildMainMenu();
     EXPECT_EQ(label(MenuEngine::kTutorialsOption), "`7(`%x`7) Disable Tutorials");
+}
+
+TEST_F(MenuOptionsTest, AChangeTheDiskHasNoRoomForIsNotCalledASuccess)
+{
+    ASSERT_TRUE(saveSettings(displayModes[0], false, true));
+    const std::string before = settingsFile();
+    {
+        // Not a byte of room left on the disk.
+        FileSizeLimit full(0);
+        key(Key::E);
+    }
+    EXPECT_EQ(settingsFile(), before) << "the old settings stay whole";
+    UIMenu* menu = driver->menu;
+    ASSERT_NE(menu->messageNode, nullptr);
+    EXPECT_NE(menu->messageString, MenuEngine::kRestartWarning) << "a restart would bring back the old choice";
+    EXPECT_NE(menu->messageString.find("NOT SAVED: settings.cfg"), std::string::npos) << menu->messageString;
 }

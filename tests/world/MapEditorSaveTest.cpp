@@ -3,6 +3,7 @@
 // that fails says so and loses nothing.
 #include "MapEditorFixture.h"
 #include "support/ScratchFolder.h"
+#include "support/TemporaryFiles.h"
 
 #include "world/MapEditorBackup.h"
 #include "world/MapFile.h"
@@ -58,7 +59,7 @@ TEST(MapEditorBackup, KeepsTheMapOnDiskBesideIt)
     EXPECT_NE(error.find("left as it is"), std::string::npos) << error;
     EXPECT_EQ(readText(map + ".bak"), second);
     EXPECT_EQ(readText(map), "garbage");
-    EXPECT_FALSE(fs::exists(map + ".bak.tmp"));
+    EXPECT_FALSE(temporaryFileLeft(folder.path()));
 }
 
 TEST(MapEditorBackup, AFailedBackupTouchesNothing)
@@ -73,7 +74,7 @@ TEST(MapEditorBackup, AFailedBackupTouchesNothing)
     EXPECT_NE(error.find("zone.map.bak"), std::string::npos) << error;
     EXPECT_EQ(readText(map), precious);
     EXPECT_TRUE(fs::is_directory(map + ".bak/in-the-way"));
-    EXPECT_FALSE(fs::exists(map + ".bak.tmp"));
+    EXPECT_FALSE(temporaryFileLeft(folder.path()));
 }
 
 TEST_F(MapEditorFixture, AnEditedMapComesBackAfterASaveAndAReload)

@@ -19,6 +19,7 @@ USING_NS_CC;
 
 const char* const MenuEngine::kVersion = "1.0";
 const char* const MenuEngine::kRestartWarning = "`$WARNING: re-start Tallowind\n for changes to take effect.";
+const char* const MenuEngine::kNotSavedWarning = "`@NOT SAVED: settings.cfg\n could not be written.";
 
 namespace {
 

@@ -30,6 +30,8 @@ public:
 
     static const char* const kVersion;
     static const char* const kRestartWarning;
+    // Shown in its place when the settings file could not be written.
+    static const char* const kNotSavedWarning;
 
     void buildMainMenu();
     // Fades the held menu out; dismiss follows.

@@ -67,11 +67,12 @@ void MenuEngine::saveAndRelabel(int id, const std::string& label)
 
 void MenuEngine::changeDisplay(int id)
 {
+    bool saved = false;
     if (id == kFullScreenOption)
     {
         fullScreen = !fullScreen;
-        applyDisplayOption(fullScreen, false,
-                           formatString("%dx%d", currentDisplayMode.width, currentDisplayMode.height));
+        saved = applyDisplayOption(fullScreen, false,
+                                   formatString("%dx%d", currentDisplayMode.width, currentDisplayMode.height));
     }
     else
     {
@@ -80,12 +81,13 @@ void MenuEngine::changeDisplay(int id)
         // The stored choice may have no place in the list (index -1): the first mode follows.
         const int count = static_cast<int>(displayModes.size());
         const int next = currentDisplayMode.index + 1;
-        saveSettings(displayModes[next >= 0 && next < count ? next : 0], fullScreen, false);
+        saved = saveSettings(displayModes[next >= 0 && next < count ? next : 0], fullScreen, false);
     }
     beep();
     UIMenu* menu = heldMenu();
     menu->setItemLabel(kFullScreenOption, fullscreenLabel());
     menu->setItemLabel(kResolutionOption, resolutionLabel());
     menu->refresh();
-    menu->setMessage(kRestartWarning);
+    // A restart would bring back the old choice when nothing was written.
+    menu->setMessage(saved ? kRestartWarning : kNotSavedWarning);
 }
