@@ -10,6 +10,7 @@
 #include "app/StringHelpers.h"
 #include "platform/GamePaths.h"
 #include "platform/StatsStore.h"
+#include "ui/CharSelectScreen.h"
 #include "ui/menus/TutorialEngine.h"
 #include "world/GameData.h"
 
@@ -34,10 +35,8 @@ enum class Reward
 };
 
 constexpr int32_t kAnyZone = -1;
-// The characters the game state may name (object definitions), or none yet.
+// The game state names one of the characters of the choice, or none yet.
 constexpr int32_t kNoCharacter = -1;
-constexpr int32_t kFemaleCharacter = 4002;
-constexpr int32_t kMaleCharacter = 4003;
 // One unlock in the file: its id and its flag byte.
 constexpr size_t kUnlockRecordBytes = 5;
 const char* const kWhatIsSaved = "your progress and options";
@@ -406,7 +405,8 @@ StatEngine::GameStateRead StatEngine::decodeGameState(const std::string& bytes, 
     {
         // Without a character of the game, every run would start without a
         // player: the choice is asked for again.
-        const bool known = character == kNoCharacter || character == kFemaleCharacter || character == kMaleCharacter;
+        const bool known = character == kNoCharacter || character == CharSelectScreen::kFemale ||
+                           character == CharSelectScreen::kMale;
         if (!known)
             damaged(in.offset() - 4, formatString("character %d is none of the game's characters", character));
         game->playerCharacter = known ? character : kNoCharacter;
