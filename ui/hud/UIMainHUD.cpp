@@ -181,9 +181,10 @@ void UIMainHUD::setMoneyLine(const std::string& text)
 
 void UIMainHUD::setTracker(bool onContract, int distance, const std::string& image)
 {
-    if (image == trackerImage && distance == shownTrackerDistance)
+    if (image == trackerImage && distance == shownTrackerDistance && onContract == shownOnContract)
         return;
     shownTrackerDistance = distance;
+    shownOnContract = onContract;
     removeNode(distanceText);
     if (image != trackerImage)
     {

@@ -53,6 +53,9 @@ public:
     UIText* moneyText = nullptr;
     std::string trackerImage;
     int shownTrackerDistance = -1;
+    // The figure's colour says whose it is: a goal that changes at the same
+    // distance and bearing still gets its own colour.
+    bool shownOnContract = false;
     cocos2d::Sprite* trackerArrow = nullptr;
     UIText* distanceText = nullptr;
     int targetId = -1;

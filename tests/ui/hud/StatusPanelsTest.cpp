@@ -346,6 +346,9 @@ TEST_F(StatusPanelsTest, SettersGivenTheSameValuesChangeNothing)
     EXPECT_EQ(mainHud()->distanceText, ticker) << "no second typing tick, no new ticker";
     mainHud()->setTracker(false, 42, "UI_Tracker_N.png");
     EXPECT_EQ(mainHud()->distanceText->text, "`!42M");
+    // A contract taken whose target stands just where the contact stood.
+    mainHud()->setTracker(true, 42, "UI_Tracker_N.png");
+    EXPECT_EQ(mainHud()->distanceText->text, "`@42M");
     // A fresh reading dims over three seconds.
     advance(3.1f);
     EXPECT_EQ(mainHud()->trackerArrow->getOpacity(), 64);
