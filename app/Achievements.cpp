@@ -144,8 +144,11 @@ void Achievements::reportAchievement(int32_t id)
 {
     // Without a store the flag is still kept; only the report is skipped.
     StatsStore* store = StatsStore::getInstance();
-    if (store->isInitialised())
-        store->setAchievement(formatString("TALLOWIND_ACHIEVEMENT_%d", id));
+    if (!store->isInitialised())
+        return;
+    store->setAchievement(formatString("TALLOWIND_ACHIEVEMENT_%d", id));
+    // Written at once, and a write the disk refused is said like any other save's.
+    StatEngine::getInstance()->reportStoreWrite();
 }
 
 void Achievements::unlock(int32_t id, bool save, bool silent)

@@ -18,6 +18,11 @@ namespace {
 
 constexpr int kMinimumWidth = 1024;
 constexpr int kMinimumHeight = 768;
+// The smallest window the game's screens show whole in: as wide as its
+// smallest mode, as tall as the 1280 x 720 window it opens for the automatic
+// entry. The menus, the HUD and the shop windows are laid out for these.
+constexpr int kPlayableWidth = kMinimumWidth;
+constexpr int kPlayableHeight = 720;
 
 // Width and height from a "WIDTHxHEIGHT" text. Only the automatic -1x-1 or a
 // positive size is accepted, so a damaged file can never ask for an empty window.
@@ -90,6 +95,25 @@ bool displayCanShow(int width, int height)
     return !largestShownSize(largestWidth, largestHeight) || (width <= largestWidth && height <= largestHeight);
 }
 
+// A window smaller than the screens are laid out for cuts off the menus and
+// the HUD (a 1 x 1 window shows nothing at all): such a size in the file is
+// damage too.
+bool screensFit(int width, int height)
+{
+    return (width == -1 && height == -1) || (width >= kPlayableWidth && height >= kPlayableHeight);
+}
+
+// Why a size from the file cannot be used, in words for the player; empty
+// when it can.
+std::string sizeRefusal(int width, int height)
+{
+    if (!screensFit(width, height))
+        return "too small for the game";
+    if (!displayCanShow(width, height))
+        return "larger than the display";
+    return std::string();
+}
+
 // A first start (or an unreadable file): windowed at the smallest mode,
 // trusted without a check, and written at once.
 void useDefaultSettings()
@@ -152,7 +176,7 @@ void insertDisplayMode(int width, int height)
 
 std::string settingsFilePath()
 {
-    return GamePaths::normalise(savesFolder() + "/settings.cfg");
+    return GamePaths::normalise(savesFolder() + "/" + kSettingsFileName);
 }
 
 void loadSettings()
@@ -166,14 +190,14 @@ void loadSettings()
         useDefaultSettings();
         return;
     }
-    if (!displayCanShow(width, height))
+    const std::string refused = sizeRefusal(width, height);
+    if (!refused.empty())
     {
-        std::fprintf(stderr, "Tallowind: %s:1: %dx%d is larger than the display can show; the defaults are used\n",
-                     settingsFilePath().c_str(), width, height);
+        std::fprintf(stderr, "Tallowind: %s:1: the screen size %dx%d is %s; the defaults are used\n",
+                     settingsFilePath().c_str(), width, height, refused.c_str());
         FileNotices::getInstance()->readProblem(
             settingsFilePath(),
-            formatString("the screen size %dx%d is larger than the display,\nso the smallest size is used.", width,
-                         height));
+            formatString("the screen size %dx%d is %s,\nso the smallest size is used.", width, height, refused.c_str()));
         useDefaultSettings();
         return;
     }

@@ -18,10 +18,12 @@ void enumerateDisplayModes();
 void buildDisplayModeList(const std::vector<std::pair<int, int>>& sizes);
 void insertDisplayMode(int width, int height);
 
-// The settings file "settings.cfg" in the saves folder.
+// The settings file in the saves folder.
+constexpr const char* kSettingsFileName = "settings.cfg";
 std::string settingsFilePath();
 // Reads the settings file; a file that does not read, or names a size larger
-// than the display can show, gives the defaults, which are written back.
+// than the display can show or too small for the game's screens, gives the
+// defaults, which are written back.
 void loadSettings();
 // Makes the choice current and writes it; false when the file could not be
 // written (the player is told on screen).

@@ -1,4 +1,5 @@
 #include "app/GameInterface.h"
+#include "app/HighScores.h"
 
 #include "actors/Player.h"
 #include "actors/npc/NPCMakers.h"
@@ -119,6 +120,13 @@ void GameInterface::init()
     targetMarker = UIObjectDescriptor::create("target", true);
     gameLayer->addChild(targetMarker, kHudOverlayZ);
     gameLayer->addChild(CreditScreen::getInstance(), kCreditsZ);
+}
+
+void GameInterface::saveBeforeQuitting()
+{
+    // A score entered while the disk was full would otherwise be lost with the
+    // process: the next run of this session is not coming.
+    HighScores::getInstance()->saveIfUnsaved();
 }
 
 void GameInterface::addOverlayLayers()

@@ -36,6 +36,8 @@ public:
 
     // One-time set-up; ends in the Intro state.
     void init();
+    // The window has closed: what the disk refused during play gets a last try.
+    void saveBeforeQuitting();
     void setState(int newState);
     // The frame.
     void update(float dt);

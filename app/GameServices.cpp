@@ -20,7 +20,9 @@
 #include "ui/hud/UITextConsole.h"
 #include "ui/hud/UIUnlockBar.h"
 #include "platform/StatsStore.h"
+#include "world/GameData.h"
 #include "world/MapEditor.h"
+#include "world/MapEditorBackup.h"
 #include "world/Pather.h"
 #include "world/Train.h"
 #include "world/WorldMap.h"
@@ -183,6 +185,9 @@ void GameServices::enterEditor()
     MapEditor* editor = MapEditor::getInstance();
     editor->setVisible(true);
     editor->showMarkers();
+    // A save killed half way left its temporary beside the maps (the size of a map
+    // each); the map maker is back, so it can go.
+    MapEditorBackup::removeLeftovers(GameData::getInstance()->folder());
 }
 
 void GameServices::showRain()

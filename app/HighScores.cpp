@@ -18,7 +18,6 @@ namespace {
 constexpr size_t kInitialsBytes = 4;
 constexpr size_t kEntryBytes = kInitialsBytes + 2;
 constexpr size_t kFileHeadBytes = 8;
-constexpr size_t kTableHeadBytes = 16;
 // The older file: three blocks of ten entries, one per zone, no head.
 constexpr size_t kOldFileBytes = 3 * HighScores::kEntriesPerTable * kEntryBytes;
 constexpr int32_t kNormalMode = 0;
@@ -73,6 +72,7 @@ void HighScores::load()
     const std::string path = scorePath(kFileName);
     std::string bytes;
     bool haveTables = false;
+    bool keptWhatReads = false;
     saveBlocked = false;
     switch (SavedFile::read(path, bytes))
     {
@@ -81,6 +81,7 @@ void HighScores::load()
         size_t badOffset = 0;
         std::string problem;
         haveTables = readTables(bytes, badOffset, problem);
+        keptWhatReads = !haveTables && !tables.empty();
         if (!haveTables)
             keepDamagedFileAside(path, badOffset, problem);
         break;
@@ -102,6 +103,12 @@ void HighScores::load()
                          kOldFileName);
         return;
     }
+    if (keptWhatReads)
+    {
+        addMissingTables();
+        save();
+        return;
+    }
     createDefaults();
     if (GamePaths::fileExists(scorePath(kOldFileName)))
         importOldFile();
@@ -113,10 +120,10 @@ void HighScores::keepDamagedFileAside(const std::string& path, size_t badOffset,
 {
     const std::string aside = SavedFile::rejectCorrupt(path, badOffset, problem);
     saveBlocked = aside.empty();
+    const std::string kept = tables.empty() ? "it could not be read: the high scores start afresh,"
+                                            : "it was damaged: the tables before the damage are kept,";
     FileNotices::getInstance()->readProblem(
-        path, saveBlocked ? kLeftAlone
-                          : "it could not be read: the high scores start afresh,\nand the file as it was is kept as " +
-                                GamePaths::fileName(aside) + ".");
+        path, saveBlocked ? kLeftAlone : kept + "\nand the file as it was is kept as " + GamePaths::fileName(aside) + ".");
 }
 
 void HighScores::importOldFile()
@@ -158,6 +165,9 @@ bool HighScores::readOldFile(const std::string& bytes)
 
 bool HighScores::readTables(const std::string& bytes, size_t& badOffset, std::string& problem)
 {
+    // Each whole table is taken as it is read, so a file damaged further on
+    // keeps every table before the damage.
+    tables.clear();
     ByteReader in(bytes);
     uint32_t version = 0;
     uint32_t count = 0;
@@ -166,21 +176,14 @@ bool HighScores::readTables(const std::string& bytes, size_t& badOffset, std::st
         problem = formatString("the file is %zu bytes, shorter than its %zu-byte head", bytes.size(), kFileHeadBytes);
         return false;
     }
-    if (count > in.remaining() / kTableHeadBytes)
-    {
-        badOffset = 4;
-        problem = formatString("%u tables do not fit in the %zu bytes that follow", count, in.remaining());
-        return false;
-    }
 
-    std::vector<HighScoreTable> read;
     for (uint32_t t = 0; t < count; ++t)
     {
         badOffset = in.offset();
         uint32_t difficulty = 0, zone = 0, mode = 0, entries = 0;
         if (!in.getU32(difficulty) || !in.getU32(zone) || !in.getU32(mode) || !in.getU32(entries))
         {
-            problem = formatString("table %u is cut short", t + 1);
+            problem = formatString("table %u of %u is cut short", t + 1, count);
             return false;
         }
         if (difficulty >= kDifficulties || zone >= kZones || mode >= kModeIndices)
@@ -203,7 +206,7 @@ bool HighScores::readTables(const std::string& bytes, size_t& badOffset, std::st
         // Ranking and display read exactly ten lines: the best ten are kept,
         // and a short table is filled with empty lines.
         table.entries.resize(kEntriesPerTable);
-        read.push_back(table);
+        tables.push_back(table);
     }
     if (in.remaining() != 0)
     {
@@ -211,19 +214,25 @@ bool HighScores::readTables(const std::string& bytes, size_t& badOffset, std::st
         problem = formatString("%zu bytes follow the last table", in.remaining());
         return false;
     }
-    tables = std::move(read);
     return true;
 }
 
 void HighScores::createDefaults()
 {
     tables.clear();
+    addMissingTables();
+}
+
+void HighScores::addMissingTables()
+{
     for (int32_t zone = 0; zone < kZones; ++zone)
     {
         for (int32_t mode = 0; mode < kModeIndices; ++mode)
         {
             for (int32_t difficulty = 0; difficulty < kDifficulties; ++difficulty)
             {
+                if (findTable(zone, difficulty, mode))
+                    continue;
                 HighScoreTable table;
                 table.keyZone = zone;
                 table.keyMode = mode;

@@ -109,7 +109,11 @@ private:
     HighScores();
 
     HighScoreTable* currentTable(int32_t zone);
+    // Reads the file's tables into the list; false at damage, with every
+    // whole table before it in the list.
     bool readTables(const std::string& bytes, size_t& badOffset, std::string& problem);
+    // Adds an empty table for every zone, mode and difficulty that has none.
+    void addMissingTables();
     // Moves a score file that does not read aside, and tells the player.
     void keepDamagedFileAside(const std::string& path, size_t badOffset, const std::string& problem);
     void importOldFile();

@@ -3,12 +3,13 @@
 #include "actors/citizens/NameTables.h"
 #include "app/AppDelegate.h"
 #include "app/DisplaySettings.h"
+#include "app/GameInterface.h"
+#include "app/SavedFile.h"
 #include "app/SoundEngine.h"
 #include "app/StatEngine.h"
 #include "platform/DisplayModes.h"
 #include "platform/GamePaths.h"
 #include "platform/MessageBox.h"
-#include "platform/SafeFileWriter.h"
 #include "platform/SavesFolderLock.h"
 #include "platform/StatsStore.h"
 
@@ -83,7 +84,7 @@ bool savesFolderFree()
         return false;
     case SavesFolderLock::Outcome::Held:
         // What a killed copy left half written can go.
-        SafeFileWriter::removeLeftovers(folder);
+        SavedFile::removeLeftovers(folder);
         return true;
     case SavesFolderLock::Outcome::Unavailable:
         break;
@@ -138,6 +139,7 @@ int runProgram()
 
     startStatistics();
     const int code = Application::getInstance()->run();
+    GameInterface::getInstance()->saveBeforeQuitting();
     // The window is closed by now. The program ends in order: the sound
     // device and the window library's hold on the display go too, so no
     // thread of the audio or the GL driver is still running or half torn down

@@ -1,11 +1,21 @@
 #include "app/SavedFile.h"
 
+#include "app/DisplaySettings.h"
 #include "app/FileHelpers.h"
+#include "app/HighScores.h"
+#include "app/StatEngine.h"
 #include "platform/GamePaths.h"
+#include "platform/StatsStore.h"
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+
+namespace {
+
+constexpr const char* kAsideSuffix = ".corrupt";
+
+}
 
 SavedFile::ReadResult SavedFile::read(const std::string& path, std::string& bytes)
 {
@@ -43,7 +53,7 @@ std::string SavedFile::rejectCorrupt(const std::string& path, size_t offset, con
                      path.c_str(), offset, problem.c_str());
         return std::string();
     }
-    std::fprintf(stderr, "Tallowind: %s: offset %zu: %s; kept as %s, defaults used\n", path.c_str(), offset,
+    std::fprintf(stderr, "Tallowind: %s: offset %zu: %s; the file is kept as %s\n", path.c_str(), offset,
                  problem.c_str(), aside.c_str());
     return aside;
 }
@@ -71,9 +81,29 @@ std::string SavedFile::copyAside(const std::string& path)
 
 std::string SavedFile::freeAsideName(const std::string& path)
 {
-    const std::string base = path + ".corrupt";
+    const std::string base = path + kAsideSuffix;
     std::string name = base;
     for (int number = 2; GamePaths::fileExists(name) || GamePaths::folderExists(name); ++number)
         name = base + std::to_string(number);
     return name;
+}
+
+bool SavedFile::isSavesFile(const std::string& fileName)
+{
+    for (const char* saved : {kSettingsFileName, StatEngine::kFileName, HighScores::kFileName, StatsStore::kFileName})
+    {
+        const std::string aside = std::string(saved) + kAsideSuffix;
+        if (fileName == saved)
+            return true;
+        // The copies aside are numbered once the first name is taken.
+        if (fileName.compare(0, aside.size(), aside) == 0 &&
+            fileName.find_first_not_of("0123456789", aside.size()) == std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+void SavedFile::removeLeftovers(const std::string& savesFolder)
+{
+    SafeFileWriter::removeLeftovers(savesFolder, isSavesFile);
 }

@@ -32,6 +32,13 @@ public:
     // leaves it in place; returns the copy's name, empty when it failed.
     static std::string copyAside(const std::string& path);
 
+    // Whether a name is that of a file the game writes in the saves folder:
+    // one of the saved files, or a damaged one's copy kept aside.
+    static bool isSavesFile(const std::string& fileName);
+    // Removes what a copy of the game killed half way through a save left in
+    // the saves folder: the temporaries of the game's own files, nothing else.
+    static void removeLeftovers(const std::string& savesFolder);
+
 private:
     static std::string freeAsideName(const std::string& path);
 };

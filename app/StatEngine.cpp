@@ -225,9 +225,15 @@ void StatEngine::storeStats()
         return;
     for (const StatRecord& record : records)
         store->setStat(statName(record.id), record.total);
+    store->storeStats();
+    reportStoreWrite();
+}
+
+void StatEngine::reportStoreWrite() const
+{
     SafeFileWriter::Result stored;
-    stored.written = store->storeStats();
-    stored.reason = store->writeProblem();
+    stored.reason = StatsStore::getInstance()->writeProblem();
+    stored.written = stored.reason.empty();
     FileNotices::getInstance()->saveResult(StatsStore::filePath(), "your statistics and achievements", stored);
 }
 

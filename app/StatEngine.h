@@ -38,6 +38,8 @@ public:
     void checkUnlocks(size_t index);
     // Pushes every total to the store and asks it to write them.
     void storeStats();
+    // Tells the player on screen when the store's last write failed.
+    void reportStoreWrite() const;
     void onStatsReceived(const StatsReceived& record);
     // The text of the menu's statistics page.
     std::string showStats() const;

@@ -190,7 +190,7 @@ std::string SafeFileWriter::reasonFor(int errorNumber)
     return text;
 }
 
-pid_t SafeFileWriter::writerOf(const std::string& fileName)
+pid_t SafeFileWriter::writerOf(const std::string& fileName, std::string& target)
 {
     if (!endsWith(fileName, kTemporarySuffix))
         return 0;
@@ -204,17 +204,22 @@ pid_t SafeFileWriter::writerOf(const std::string& fileName)
     const std::string process = stem.substr(processDot + 1, numberDot - processDot - 1);
     if (!allDigits(process) || process.size() > 9)
         return 0;
+    target = stem.substr(0, processDot);
     return static_cast<pid_t>(std::stol(process));
 }
 
-void SafeFileWriter::removeLeftovers(const std::string& folder)
+void SafeFileWriter::removeLeftovers(const std::string& folder,
+                                     const std::function<bool(const std::string&)>& ours)
 {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
     {
-        const pid_t writer = writerOf(it->path().filename().string());
+        std::string target;
+        const pid_t writer = writerOf(it->path().filename().string(), target);
         std::error_code typeError;
-        if (writer <= 0 || !it->is_regular_file(typeError))
+        // The player keeps files of their own beside the game's; a name that merely has the
+        // shape of a temporary is none of the game's business.
+        if (writer <= 0 || !ours(target) || !it->is_regular_file(typeError))
             continue;
         // A process that still runs may be writing it now (or is another that took its number).
         const bool running = kill(writer, 0) == 0 || errno == EPERM;

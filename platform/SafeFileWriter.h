@@ -13,6 +13,7 @@
 //
 // Every failure is kept with a reason in words a player understands ("the disk is full"); the
 // target is then untouched.
+#include <functional>
 #include <string>
 
 #include <sys/types.h>
@@ -42,12 +43,14 @@ public:
     // stage() and commit() in one.
     static Result write(const std::string& path, const std::string& bytes);
     // Removes the temporary files that processes no longer running (killed half way through a
-    // write) left in the folder; those of running processes are theirs and stay.
-    static void removeLeftovers(const std::string& folder);
+    // write) left in the folder for the files ours() names; those of running processes are
+    // theirs and stay, and so does every file of another name, however much it looks like one.
+    static void removeLeftovers(const std::string& folder, const std::function<bool(const std::string&)>& ours);
 
 private:
-    // The process that made a temporary file, from its name; 0 when the name has none.
-    static pid_t writerOf(const std::string& fileName);
+    // The process that made a temporary file and the name of the file it was for, from the
+    // temporary's name; 0 when the name is not a temporary's.
+    static pid_t writerOf(const std::string& fileName, std::string& target);
     // The plain-words reason for an error number of a failed write.
     static std::string reasonFor(int errorNumber);
     bool fail(int errorNumber);

@@ -90,18 +90,13 @@ void StatsStore::load()
         return;
     std::ifstream in(path, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::string error;
-    int errorLine = 0;
+    int badLine = 0;
     if (in.bad() || !in.is_open()) {
-        error = "cannot be read";
-    } else if (parse(text, error, errorLine)) {
+        std::fprintf(stderr, "Tallowind: %s: cannot be read; statistics start afresh\n", path.c_str());
+    } else if (parse(text, path, badLine)) {
         return;
     }
 
-    std::fprintf(stderr, "Tallowind: %s:%d: %s; statistics start afresh\n", path.c_str(), errorLine,
-                 error.c_str());
-    _stats.clear();
-    _achievements.clear();
     const std::string aside = keepAside(path);
     // A file that could not be moved aside is the only copy of what it holds: never written over.
     if (aside.empty()) {
@@ -109,41 +104,60 @@ void StatsStore::load()
         _readProblem = "it could not be read and is left as it is; this session's statistics are not kept";
         return;
     }
-    _readProblem = "the statistics start afresh; the file as it was is kept as " + fs::path(aside).filename().string();
+    const std::string kept = badLine > 0 ? "line " + std::to_string(badLine) +
+                                               " could not be read: the other statistics are kept,\n"
+                                         : "the statistics start afresh; ";
+    _readProblem = kept + "the file as it was is kept as " + fs::path(aside).filename().string();
     writeFile();
 }
 
-bool StatsStore::parse(const std::string& text, std::string& error, int& errorLine)
+bool StatsStore::parse(const std::string& text, const std::string& path, int& badLine)
 {
+    // Every line that reads is kept: one damaged line costs only what it held.
     std::istringstream in(text);
     std::string line;
     bool versionSeen = false;
-    errorLine = 0;
+    int lineNumber = 0;
+    badLine = 0;
+    auto unreadable = [&](const std::string& what) {
+        std::fprintf(stderr, "Tallowind: %s:%d: %s\n", path.c_str(), lineNumber, what.c_str());
+        if (badLine == 0)
+            badLine = lineNumber;
+    };
     while (std::getline(in, line)) {
-        ++errorLine;
+        ++lineNumber;
         const std::vector<std::string> w = words(line);
         if (w.empty() || w[0][0] == '#')
             continue;
         int32_t value = 0;
         if (!versionSeen) {
-            if (w.size() != 2 || w[0] != "version" || !parseInt32(w[1], value) || value != kFileVersion) {
-                error = "expected \"version " + std::to_string(kFileVersion) + "\"";
-                return false;
-            }
             versionSeen = true;
-        } else if (w[0] == "stat" && w.size() == 3 && parseInt32(w[2], value)) {
-            _stats[w[1]] = value;
-        } else if (w[0] == "achievement" && w.size() == 2) {
-            _achievements.insert(w[1]);
-        } else {
-            error = "unreadable line \"" + line + "\"";
-            return false;
+            if (w.size() == 2 && w[0] == "version" && parseInt32(w[1], value) && value == kFileVersion)
+                continue;
+            unreadable("expected \"version " + std::to_string(kFileVersion) + "\"");
+            // A statistic in its place still counts.
+            readEntry(w);
+        } else if (!readEntry(w)) {
+            unreadable("unreadable line \"" + line + "\"");
         }
     }
     if (!versionSeen) {
-        error = "no \"version\" line";
+        // Nothing but comments and blank lines: no statistic to keep.
+        std::fprintf(stderr, "Tallowind: %s: no \"version\" line\n", path.c_str());
         return false;
     }
+    return badLine == 0;
+}
+
+bool StatsStore::readEntry(const std::vector<std::string>& words)
+{
+    int32_t value = 0;
+    if (words[0] == "stat" && words.size() == 3 && parseInt32(words[2], value))
+        _stats[words[1]] = value;
+    else if (words[0] == "achievement" && words.size() == 2)
+        _achievements.insert(words[1]);
+    else
+        return false;
     return true;
 }
 

@@ -18,9 +18,9 @@
 //
 // The file is "userstats.txt" in the saves folder: a "version 1" line, then "stat NAME VALUE"
 // and "achievement NAME" lines ('#' starts a comment). Every write goes through SafeFileWriter,
-// so a crash or a power cut never leaves half a file. A file that cannot be
-// read is reported (file:line), kept aside as "userstats.txt.corrupt" (numbered when that exists)
-// and replaced by an empty store.
+// so a crash or a power cut never leaves half a file. A file with lines that do not read is
+// reported (file:line), kept aside as "userstats.txt.corrupt" (numbered when that exists) and
+// replaced by what its other lines hold.
 // A statistic that was never set reads as 0; names are single words of printable characters.
 #include <cstdint>
 #include <functional>
@@ -109,7 +109,11 @@ private:
 
     static bool validName(const std::string& name);
     void load();
-    bool parse(const std::string& text, std::string& error, int& errorLine);
+    // Takes every line that reads; false when one does not, with the first such line's number
+    // in badLine (each is reported, file:line).
+    bool parse(const std::string& text, const std::string& path, int& badLine);
+    // Takes a "stat NAME VALUE" or "achievement NAME" line's words; false for any other line.
+    bool readEntry(const std::vector<std::string>& words);
     // Renames the file aside; returns its new name, empty when it could not be moved.
     std::string keepAside(const std::string& path);
     bool writeFile();

@@ -2,6 +2,7 @@
 
 #include "platform/GamePaths.h"
 #include "platform/SafeFileWriter.h"
+#include "world/GameData.h"
 #include "world/MapFileFormat.h"
 
 #include <filesystem>
@@ -51,7 +52,7 @@ bool MapEditorBackup::keep(const std::string& mapPath, std::string& error)
 bool MapEditorBackup::saveOver(const std::string& mapPath, const std::string& bytes, std::string& error)
 {
     // A save killed half way leaves its temporary files beside the map; the next save clears them.
-    SafeFileWriter::removeLeftovers(fs::path(mapPath).parent_path().string());
+    removeLeftovers(fs::path(mapPath).parent_path().string());
     SafeFileWriter map(mapPath);
     if (!map.stage(bytes))
     {
@@ -67,4 +68,20 @@ bool MapEditorBackup::saveOver(const std::string& mapPath, const std::string& by
         return false;
     }
     return true;
+}
+
+void MapEditorBackup::removeLeftovers(const std::string& mapFolder)
+{
+    SafeFileWriter::removeLeftovers(mapFolder, isMapFile);
+}
+
+bool MapEditorBackup::isMapFile(const std::string& fileName)
+{
+    for (int zone = 0; zone < GameData::kZoneCount; ++zone)
+    {
+        const std::string map = GameData::levelName(zone) + ".map";
+        if (fileName == map || fileName == backupPath(map))
+            return true;
+    }
+    return false;
 }

@@ -20,4 +20,11 @@ public:
     // and the backup before the map, so a save that fails (a full disk) leaves
     // both files as they were. False with a message in error on failure.
     static bool saveOver(const std::string& mapPath, const std::string& bytes, std::string& error);
+    // Removes what a save killed half way left in the map folder: the
+    // temporaries of the zones' maps and their backups, nothing else.
+    static void removeLeftovers(const std::string& mapFolder);
+
+private:
+    // Whether a name is that of a zone's map or its backup.
+    static bool isMapFile(const std::string& fileName);
 };

@@ -1,4 +1,8 @@
 #include "StatEngineFixture.h"
+#include "app/FileNotices.h"
+#include "app/Message.h"
+#include "support/FileSizeLimit.h"
+#include "ui/UIText.h"
 
 #include <set>
 
@@ -79,4 +83,22 @@ TEST_F(ProgressTest, TheLastUnlockEarnsAllTheToysOnce)
     EXPECT_TRUE(stored);
     EXPECT_EQ(gameStateBytes().size(), 204u) << "the achievement saves the game state";
     store->removeListener(listener);
+}
+
+TEST_F(ProgressTest, AnAchievementTheDiskHasNoRoomForIsSaidOnScreen)
+{
+    startStore();
+    {
+        FileSizeLimit full(0);
+        achievements->setAchievement(106);
+    }
+    std::string shown;
+    for (FileNotices* notices = FileNotices::getInstance(); notices->hasPending();)
+        notices->showNext();
+    for (const Message& message : game->messages)
+        shown += message.text + "\n";
+    if (game->popupText)
+        shown += game->popupText->text;
+    game->clearMessages();
+    EXPECT_NE(shown.find(StatsStore::kFileName), std::string::npos) << "on screen: " << shown;
 }

@@ -175,3 +175,14 @@ TEST_F(DisplaySettingsTest, ASizeTheDisplayCannotShowGivesTheDefaultsWrittenBack
     EXPECT_EQ(read.width, 1600);
     EXPECT_EQ(read.height, 1000);
 }
+
+TEST_F(DisplaySettingsTest, ASizeTooSmallForTheGamesScreensGivesTheDefaultsWrittenBack)
+{
+    for (const std::string text : {"1x1\nwindowed\nverified", "800x600\nfullscreen\nverified",
+                                   "1920x700\nwindowed\nverified", "1000x1080\nwindowed"})
+        expectDefaultsFrom(text);
+    // The automatic entry's window, 1280 x 720, is as short as the screens allow.
+    const DisplayMode read = loadFrom("1024x720\nwindowed\nverified");
+    EXPECT_EQ(read.width, 1024);
+    EXPECT_EQ(read.height, 720);
+}

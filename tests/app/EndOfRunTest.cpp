@@ -248,6 +248,25 @@ TEST_F(EndOfRunTest, AHighScoreTheDiskHasNoRoomForIsSaidOnScreenAndWrittenAtTheN
     EXPECT_EQ(file.substr(8 + 16, 4), std::string("QRS\0", 4));
 }
 
+TEST_F(EndOfRunTest, AHighScoreTheDiskHasNoRoomForIsWrittenWhenTheGameQuits)
+{
+    driver->mode = 1;
+    driver->creditsEarned = 500;
+    endRun();
+    ASSERT_TRUE(scores->entering);
+    {
+        FileSizeLimit full(1024);
+        tap(KC::KEY_Q);
+        tap(KC::KEY_R);
+        tap(KC::KEY_S);
+    }
+    ASSERT_NE(folder.read(HighScores::kFileName).substr(8 + 16, 4), std::string("QRS\0", 4));
+
+    // Room again, and the player quits instead of playing on.
+    driver->saveBeforeQuitting();
+    EXPECT_EQ(folder.read(HighScores::kFileName).substr(8 + 16, 4), std::string("QRS\0", 4));
+}
+
 TEST_F(EndOfRunTest, LeavingTheZoneWithoutARecordShowsTheScoreBelowTheTable)
 {
     driver->mode = 2;

@@ -1,8 +1,10 @@
 #include "app/FileHelpers.h"
 
 #include "TempFolder.h"
+#include "app/SavedFile.h"
 #include "platform/StatsStore.h"
 #include "support/TemporaryFiles.h"
+#include "world/MapEditorBackup.h"
 #include "world/MapFileFormat.h"
 
 #include <gtest/gtest.h>
@@ -147,4 +149,58 @@ TEST(SavedFiles, TwoGamesSavingAtOnceNeverLeaveAFileEmptyOrHalfWritten)
     EXPECT_EQ(failures, 0) << "saves failed because the other copy was saving";
     EXPECT_TRUE(halfWritten.empty()) << halfWritten.size() << " reads found a file half written, first "
                                      << halfWritten.front();
+}
+
+namespace {
+
+// The number of a process that has ended: what a copy of the game killed in a save leaves.
+std::string endedProcess()
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    return std::to_string(child);
+}
+
+}
+
+// A copy of the game killed half way through its saves leaves temporaries beside the saved
+// files and the maps; the clean-ups at start and at the editor's save take those, and never a
+// file of the player's whose name merely has the same shape.
+TEST(SavedFiles, TheCleanUpsTakeOnlyTheGamesOwnLeftovers)
+{
+    TempFolder saves;
+    TempFolder maps;
+    const std::string ended = endedProcess();
+    const std::vector<std::string> savesLeftovers = {
+        "gamestate.dat." + ended + ".0.tmp", "settings.cfg." + ended + ".3.tmp",
+        "tallowind_hs.dat.corrupt2." + ended + ".1.tmp", "userstats.txt.corrupt." + ended + ".7.tmp"};
+    const std::vector<std::string> mapLeftovers = {"tallowind_levelOne.map." + ended + ".0.tmp",
+                                                   "tallowind_levelTwo.map.bak." + ended + ".2.tmp"};
+    const std::vector<std::string> playersFiles = {"report." + ended + ".05.tmp", "mydata." + ended + ".7.tmp",
+                                                   "x." + ended + ".1.tmp", "gamestate.dat.old." + ended + ".1.tmp"};
+    for (const TempFolder* folder : {&saves, &maps})
+    {
+        for (const std::string& name : playersFiles)
+            std::ofstream(folder->file(name)) << "the player's own";
+    }
+    for (const std::string& name : savesLeftovers)
+        std::ofstream(saves.file(name)) << "half a save";
+    for (const std::string& name : mapLeftovers)
+        std::ofstream(maps.file(name)) << "half a map";
+
+    SavedFile::removeLeftovers(saves.path());
+    std::string error;
+    ASSERT_TRUE(MapEditorBackup::saveOver(maps.file("tallowind_levelThree.map"), "a map", error)) << error;
+
+    for (const std::string& name : savesLeftovers)
+        EXPECT_FALSE(saves.exists(name)) << name << " was left in the saves folder";
+    for (const std::string& name : mapLeftovers)
+        EXPECT_FALSE(maps.exists(name)) << name << " was left beside the maps";
+    for (const TempFolder* folder : {&saves, &maps})
+    {
+        for (const std::string& name : playersFiles)
+            EXPECT_EQ(folder->read(name), "the player's own") << name << " was taken from " << folder->path();
+    }
 }

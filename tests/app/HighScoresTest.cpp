@@ -170,6 +170,63 @@ TEST_F(HighScoresTest, DamagedFilesAreKeptAsideAndReplacedByDefaults)
     }
 }
 
+// One bad spot in the score or statistics file costs only what it holds: the
+// tables before the damage and every statistics line that reads are kept, and
+// the file as it was is kept aside untouched.
+TEST_F(HighScoresTest, DamagedScoreAndStatisticsFilesKeepWhatReads)
+{
+    // Every table holds its own best score, 100 and up in file order.
+    std::vector<std::string> tables;
+    for (uint32_t zone = 0; zone < HighScores::kZones; ++zone)
+        for (uint32_t mode = 0; mode < HighScores::kModeIndices; ++mode)
+            for (uint32_t difficulty = 0; difficulty < HighScores::kDifficulties; ++difficulty)
+                tables.push_back(tableBytes(difficulty, zone, mode,
+                                            {static_cast<int16_t>(100 + tables.size()), 9, 8, 7, 6, 5, 4, 3, 2, 1}));
+    const std::string whole = fileBytes(tables);
+    const std::string trailing = whole + std::string("\x01\x02", 2);
+    const std::string cut = whole.substr(0, 8 + 20 * 76 + 30);
+    for (const std::string& damaged : {trailing, cut})
+    {
+        std::filesystem::remove(folder.file(std::string(HighScores::kFileName) + ".corrupt"));
+        folder.write(HighScores::kFileName, damaged);
+        scores->load();
+        EXPECT_EQ(scores->tableList().size(), 36u);
+        const int kept = damaged == trailing ? 36 : 20;
+        int order = 0;
+        for (int32_t zone = 0; zone < HighScores::kZones; ++zone)
+            for (int32_t mode = 0; mode < HighScores::kModeIndices; ++mode)
+                for (int32_t difficulty = 0; difficulty < HighScores::kDifficulties; ++difficulty, ++order)
+                {
+                    const HighScoreTable* table = scores->findTable(zone, difficulty, mode);
+                    ASSERT_NE(table, nullptr) << "table " << order;
+                    EXPECT_EQ(table->entries[0].score, order < kept ? 100 + order : 0) << "table " << order;
+                }
+        EXPECT_EQ(folder.read(std::string(HighScores::kFileName) + ".corrupt"), damaged);
+        if (damaged == trailing)
+        {
+            EXPECT_EQ(scoreFile(), whole) << "the tables are written back whole";
+        }
+    }
+
+    std::string statistics = "version 1\n";
+    for (int id = 1000; id <= 1020; ++id)
+        statistics += "stat tallowind_stat_" + std::to_string(id) + " " + std::to_string(id - 990) + "\n";
+    statistics += "achievement TALLOWIND_ACHIEVEMENT_101\n";
+    const std::string damagedStatistics = statistics.insert(statistics.find("stat tallowind_stat_1004"), "stat ?? 1x\n");
+    folder.write(StatsStore::kFileName, damagedStatistics);
+    StatsStore* store = startStore();
+    for (int id = 1000; id <= 1020; ++id)
+    {
+        int32_t value = 0;
+        EXPECT_TRUE(store->getStat("tallowind_stat_" + std::to_string(id), value));
+        EXPECT_EQ(value, id - 990) << "statistic " << id;
+    }
+    bool achieved = false;
+    EXPECT_TRUE(store->getAchievement("TALLOWIND_ACHIEVEMENT_101", achieved) && achieved);
+    EXPECT_NE(store->readProblem().find("line 6"), std::string::npos) << store->readProblem();
+    EXPECT_EQ(folder.read(std::string(StatsStore::kFileName) + ".corrupt"), damagedStatistics);
+}
+
 TEST_F(HighScoresTest, OldFileIsImportedOnceAndThenDeleted)
 {
     std::string old;
