@@ -105,7 +105,7 @@ void StatsStore::load()
         return;
     }
     const std::string kept = badLine > 0 ? "line " + std::to_string(badLine) +
-                                               " could not be read: the other statistics are kept,\n"
+                                               " could not be read: the other statistics are kept,\nand "
                                          : "the statistics start afresh; ";
     _readProblem = kept + "the file as it was is kept as " + fs::path(aside).filename().string();
     writeFile();
