@@ -1,5 +1,4 @@
 #include "app/GameInterface.h"
-#include "app/HighScores.h"
 
 #include "actors/Player.h"
 #include "actors/npc/NPCMakers.h"
@@ -9,6 +8,7 @@
 #include "app/Game.h"
 #include "app/GameFolders.h"
 #include "app/GameServices.h"
+#include "app/HighScores.h"
 #include "app/SoundEngine.h"
 #include "app/StatEngine.h"
 #include "app/WeatherEngine.h"
