@@ -47,6 +47,10 @@ public:
     static constexpr int kZones = 3;
     static constexpr int kModeIndices = 4;
     static constexpr int kDifficulties = 3;
+    // The driver's open-window kinds while the end-of-run screens are up: the
+    // summary with the initials entry or prompt, then the table.
+    static constexpr int kSummaryWindow = 4;
+    static constexpr int kTableWindow = 5;
 
     // The score file. save says whether the tables were written; a failure is
     // told on screen, and the tables are written again by saveIfUnsaved.

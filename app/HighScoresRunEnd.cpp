@@ -14,8 +14,6 @@ USING_NS_CC;
 namespace {
 
 constexpr int32_t kNormalMode = 0;
-constexpr int kSummaryWindow = 4;
-constexpr int kTableWindow = 5;
 constexpr int kScreensDoneStep = 5;
 constexpr int kScreenZ = 1200;
 constexpr int kSummaryBox = 256;

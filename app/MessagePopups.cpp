@@ -4,10 +4,16 @@
 
 #include "app/Game.h"
 #include "app/GameInterface.h"
+#include "app/HighScores.h"
 #include "app/SpriteHelpers.h"
 #include "ui/hud/UIObjectDescriptor.h"
+#include "ui/TextMarkup.h"
 #include "ui/UIText.h"
 #include "ui/menus/TutorialEngine.h"
+#include "ui/menus/UIMenu.h"
+
+#include <algorithm>
+#include <vector>
 
 USING_NS_CC;
 
@@ -20,7 +26,8 @@ constexpr float kCaptionRevealStep = 0.1f;
 constexpr int kPopupBoxHeight = 256;
 // Above the shop and dealer window (1201, opaque) and its notices, so that a
 // scan verdict, a failed contract or a hint raised while the window is open
-// is read over it; below the menu, which takes the whole screen.
+// is read over it; below the menu, which takes the whole screen (a pop-up
+// shown while the menu is up stands clear of its panel instead).
 constexpr int kPopupZ = 1202;
 constexpr int kCaptionTopZ = 2100;
 constexpr int kTutorialZ = 2500;
@@ -30,6 +37,8 @@ constexpr float kTutorialFadeSeconds = 0.2f;
 constexpr float kCornerX = 32.0f;
 constexpr float kCornerY = 37.0f;
 constexpr float kCaptionLowY = 96.0f;
+// Room left between a centred pop-up and the screens it stands above.
+constexpr float kClearOfScreens = 8.0f;
 constexpr const char* kTutorialCloseText = "`%Press `$e`% to close tutorial.";
 
 float displaySeconds(const std::string& text)
@@ -57,6 +66,43 @@ void dropNode(T*& node)
     removeNode(node);
     if (held)
         held->release();
+}
+
+// The top edge of what the main menu or the end-of-run screens show across
+// the middle of the view; 0 while neither is up.
+float topOfMiddleScreens(const GameInterface& game)
+{
+    std::vector<const Node*> screens{game.menu, game.rankTableNode};
+    // The score store is asked only while its screens are up: made afresh,
+    // it would read and write the score file.
+    if (game.windowMode == HighScores::kSummaryWindow || game.windowMode == HighScores::kTableWindow)
+    {
+        const HighScores* scores = HighScores::getInstance();
+        screens.insert(screens.end(), {scores->summaryNode, scores->initialsNode, scores->promptNode});
+    }
+    float top = 0.0f;
+    for (const Node* screen : screens)
+    {
+        if (screen && screen->getParent())
+            top = std::max(top, screen->getBoundingBox().getMaxY());
+    }
+    return top;
+}
+
+// Where a centred pop-up hangs from: two thirds up the view, over play and
+// the shop window. The main menu and the end-of-run screens fill the middle
+// with what the player is reading, and the menu's see-through panel would dim
+// a text beneath it: there the pop-up stands in the clear band above them.
+Vec2 centredPopupTop(const GameInterface& game, UIText* popup)
+{
+    const Size& view = game.visibleSize;
+    const float screensTop = topOfMiddleScreens(game);
+    if (screensTop <= 0.0f)
+        return Vec2(view.width * 0.5f, view.height / 3.0f * 2.0f);
+    popup->wrap();
+    const float linesHeight = static_cast<float>(popup->lineCount * TextMarkup::kLineHeight);
+    // A text taller than the band still starts on screen.
+    return Vec2(view.width * 0.5f, std::min(view.height, screensTop + kClearOfScreens + linesHeight));
 }
 
 }
@@ -90,7 +136,7 @@ void GameInterface::showPopup(const std::string& text, bool centred)
     if (centred)
     {
         popupText->setAnchorPoint(Vec2(0.5f, 1.0f));
-        popupText->setPosition(Vec2(visibleSize.width * 0.5f, visibleSize.height / 3.0f * 2.0f));
+        popupText->setPosition(centredPopupTop(*this, popupText));
     }
     else
     {

@@ -1,13 +1,17 @@
 #include "IntroFixture.h"
 #include "actors/Player.h"
+#include "app/DisplaySettings.h"
 #include "app/FileNotices.h"
 #include "app/Message.h"
 #include "app/StringHelpers.h"
 #include "support/FileSizeLimit.h"
 #include "world/ObjectDef.h"
+#include "ui/TextMarkup.h"
 #include "ui/menus/MenuEngine.h"
+#include "ui/menus/UIMenu.h"
 
 #include <algorithm>
+#include <filesystem>
 
 USING_NS_CC;
 
@@ -69,10 +73,41 @@ protected:
         return table ? table->text : std::string();
     }
 
+    // QRS typed, with room left for the game state and the settings, not for
+    // the score tables.
+    void typeInitialsOnAFullDisk()
+    {
+        FileSizeLimit full(1024);
+        tap(KC::KEY_Q);
+        tap(KC::KEY_R);
+        tap(KC::KEY_S);
+    }
+
+    // What the driver's frames do with the notices waiting to be told.
+    static void tellFileNotices()
+    {
+        for (FileNotices* notices = FileNotices::getInstance(); notices->hasPending();)
+            notices->showNext();
+    }
+
     HighScores* scores = nullptr;
     ObjectDef playerDef;
     Player player{&playerDef, false};
 };
+
+// Where a pop-up's lines stand: its box hangs from its top, as tall as its lines.
+Rect linesOf(const UIText* text)
+{
+    const Rect box = text->getBoundingBox();
+    const float height = static_cast<float>(text->lineCount * TextMarkup::kLineHeight);
+    return Rect(box.getMinX(), box.getMaxY() - height, box.size.width, height);
+}
+
+bool insideView(const Rect& lines, const Size& view)
+{
+    return lines.getMinX() >= 0.0f && lines.getMaxX() <= view.width && lines.getMinY() >= 0.0f &&
+           lines.getMaxY() <= view.height;
+}
 
 }
 
@@ -216,20 +251,13 @@ TEST_F(EndOfRunTest, AHighScoreTheDiskHasNoRoomForIsSaidOnScreenAndWrittenAtTheN
     ASSERT_EQ(before.size(), 2744u);
     endRun();
     ASSERT_TRUE(scores->entering);
-    {
-        // Room left for the game state and the settings, not for the score tables.
-        FileSizeLimit full(1024);
-        tap(KC::KEY_Q);
-        tap(KC::KEY_R);
-        tap(KC::KEY_S);
-    }
+    typeInitialsOnAFullDisk();
     const std::string table = tableShown();
     EXPECT_EQ(table.substr(0, table.find('\n') + 1), "-> `% 1) QRS`%.................500\n");
     EXPECT_EQ(folder.read(HighScores::kFileName), before) << "the old tables stay whole";
 
     // The frames put what went wrong on screen, naming the file.
-    for (FileNotices* notices = FileNotices::getInstance(); notices->hasPending();)
-        notices->showNext();
+    tellFileNotices();
     std::vector<std::string> shown;
     for (const Message& message : driver->messages)
         shown.push_back(message.text);
@@ -254,17 +282,61 @@ TEST_F(EndOfRunTest, AHighScoreTheDiskHasNoRoomForIsWrittenWhenTheGameQuits)
     driver->creditsEarned = 500;
     endRun();
     ASSERT_TRUE(scores->entering);
-    {
-        FileSizeLimit full(1024);
-        tap(KC::KEY_Q);
-        tap(KC::KEY_R);
-        tap(KC::KEY_S);
-    }
+    typeInitialsOnAFullDisk();
     ASSERT_NE(folder.read(HighScores::kFileName).substr(8 + 16, 4), std::string("QRS\0", 4));
 
     // Room again, and the player quits instead of playing on.
     driver->saveBeforeQuitting();
     EXPECT_EQ(folder.read(HighScores::kFileName).substr(8 + 16, 4), std::string("QRS\0", 4));
+}
+
+TEST_F(EndOfRunTest, ANoticeStandsClearOfTheHighScoreTableAndOfTheMainMenu)
+{
+    driver->mode = 1;
+    // The smallest window the game offers and the automatic one (the view is
+    // half the window), each with a saves folder of its own so that each
+    // failure there is news.
+    const std::pair<Size, std::string> windows[] = {{Size(512.0f, 384.0f), "1024x768"},
+                                                    {Size(640.0f, 360.0f), "1280x720"}};
+    for (const auto& [view, name] : windows)
+    {
+        SCOPED_TRACE(name);
+        std::filesystem::create_directories(folder.file(name));
+        ScopedSavesFolder ownSaves(folder.file(name));
+        scores->load();
+        driver->visibleSize = view;
+        driver->state = GameState::Dead;
+        driver->player = &player;
+        driver->runSummaryShown = false;
+        driver->creditsEarned = 500;
+        endRun();
+        ASSERT_TRUE(scores->entering);
+        typeInitialsOnAFullDisk();
+        tellFileNotices();
+        ASSERT_NE(driver->popupText, nullptr);
+        EXPECT_NE(driver->popupText->text.find(HighScores::kFileName), std::string::npos);
+        const Rect atTable = linesOf(driver->popupText);
+        EXPECT_TRUE(insideView(atTable, view)) << "the notice is cut off";
+        ASSERT_NE(driver->rankTableNode, nullptr);
+        EXPECT_FALSE(atTable.intersectsRect(driver->rankTableNode->getBoundingBox()))
+            << "the notice covers the table the player has just entered";
+
+        // At the main menu: the notice a settings file too large for the
+        // display gives at start, the widest of them.
+        driver->clearMessages();
+        driver->leaveRunToMenu();
+        ASSERT_NE(driver->menu, nullptr);
+        FileNotices::getInstance()->readProblem(
+            settingsFilePath(), "the screen size 100000x100000 is larger than the display,\nso the smallest size is used.");
+        tellFileNotices();
+        ASSERT_NE(driver->popupText, nullptr);
+        const Rect atMenu = linesOf(driver->popupText);
+        EXPECT_TRUE(insideView(atMenu, view)) << "the notice is cut off";
+        EXPECT_FALSE(atMenu.intersectsRect(driver->menu->getBoundingBox()))
+            << "the notice runs under the menu's see-through panel";
+        driver->clearMessages();
+        MenuEngine::getInstance()->dismiss();
+    }
 }
 
 TEST_F(EndOfRunTest, LeavingTheZoneWithoutARecordShowsTheScoreBelowTheTable)
