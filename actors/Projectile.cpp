@@ -61,8 +61,9 @@ void Projectile::update(float dt)
 {
     if (finished)
         return;
-    setPosition(position + vectorFromAngle(heading, speed * dt));
-    if (hitObject() || hitWall() || hitMob() || hitPlayer())
+    const cocos2d::Vec2 step = vectorFromAngle(heading, speed * dt);
+    setPosition(position + step);
+    if (hitObject() || hitWall(step) || hitMob() || hitPlayer())
         return;
     flyOn(dt);
 }
@@ -88,10 +89,10 @@ bool Projectile::hitObject()
     return true;
 }
 
-bool Projectile::hitWall()
+bool Projectile::hitWall(cocos2d::Vec2 step)
 {
     WorldMap* map = WorldMap::getInstance();
-    const int* walls = map->collideWithTiles(this, false);
+    const int* walls = map->collideWithTiles(this, false, step);
     bool blocked = false;
     for (int i = 0; i < 8; ++i)
         blocked = blocked || walls[i] == 1;

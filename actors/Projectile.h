@@ -36,7 +36,8 @@ private:
 
     void finish();
     bool hitObject();
-    bool hitWall();
+    // The step is this frame's flight: the walls it passed stop the bullet.
+    bool hitWall(cocos2d::Vec2 step);
     bool hitMob();
     bool hitPlayer();
     void flyOn(float dt);

@@ -219,7 +219,7 @@ private:
     GameInterface();
 
     void showWeaponChange(bool resetTracker);
-    // Playing, no window open and the player alive: the mouse aims.
+    // Playing, no shop window holding play and the player alive: the mouse aims.
     bool aimsFreely() const;
     // Puts the cursor (and the weapon's warm-up picture) at the point, kept
     // inside the view; returns the point as kept.

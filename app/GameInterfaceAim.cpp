@@ -10,6 +10,7 @@
 #include "app/SoundEngine.h"
 #include "app/SpriteHelpers.h"
 #include "ui/hud/GameHUD.h"
+#include "ui/windows/ShopEngine.h"
 #include "world/MapEditor.h"
 #include "world/WeaponDef.h"
 #include "world/WorldMap.h"
@@ -138,7 +139,7 @@ float GameInterface::aimFalloff() const
 
 bool GameInterface::aimsFreely() const
 {
-    return state == GameState::Playing && !interactWindow && alive(player);
+    return state == GameState::Playing && !ShopEngine::getInstance()->holdsPlay() && alive(player);
 }
 
 Vec2 GameInterface::placeCursor(Vec2 position)

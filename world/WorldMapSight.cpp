@@ -9,6 +9,7 @@
 #include "world/TileDef.h"
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 enum Direction { North = 0, South = 1, East = 2, West = 3 };
@@ -36,25 +37,30 @@ bool sideCounts(const MapTile* tile, int side, int level)
     return tile->overlay && tile->overlay->height == level && tile->overlay->sideBlocked(side);
 }
 
-// A rectangle (a bullet in flight) stops at a cell off the map and at any
-// raised cell but one: a room or doorway of an enterable building, whose
-// floor lies under the raised roof as an overlay at street height with no
-// wall on any side. People walk across it, and shots cross it the same way;
-// the building's walls still stop them.
+// A room or doorway of an enterable building: a raised cell whose floor lies
+// under the roof as an overlay at street height. People walk across it, and
+// shots cross it the same way.
+bool isRoom(const MapTile* tile)
+{
+    return tile && tile->level > 0 && !tile->blocked && tile->overlay && tile->overlay->height == 0;
+}
+
+// A rectangle (a bullet in flight) cannot stand on a cell off the map, nor on
+// a raised cell that is no room.
 bool stopsRectangle(const MapTile* tile)
 {
-    if (!tile)
-        return true;
-    if (tile->level <= 0)
+    return !tile || (tile->level > 0 && !isRoom(tile));
+}
+
+// A rectangle going from one cell into its neighbour through the given side
+// of the first: where a room lies on either hand, the walls of the side it
+// leaves by and of the side it enters by stop it, both ways. Between two
+// street cells nothing here stands in its way.
+bool wallBetween(const MapTile* from, const MapTile* to, int side)
+{
+    if (!isRoom(from) && !isRoom(to))
         return false;
-    if (!tile->overlay || tile->overlay->height != 0)
-        return true;
-    for (int side = SideNorth; side <= SideEast; ++side)
-    {
-        if (sideCounts(tile, side, 0))
-            return true;
-    }
-    return false;
+    return !from || stopsRectangle(to) || sideCounts(from, side, 0) || sideCounts(to, oppositeSide(side), 0);
 }
 }
 
@@ -196,14 +202,15 @@ GameObject* WorldMap::findCollidingObject(GameObject* object) const
     });
 }
 
-int* WorldMap::collideWithTiles(GameObject* object, bool anyOtherLevel)
+int* WorldMap::collideWithTiles(GameObject* object, bool anyOtherLevel, cocos2d::Vec2 moved)
 {
     std::fill(std::begin(blockedDirections), std::end(blockedDirections), -1);
     if (!object->isCircle())
     {
         for (const cocos2d::Vec2& corner : object->getCorners())
         {
-            if (stopsRectangle(tileAtPixel(static_cast<int>(corner.x), static_cast<int>(corner.y))))
+            if (stopsRectangle(tileAtPixel(static_cast<int>(corner.x), static_cast<int>(corner.y))) ||
+                passesRoomWall(corner - moved, corner))
             {
                 std::fill(blockedDirections, blockedDirections + 4, 1);
                 break;
@@ -220,6 +227,46 @@ int* WorldMap::collideWithTiles(GameObject* object, bool anyOtherLevel)
     markCollisionCells(object, cx, cy, level, anyOtherLevel, marked);
     collideCircleWithWalls(object, cx, cy, marked);
     return blockedDirections;
+}
+
+bool WorldMap::passesRoomWall(cocos2d::Vec2 from, cocos2d::Vec2 to) const
+{
+    const float size = static_cast<float>(CellSize);
+    int x = static_cast<int>(std::floor(from.x / size));
+    int y = static_cast<int>(std::floor(from.y / size));
+    const int endX = static_cast<int>(std::floor(to.x / size));
+    const int endY = static_cast<int>(std::floor(to.y / size));
+    const int stepX = endX > x ? 1 : -1;
+    const int stepY = endY > y ? 1 : -1;
+    // The share of the way at which the point meets the next column and the
+    // next row of cells; the nearer one is crossed first.
+    const cocos2d::Vec2 way = to - from;
+    const float edgeX = static_cast<float>(stepX > 0 ? x + 1 : x) * size;
+    const float edgeY = static_cast<float>(stepY > 0 ? y + 1 : y) * size;
+    float nextX = way.x != 0.0f ? (edgeX - from.x) / way.x : 1.0f;
+    float nextY = way.y != 0.0f ? (edgeY - from.y) / way.y : 1.0f;
+    const float perColumn = way.x != 0.0f ? size / std::fabs(way.x) : 0.0f;
+    const float perRow = way.y != 0.0f ? size / std::fabs(way.y) : 0.0f;
+    for (int crossings = std::abs(endX - x) + std::abs(endY - y); crossings > 0; --crossings)
+    {
+        const MapTile* left = getTile(x, y);
+        int side = 0;
+        if (y == endY || (x != endX && nextX < nextY))
+        {
+            x += stepX;
+            nextX += perColumn;
+            side = stepX > 0 ? SideEast : SideWest;
+        }
+        else
+        {
+            y += stepY;
+            nextY += perRow;
+            side = stepY > 0 ? SideNorth : SideSouth;
+        }
+        if (wallBetween(left, getTile(x, y), side))
+            return true;
+    }
+    return false;
 }
 
 void WorldMap::markCollisionCells(GameObject* object, int cx, int cy, int level, bool anyOtherLevel,

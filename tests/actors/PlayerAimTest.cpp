@@ -3,9 +3,11 @@
 // the weapon, EMP and hitman commands.
 #include "PlayerFixture.h"
 #include "actors/Inventory.h"
+#include "app/ControllerKeys.h"
 #include "app/Geometry.h"
 #include "ui/menus/MenuEngine.h"
 #include "ui/windows/ShopEngine.h"
+#include "ui/windows/UIInteractElement.h"
 #include "world/MapMarker.h"
 #include "world/WeaponDef.h"
 
@@ -272,4 +274,42 @@ TEST_F(PlayerAimTest, AClickFiresAtTheCursorAfterAWindowThatHeldPlayStill)
     driver->onMouseAction(0, click);
     ASSERT_EQ(bullets().size(), 1u);
     EXPECT_LT(turnBetween(bullets().front()->heading, 135.0f), 0.01f) << "the bolt leaves towards the click";
+}
+
+TEST_F(PlayerAimTest, AClickJustAfterEscapeClosesTheShopOrTheDealerFires)
+{
+    WeaponTraits spec;
+    spec.ammoless = true;
+    aimWith(spec);
+    constexpr float Frame = 1.0f / 60.0f;
+    ShopEngine* shop = ShopEngine::getInstance();
+    const std::function<void()> opens[] = {[shop] { shop->openVendingMachine(true, false, -1); },
+                                           [shop] { shop->openContractDealer(); }};
+    for (int window = 0; window < 2; ++window)
+    {
+        // Clicks at once, a frame and a tenth of a second after the ESC that
+        // closes the window, while it still rolls up.
+        for (const int frames : {0, 1, 6})
+        {
+            const float bearing = 90.0f + 60.0f * static_cast<float>(frames);
+            const Vec2 cursor = PlayerSpot + vectorFromAngle(bearing, 60.0f);
+            opens[window]();
+            ASSERT_NE(driver->interactWindow, nullptr);
+            driver->onMouseMove(cursor);
+            UIInteractElement::dispatchKey(Key::Escape);
+            for (int frame = 0; frame < frames; ++frame)
+                director->stepFrame(Frame);
+
+            driver->onMouseAction(0, cursor);
+            driver->onMouseClick(0, cursor);
+            ASSERT_EQ(bullets().size(), 1u) << "window " << window << ", " << frames << " frames after ESC";
+            GameObject* bolt = bullets().front();
+            EXPECT_LT(turnBetween(bolt->heading, bearing), 0.01f) << "the bolt leaves towards the cursor";
+            map->destroyProjectile(bolt);
+            map->update(0.0f, true);
+            for (int frame = 0; frame < 60 && driver->interactWindow; ++frame)
+                director->stepFrame(Frame);
+            ASSERT_EQ(driver->interactWindow, nullptr) << "the window has closed";
+        }
+    }
 }

@@ -3,14 +3,17 @@
 #include "actors/Inventory.h"
 #include "actors/Player.h"
 #include "actors/Projectile.h"
+#include "app/Geometry.h"
 #include "app/SoundInstance.h"
 #include "app/StatEngine.h"
 #include "platform/StatsStore.h"
+#include "world/GameData.h"
 
 using cocos2d::Vec2;
 
 namespace {
 constexpr int PistolItem = 73;
+constexpr int BlasterItem = 67;
 constexpr int PistolBullet = 2000;  // rifle damage type, 60 damage
 constexpr int Pellet = 2001;        // buckshot, 40 damage
 constexpr int Impact = 1000;
@@ -80,6 +83,53 @@ protected:
         for (int i = 0; i < maxFrames && !map->projectiles.empty(); ++i)
             map->update(Frame);
         return map->projectiles.empty();
+    }
+
+    // An enterable building as the city's maps lay them out: a roof one level
+    // up, and under it the room's floor at street height, walled on the sides
+    // that face out, with a doorway in the middle of its south side.
+    void buildRoom(int x0, int y0, int x1, int y1)
+    {
+        const GameData* data = GameData::getInstance();
+        for (int x = x0; x <= x1; ++x)
+        {
+            for (int y = y0; y <= y1; ++y)
+            {
+                const bool n = y == y1, s = y == y0, w = x == x0, e = x == x1;
+                int wall = 13;  // the room's floor
+                if (n)
+                    wall = w ? 19 : (e ? 20 : 15);
+                else if (s)
+                    wall = w ? 21 : (e ? 22 : 16);
+                else if (w || e)
+                    wall = w ? 17 : 18;
+                setFloor(x, y, data->getTileDef(12));
+                tile(x, y)->overlay = data->getTileDef(wall);
+            }
+        }
+        tile((x0 + x1 + 1) / 2, y0)->overlay = data->getTileDef(23);
+    }
+
+    // The shooter fires a bolt at the bearing, which flies until something
+    // stops it: where it stopped, and after how many frames.
+    Vec2 boltStops(GameMob* shooter, float bearing, int* frames = nullptr)
+    {
+        shooter->fire(bearing, 0.0f);
+        EXPECT_EQ(map->projectiles.size(), 1u);
+        if (map->projectiles.empty())
+            return shooter->getPosition();
+        const auto* bolt = static_cast<Projectile*>(map->projectiles.front());
+        const Vec2 muzzle = bolt->getPosition();
+        const float step = bolt->speed * Frame;
+        int flown = 0;
+        while (flown < 600 && !map->projectiles.empty())
+        {
+            map->update(Frame);
+            ++flown;
+        }
+        if (frames)
+            *frames = flown;
+        return muzzle + vectorFromAngle(bearing, step * static_cast<float>(flown));
     }
 
     TempFolder folder;
@@ -244,4 +294,53 @@ TEST_F(ProjectileTest, ABulletStillInsideItsShooterHitsWhoeverStandsPressedAgain
     EXPECT_EQ(crowding->health, 40);
     EXPECT_EQ(crowding->lastHitBy, 3);
     EXPECT_EQ(missedShots(), 0);
+}
+
+TEST_F(ProjectileTest, ABoltFliesAcrossARoomUntilItMeetsAWallAndEntersOnlyByTheDoorway)
+{
+    // The room spans cells 4..11 by 6..11: walls at x 128 and 384, y 192 and
+    // 384, the doorway in cell (8, 6).
+    buildRoom(4, 6, 11, 11);
+    GameMob* shooter = groundMob(centreOf(6, 6));
+    shooter->equip(shooter->inventory, shooter->inventory->addItem(BlasterItem));
+    ASSERT_NE(shooter->weapon(), nullptr);
+
+    // From a room cell walled to the south: north, north-east, east and west
+    // the bolt crosses the room to the wall ahead; south it stops at once.
+    struct Shot
+    {
+        float bearing;
+        Vec2 wall;
+    };
+    const Shot inside[] = {{0.0f, Vec2(208, 384)},
+                           {45.0f, Vec2(384, 384)},
+                           {90.0f, Vec2(384, 208)},
+                           {270.0f, Vec2(128, 208)},
+                           {180.0f, Vec2(208, 192)}};
+    for (const Shot& shot : inside)
+    {
+        int frames = 0;
+        const Vec2 stop = boltStops(shooter, shot.bearing, &frames);
+        EXPECT_LT(stop.distance(shot.wall), 12.0f)
+            << "bearing " << shot.bearing << ": stopped at " << stop.x << ", " << stop.y << " after " << frames
+            << " frames";
+        if (shot.bearing == 180.0f)
+            EXPECT_LE(frames, 2) << "the wall to the south is right ahead";
+        else
+            EXPECT_GE(frames, 6) << "bearing " << shot.bearing;
+    }
+
+    // From the street the building's walls stop a bolt; through the doorway
+    // it flies in and across the room, and out again the same way.
+    const Shot outside[] = {{0.0f, Vec2(208, 192)}, {270.0f, Vec2(384, 272)}, {0.0f, Vec2(272, 384)}};
+    const Vec2 street[] = {centreOf(6, 3), centreOf(15, 8), centreOf(8, 3)};
+    for (int i = 0; i < 3; ++i)
+    {
+        shooter->setPosition(street[i]);
+        const Vec2 stop = boltStops(shooter, outside[i].bearing);
+        EXPECT_LT(stop.distance(outside[i].wall), 12.0f)
+            << "from " << street[i].x << ", " << street[i].y << ": stopped at " << stop.x << ", " << stop.y;
+    }
+    shooter->setPosition(centreOf(8, 9));
+    EXPECT_LT(boltStops(shooter, 180.0f).y, 32.0f) << "out by the doorway and on down the street";
 }

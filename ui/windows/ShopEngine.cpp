@@ -202,15 +202,22 @@ void ShopEngine::dropNotice()
     notice->release();
 }
 
+bool ShopEngine::holdsPlay() const
+{
+    return window() && acceptingInput;
+}
+
 void ShopEngine::closeWindow()
 {
     UIInteractWindow* open = window();
     if (!open)
         return;
-    // From the first frame of the closing no key, button or entry acts.
+    // From the first frame of the closing no key, button or entry acts, and
+    // the mouse is the player's again: a click fires while the window rolls up.
     acceptingInput = false;
     if (UIInteractElement::focusedElement == open)
         UIInteractElement::focusedElement = nullptr;
+    GameInterface::getInstance()->faceCursor();
     open->closeAnimated(kCloseSeconds, this, CC_CALLFUNC_SELECTOR(ShopEngine::closeDone));
 }
 
@@ -237,5 +244,4 @@ void ShopEngine::closeDone()
     boughtSomething = false;
     acceptingInput = true;
     setCursorVisible(true);
-    game->faceCursor();
 }

@@ -50,7 +50,11 @@ public:
     // replaces the last.
     void showFloatingText(const std::string& text, cocos2d::Vec2 position, float rise);
 
-    // Starts the window's closing; it takes no more input from here on.
+    // Whether a shop window holds play still: from its opening until its
+    // closing starts. While it rolls up the mouse aims and fires again.
+    bool holdsPlay() const;
+    // Starts the window's closing; it takes no more input from here on, and
+    // play goes on.
     void closeWindow();
     // The end of the closing, also used to take the window down at once:
     // the window leaves the scene and the driver forgets it.
