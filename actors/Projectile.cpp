@@ -31,6 +31,16 @@ std::string hitSoundFor(int damageType)
     }
 }
 
+bool anyWall(const int* walls)
+{
+    for (int i = 0; i < 8; ++i)
+    {
+        if (walls[i] == 1)
+            return true;
+    }
+    return false;
+}
+
 void playAt(cocos2d::Vec2 point, const std::string& name)
 {
     // The sound engine copies the point: the bullet may go before the sound ends.
@@ -61,9 +71,10 @@ void Projectile::update(float dt)
 {
     if (finished)
         return;
-    const cocos2d::Vec2 step = vectorFromAngle(heading, speed * dt);
-    setPosition(position + step);
-    if (hitObject() || hitWall(step) || hitMob() || hitPlayer())
+    const cocos2d::Vec2 start = flightStart.value_or(position);
+    setPosition(position + vectorFromAngle(heading, speed * dt));
+    flightStart = position;
+    if (hitObject() || hitWall(start) || hitMob() || hitPlayer())
         return;
     flyOn(dt);
 }
@@ -89,16 +100,20 @@ bool Projectile::hitObject()
     return true;
 }
 
-bool Projectile::hitWall(cocos2d::Vec2 step)
+bool Projectile::hitWall(cocos2d::Vec2 start)
 {
     WorldMap* map = WorldMap::getInstance();
-    const int* walls = map->collideWithTiles(this, false, step);
-    bool blocked = false;
-    for (int i = 0; i < 8; ++i)
-        blocked = blocked || walls[i] == 1;
-    if (!blocked)
+    const cocos2d::Vec2 moved = position - start;
+    float share = -1.0f;
+    if (!isCircle())
+        share = map->rectangleMeetsWall(this, moved);
+    else if (anyWall(map->collideWithTiles(this, false)))
+        share = 1.0f;
+    if (share < 0.0f)
         return false;
-    const cocos2d::Vec2 at = position;
+    // The spark stands where the bullet met the wall, not where this
+    // frame's move would have taken it, past the wall.
+    const cocos2d::Vec2 at = start + moved * share;
     finish();
     map->spawnObject(ImpactEffect, at);
     playAt(at, rand() % 2 == 0 ? "bullet_ricochet1.wav" : "bullet_ricochet2.wav");

@@ -1,5 +1,6 @@
 #pragma once
 #include "actors/GameObject.h"
+#include <optional>
 
 class GameMob;
 
@@ -30,14 +31,19 @@ public:
     // The actor that fired the bullet, which it never hits. Only compared,
     // never followed; the city map clears it when the shooter leaves the game.
     const GameObject* shooter = nullptr;
+    // Where this frame's flight is tested against the walls from: the
+    // shooter's own position before the first frame, so that a wall between
+    // the shooter and the muzzle stops the shot; after that the bullet's
+    // last position. Unset, the bullet's own position.
+    std::optional<cocos2d::Vec2> flightStart;
 
 private:
     static int32_t nextSerial;
 
     void finish();
     bool hitObject();
-    // The step is this frame's flight: the walls it passed stop the bullet.
-    bool hitWall(cocos2d::Vec2 step);
+    // The walls the bullet passed on its way from `start` stop it.
+    bool hitWall(cocos2d::Vec2 start);
     bool hitMob();
     bool hitPlayer();
     void flyOn(float dt);

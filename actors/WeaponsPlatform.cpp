@@ -130,8 +130,10 @@ void WeaponsPlatform::launch(float heading)
     const cocos2d::Vec2 muzzle = *ownerPosition + vectorFromAngle(heading, muzzleDistance);
     lastProjectile = WorldMap::getInstance()->spawnProjectile(def->projectileclass, def->projectilemaxrange, roleCode,
                                                               muzzle, heading, def->projectilespeed);
-    if (lastProjectile)
-        lastProjectile->shooter = owner;
+    if (!lastProjectile)
+        return;
+    lastProjectile->shooter = owner;
+    lastProjectile->flightStart = *ownerPosition;
 }
 
 void WeaponsPlatform::cancelWarmup()

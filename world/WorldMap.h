@@ -126,8 +126,12 @@ public:
     bool isWidePathClear(int halfWidth, int level, cocos2d::Vec2 from, cocos2d::Vec2 to) const;
     bool canMobMoveTo(GameMob* mob, cocos2d::Vec2 target) const;
     // `moved` is how far the object came this frame: a rectangle (a bullet)
-    // is stopped by the walls of a room that its corners passed on the way.
+    // is stopped by the walls its corners and its middle passed on the way.
     int* collideWithTiles(GameObject* object, bool anyOtherLevel, cocos2d::Vec2 moved = cocos2d::Vec2::ZERO);
+    // The share of a rectangle's move (0 where it came from, 1 where it
+    // stands now) at which its middle or a corner first met a wall, entered a
+    // raised cell that is no room or left the map; -1 when the move was clear.
+    float rectangleMeetsWall(const GameObject* object, cocos2d::Vec2 moved) const;
     bool isWalkable(int x, int y) const;
     bool canPass(int level, bool avoidFlagged, cocos2d::Vec2 toCell, cocos2d::Vec2 fromCell) const;
     int cellCost(cocos2d::Vec2 cell) const;
@@ -235,9 +239,9 @@ private:
     // The first object in the bucket or its eight neighbours that matches.
     template <typename Match>
     GameObject* findAroundBucket(cocos2d::Vec2 bucket, Match match) const;
-    // Whether a point going from `from` to `to` passes a wall of a room,
-    // judged cell by cell by the side it crosses.
-    bool passesRoomWall(cocos2d::Vec2 from, cocos2d::Vec2 to) const;
+    // The share of the way at which a point going from `from` to `to` first
+    // meets a wall, judged cell by cell by the side it crosses; -1 for none.
+    float wallOnPath(cocos2d::Vec2 from, cocos2d::Vec2 to) const;
     void markCollisionCells(GameObject* object, int cx, int cy, int level, bool anyOtherLevel, bool marked[3][3]);
     void collideCircleWithWalls(GameObject* object, int cx, int cy, const bool marked[3][3]);
     bool objectMatches(GameObject* o, bool cleanables, bool interactables, bool bodyContainers,

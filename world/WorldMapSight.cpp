@@ -8,6 +8,7 @@
 #include "world/ObjectDef.h"
 #include "world/TileDef.h"
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -53,11 +54,15 @@ bool stopsRectangle(const MapTile* tile)
 }
 
 // A rectangle going from one cell into its neighbour through the given side
-// of the first: where a room lies on either hand, the walls of the side it
-// leaves by and of the side it enters by stop it, both ways. Between two
-// street cells nothing here stands in its way.
+// of the first. It cannot enter a raised cell that is no room from a cell it
+// flies over; a path that leaves such a cell (a droid's shot from over a roof
+// down into the street) is not stopped by it. Where a room lies on either
+// hand, the walls of the side it leaves by and of the side it enters by stop
+// it, both ways.
 bool wallBetween(const MapTile* from, const MapTile* to, int side)
 {
+    if (from && !stopsRectangle(from) && stopsRectangle(to))
+        return true;
     if (!isRoom(from) && !isRoom(to))
         return false;
     return !from || stopsRectangle(to) || sideCounts(from, side, 0) || sideCounts(to, oppositeSide(side), 0);
@@ -207,15 +212,8 @@ int* WorldMap::collideWithTiles(GameObject* object, bool anyOtherLevel, cocos2d:
     std::fill(std::begin(blockedDirections), std::end(blockedDirections), -1);
     if (!object->isCircle())
     {
-        for (const cocos2d::Vec2& corner : object->getCorners())
-        {
-            if (stopsRectangle(tileAtPixel(static_cast<int>(corner.x), static_cast<int>(corner.y))) ||
-                passesRoomWall(corner - moved, corner))
-            {
-                std::fill(blockedDirections, blockedDirections + 4, 1);
-                break;
-            }
-        }
+        if (rectangleMeetsWall(object, moved) >= 0.0f)
+            std::fill(blockedDirections, blockedDirections + 4, 1);
         return blockedDirections;
     }
 
@@ -229,7 +227,26 @@ int* WorldMap::collideWithTiles(GameObject* object, bool anyOtherLevel, cocos2d:
     return blockedDirections;
 }
 
-bool WorldMap::passesRoomWall(cocos2d::Vec2 from, cocos2d::Vec2 to) const
+float WorldMap::rectangleMeetsWall(const GameObject* object, cocos2d::Vec2 moved) const
+{
+    // The middle goes with the corners: flying past a building's corner, a
+    // bolt's side can meet it while all four corners still go by.
+    const std::array<cocos2d::Vec2, 4> corners = object->getCorners();
+    float first = -1.0f;
+    for (const cocos2d::Vec2& point : {corners[0], corners[1], corners[2], corners[3], object->position})
+    {
+        float share = wallOnPath(point - moved, point);
+        // A point that started where it cannot stand (over a roof, off the
+        // map) and stays there is stopped where it ends.
+        if (share < 0.0f && stopsRectangle(tileAtPixel(static_cast<int>(point.x), static_cast<int>(point.y))))
+            share = 1.0f;
+        if (share >= 0.0f && (first < 0.0f || share < first))
+            first = share;
+    }
+    return first;
+}
+
+float WorldMap::wallOnPath(cocos2d::Vec2 from, cocos2d::Vec2 to) const
 {
     const float size = static_cast<float>(CellSize);
     int x = static_cast<int>(std::floor(from.x / size));
@@ -251,22 +268,25 @@ bool WorldMap::passesRoomWall(cocos2d::Vec2 from, cocos2d::Vec2 to) const
     {
         const MapTile* left = getTile(x, y);
         int side = 0;
+        float share = 0.0f;
         if (y == endY || (x != endX && nextX < nextY))
         {
+            share = nextX;
             x += stepX;
             nextX += perColumn;
             side = stepX > 0 ? SideEast : SideWest;
         }
         else
         {
+            share = nextY;
             y += stepY;
             nextY += perRow;
             side = stepY > 0 ? SideNorth : SideSouth;
         }
         if (wallBetween(left, getTile(x, y), side))
-            return true;
+            return std::clamp(share, 0.0f, 1.0f);
     }
-    return false;
+    return -1.0f;
 }
 
 void WorldMap::markCollisionCells(GameObject* object, int cx, int cy, int level, bool anyOtherLevel,

@@ -14,6 +14,7 @@ using cocos2d::Vec2;
 namespace {
 constexpr int PistolItem = 73;
 constexpr int BlasterItem = 67;
+constexpr int MaverickItem = 87;
 constexpr int PistolBullet = 2000;  // rifle damage type, 60 damage
 constexpr int Pellet = 2001;        // buckshot, 40 damage
 constexpr int Impact = 1000;
@@ -343,4 +344,151 @@ TEST_F(ProjectileTest, ABoltFliesAcrossARoomUntilItMeetsAWallAndEntersOnlyByTheD
     }
     shooter->setPosition(centreOf(8, 9));
     EXPECT_LT(boltStops(shooter, 180.0f).y, 32.0f) << "out by the doorway and on down the street";
+}
+
+TEST_F(ProjectileTest, AShooterCloseToAWallNeverHitsThePersonPressedAgainstItsOtherSide)
+{
+    // Walls at x 128 and 384, y 192 and 384; the shots keep clear of the
+    // doorway in cell (8, 6).
+    buildRoom(4, 6, 11, 11);
+    GameMob* shooter = groundMob(centreOf(1, 1));
+    GameMob* victim = groundMob(centreOf(1, 3));
+    struct Wall
+    {
+        Vec2 point;    // a point of the wall
+        Vec2 outward;  // from the room out to the street
+    };
+    const Wall walls[] = {{Vec2(176, 192), Vec2(0, -1)},
+                          {Vec2(240, 384), Vec2(0, 1)},
+                          {Vec2(128, 288), Vec2(-1, 0)},
+                          {Vec2(384, 288), Vec2(1, 0)}};
+    std::vector<std::string> hits;
+    for (int item : {BlasterItem, MaverickItem})
+    {
+        shooter->equip(shooter->inventory, shooter->inventory->addItem(item));
+        for (const Wall& wall : walls)
+        {
+            for (float side : {-1.0f, 1.0f})  // from the street, then from inside
+            {
+                const Vec2 towards = wall.outward * side;
+                for (float slant : {-40.0f, -20.0f, 0.0f, 20.0f, 40.0f})
+                {
+                    const float bearing = angleBetween(Vec2::ZERO, towards) + slant;
+                    const float toWall = 1.0f / std::cos(slant * 3.14159265f / 180.0f);
+                    for (float gap = 8.0f; gap <= 14.0f; gap += 1.0f)
+                    {
+                        shooter->setPosition(wall.point - towards * gap);
+                        const Vec2 crossing = shooter->position + vectorFromAngle(bearing, gap * toWall);
+                        victim->setPosition(crossing + towards * 8.0f);
+                        victim->health = 100;
+                        shooter->fire(bearing, 0.0f);
+                        flyUntilGone(120);
+                        if (victim->health != 100)
+                            hits.push_back("item " + std::to_string(item) + " at " + std::to_string(bearing) +
+                                           " degrees from " + std::to_string(shooter->position.x) + ", " +
+                                           std::to_string(shooter->position.y));
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(hits.empty()) << hits.size() << " of 560 shots hit through the wall, the first "
+                              << (hits.empty() ? std::string() : hits.front());
+}
+
+TEST_F(ProjectileTest, AMaverickRoundFiredIntoARoomsInnerCornerStopsAtTheCorner)
+{
+    buildRoom(4, 6, 11, 11);
+    GameMob* shooter = groundMob(centreOf(1, 1));
+    shooter->equip(shooter->inventory, shooter->inventory->addItem(MaverickItem));
+    // Tucked into each corner of the room, 8 pixels from both walls.
+    const Vec2 corners[] = {Vec2(128, 192), Vec2(384, 192), Vec2(128, 384), Vec2(384, 384)};
+    for (const Vec2& corner : corners)
+    {
+        const Vec2 into(corner.x < 200 ? -1.0f : 1.0f, corner.y < 300 ? -1.0f : 1.0f);
+        shooter->setPosition(corner - into * 8.0f);
+        for (float bearing = angleBetween(Vec2::ZERO, into) - 10.0f; bearing <= angleBetween(Vec2::ZERO, into) + 10.0f;
+             bearing += 5.0f)
+        {
+            int frames = 0;
+            const Vec2 stop = boltStops(shooter, bearing, &frames);
+            EXPECT_LE(frames, 1) << "into the corner at " << corner.x << ", " << corner.y << " at " << bearing
+                                 << " degrees: flew to " << stop.x << ", " << stop.y;
+        }
+    }
+}
+
+TEST_F(ProjectileTest, ABoltWhosePathClipsABuildingsCornerStops)
+{
+    // A solid building of one cell, (10, 10): its south-east corner at 352, 320.
+    setFloor(10, 10, GameData::getInstance()->getTileDef(12));
+    // Bolts flying north-east past that corner: a bolt flying that way is 12
+    // pixels across, so its side passes 8.5 pixels further west than its
+    // middle. Its side cuts 1 to 10 pixels into the cell; each is fired from
+    // ten starting points a pixel apart, at 60 and at 30 frames a second.
+    std::vector<std::string> through;
+    for (float frame : {Frame, 2.0f * Frame})
+    {
+        for (float depth = 1.0f; depth <= 10.0f; depth += 1.0f)
+        {
+            for (float start = 0.0f; start < 10.0f; start += 1.0f)
+            {
+                const Vec2 from = Vec2(360.5f - depth, 320.0f) + vectorFromAngle(225.0f, 100.0f + start);
+                const int sparks = countPlaced(Impact);
+                map->spawnProjectile(200, 400.0f, 3, from, 45.0f, 600.0f);
+                for (int i = 0; i < 120 && !map->projectiles.empty(); ++i)
+                    map->update(frame);
+                if (countPlaced(Impact) == sparks)
+                    through.push_back(std::to_string(depth) + " deep from " + std::to_string(start) + " at " +
+                                      std::to_string(frame));
+            }
+        }
+    }
+    EXPECT_TRUE(through.empty()) << through.size() << " bolts flew on past the corner, the first "
+                                 << (through.empty() ? std::string() : through.front());
+}
+
+TEST_F(ProjectileTest, TheSparkOfABoltStoppedByAWallStandsOnTheShootersSide)
+{
+    // The room's walls at y 192 and 384; north of it, from y 480, a solid
+    // building.
+    buildRoom(4, 6, 11, 11);
+    for (int x = 4; x <= 11; ++x)
+        setFloor(x, 15, GameData::getInstance()->getTileDef(12));
+    GameMob* shooter = groundMob(centreOf(1, 1));
+    shooter->equip(shooter->inventory, shooter->inventory->addItem(BlasterItem));
+    struct Shot
+    {
+        Vec2 from;
+        float wallY;  // the wall faces south, the shooter stands below it
+    };
+    // From the street at the building's face, from inside at the room's north
+    // wall, and from the street at the room's south wall.
+    const Shot shots[] = {{Vec2(200, 440), 480.0f}, {Vec2(200, 330), 384.0f}, {Vec2(176, 140), 192.0f}};
+    std::vector<std::string> past;
+    for (float frame : {Frame, 2.0f * Frame, 4.0f * Frame})
+    {
+        for (const Shot& shot : shots)
+        {
+            for (float bearing : {330.0f, 0.0f, 30.0f})
+            {
+                shooter->setPosition(shot.from);
+                shooter->fire(bearing, 0.0f);
+                for (int i = 0; i < 60 && !map->projectiles.empty(); ++i)
+                    map->update(frame);
+                EXPECT_EQ(countPlaced(Impact), 1) << "from " << shot.from.y << " at " << bearing;
+                for (GameObject* object : std::vector<GameObject*>(map->passableObjects))
+                {
+                    if (!object->def || object->def->id != Impact)
+                        continue;
+                    if (object->getPosition().y >= shot.wallY)
+                        past.push_back("from " + std::to_string(shot.from.y) + " at " + std::to_string(bearing) +
+                                       ": " + std::to_string(object->getPosition().y));
+                    map->removeObject(object, true);
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(past.empty()) << past.size() << " of 27 sparks past the wall, the first "
+                              << (past.empty() ? std::string() : past.front());
 }
