@@ -2,6 +2,8 @@
 // actors and the level flow need: spawns everywhere, interest points with room
 // round them, contacts, queues, checkpoints, an exit, machines and containers.
 #include "AssetFiles.h"
+#include "world/GameData.h"
+#include "world/MapDoorways.h"
 #include "world/MapFileFormat.h"
 #include <algorithm>
 #include <cstdlib>
@@ -217,6 +219,31 @@ TEST(AssetMaps, TrainsRunOnRails)
             {
                 EXPECT_EQ(data.cell(x, y).floorId, 9) << kLevels[zone] << " cell " << x << "," << y;
             }
+    }
+}
+
+TEST(AssetMaps, EveryDoorwayOpensOntoAWalkableStreetCell)
+{
+    const GameData tiles(assetsDir());
+    for (int zone = 0; zone < 3; ++zone)
+    {
+        MapFileData data;
+        ASSERT_TRUE(loadMap(zone, data));
+        const MapDoorways doorways(data, tiles);
+        std::set<int> buildings, reached;
+        for (const MapCellRecord& c : data.cells)
+            if (c.buildingId != -1)
+                buildings.insert(c.buildingId);
+        for (const MapDoorways::Doorway& d : doorways.all())
+        {
+            if (doorways.opensOntoStreet(d))
+                reached.insert(d.buildingId);
+            else
+                ADD_FAILURE() << kLevels[zone] << ": the doorway at " << d.x << "," << d.y << " opens "
+                              << MapDoorways::sideName(d.side) << " onto " << d.acrossX() << "," << d.acrossY()
+                              << ", no street";
+        }
+        EXPECT_EQ(reached, buildings) << kLevels[zone] << ": a building without a doorway onto the street";
     }
 }
 

@@ -117,3 +117,43 @@ TEST(DataFileChecker, MissingDataFileIsAnError)
     EXPECT_EQ(runChecker(folder.path(), output), 1) << output;
     EXPECT_NE(output.find("tiles.txt: data file is missing"), std::string::npos) << output;
 }
+
+TEST(DataFileChecker, WarnsOfADoorwayThatOpensOntoAWallOrABuilding)
+{
+    if (access(kChecker.c_str(), X_OK) != 0)
+        GTEST_SKIP() << "datacheck not built";
+    AssetsFolder folder;
+    writeSoundData(folder);
+    folder.write("tiles.txt", "tile\nid=0\nend\n"
+                              "tile\nid=1\nname=Roof\nheight=1\nend\n"
+                              "tile\nid=2\nname=Doorway\nend\n"
+                              "tile\nid=3\nname=Wall West\nwest_blocked\nend\n"
+                              "tile\nid=4\nname=Block\nheight=3\nnorth_blocked\nsouth_blocked\nwest_blocked\n"
+                              "east_blocked\nend\n");
+    // A room of building 1 open on every side at (1, 1): a solid block stands
+    // to its west, the walled side of building 2's room to its east, and the
+    // street to its north and south.
+    MapFileData map = MapFileData::empty(4, 3);
+    auto room = [&map](int x, int overlay, int building) {
+        MapCellRecord& cell = map.cell(x, 1);
+        cell.floorId = 1;
+        cell.level = 1;
+        cell.overlayId = overlay;
+        cell.buildingId = building;
+    };
+    room(1, 2, 1);
+    room(2, 3, 2);
+    map.cell(0, 1).floorId = 4;
+    map.cell(0, 1).level = 3;
+    map.cell(0, 1).blocked = true;
+    folder.writeMap("tallowind_levelOne.map", map);
+    std::string output;
+    EXPECT_EQ(runChecker(folder.path(), output), 0) << "a warning, not an error\n" << output;
+    for (const char* expected :
+         {"tallowind_levelOne.map: warning: doorway of building 1 at cell (1, 1) opens west onto a wall or a "
+          "building at cell (0, 1)",
+          "tallowind_levelOne.map: warning: doorway of building 1 at cell (1, 1) opens east onto a wall or a "
+          "building at cell (2, 1)",
+          "0 error(s), 2 warning(s)"})
+        EXPECT_NE(output.find(expected), std::string::npos) << expected << "\n" << output;
+}

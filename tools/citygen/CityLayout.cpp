@@ -28,6 +28,7 @@ void CityLayout::build()
     placeCanal();
     placeRail();
     fillBlocks();
+    placeDoors();
     finishTiles();
 }
 
@@ -288,7 +289,20 @@ void CityLayout::interiorBuilding(const Lot& lot)
                 overlay = TileId::WallE;
             c.overlayId = overlay;
         }
-    // One door on each side that faces the pavement, in the middle.
+    interiorLots.push_back(lot);
+}
+
+// Doors wait until every lot of the zone is laid: a lot laid after a building
+// may put a wall or another building's room where its door would open.
+void CityLayout::placeDoors()
+{
+    for (const Lot& lot : interiorLots)
+        placeDoors(lot);
+}
+
+void CityLayout::placeDoors(const Lot& lot)
+{
+    // One door in the middle of each side that faces open ground.
     struct Door
     {
         int x, y, ox, oy;
@@ -304,9 +318,9 @@ void CityLayout::interiorBuilding(const Lot& lot)
             grid.cell(d.x, d.y).overlayId = TileId::Door;
             any = true;
         }
+    // A building walled in on every side still gets a way in.
     if (!any)
         grid.cell(doors[1].x, doors[1].y).overlayId = TileId::Door;
-    interiorLots.push_back(lot);
 }
 
 void CityLayout::openLot(const Lot& lot)

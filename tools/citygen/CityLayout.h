@@ -38,6 +38,8 @@ private:
     void fillLot(const Lot& lot);
     void modelBuilding(const Lot& lot);
     void interiorBuilding(const Lot& lot);
+    void placeDoors();
+    void placeDoors(const Lot& lot);
     void openLot(const Lot& lot);
     bool lotIsClear(const Lot& lot) const;
     bool onStreet(int v, const std::vector<int>& starts) const;

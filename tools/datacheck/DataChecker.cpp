@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "world/LevelSettings.h"
+#include "world/MapDoorways.h"
 #include "world/MapFileFormat.h"
 
 namespace fs = std::filesystem;
@@ -26,6 +27,11 @@ struct UnknownIds {
     }
     std::map<int, Use> ids;
 };
+
+std::string cellName(int x, int y)
+{
+    return "cell (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
 
 }  // namespace
 
@@ -79,9 +85,9 @@ bool DataChecker::readFile(const std::string& name, std::string& text)
     return true;
 }
 
-void DataChecker::report(const Origin& origin, const std::string& message)
+void DataChecker::report(const Origin& origin, const std::string& message, DataFileProblem::Severity severity)
 {
-    problems_.push_back({origin.file, origin.line, message, DataFileProblem::Error});
+    problems_.push_back({origin.file, origin.line, message, severity});
 }
 
 void DataChecker::keep(const DataFileReader& reader)
@@ -225,6 +231,7 @@ void DataChecker::checkMaps()
             for (const std::string& note : map.notes)
                 report({path, 0}, note.substr(std::min(note.size(), path.size() + 2)));
             checkMapIds(path, map);
+            checkDoorways(path, map);
         } else
             report({path, 0}, message.substr(std::min(message.size(), path.size() + 2)));
     }
@@ -236,7 +243,7 @@ void DataChecker::checkMapIds(const std::string& path, const MapFileData& map)
     for (int y = 0; y < map.height; ++y) {
         for (int x = 0; x < map.width; ++x) {
             const MapCellRecord& cell = map.cell(x, y);
-            const std::string where = "cell (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+            const std::string where = cellName(x, y);
             if (!store_.getTileDef(cell.floorId))
                 floors.add(cell.floorId, where);
             if (cell.overlayId != -1 && !store_.getTileDef(cell.overlayId))
@@ -253,6 +260,22 @@ void DataChecker::checkMapIds(const std::string& path, const MapFileData& map)
         for (const auto& id : kind.second->ids)
             report({path, 0}, "unknown " + std::string(kind.first) + " id " + std::to_string(id.first) + " used " +
                                   std::to_string(id.second.count) + " time(s), first at " + id.second.first);
+    }
+}
+
+// Such a doorway is drawn open but leads nowhere; the map still plays, so it
+// is a warning, not an error.
+void DataChecker::checkDoorways(const std::string& path, const MapFileData& map)
+{
+    const MapDoorways doorways(map, store_);
+    for (const MapDoorways::Doorway& d : doorways.dead()) {
+        const int x = d.acrossX(), y = d.acrossY();
+        const std::string across =
+            doorways.contains(x, y) ? "onto a wall or a building at " + cellName(x, y) : "past the map's edge";
+        report({path, 0},
+               "doorway of building " + std::to_string(d.buildingId) + " at " + cellName(d.x, d.y) + " opens " +
+                   MapDoorways::sideName(d.side) + " " + across,
+               DataFileProblem::Warning);
     }
 }
 

@@ -14,7 +14,8 @@ struct MapFileData;
 
 // Loads the data files, maps and zone settings of an assets folder and
 // collects every fault: bad lines, and references to weapons, objects,
-// animations, tiles and sprite frames that do not exist.
+// animations, tiles and sprite frames that do not exist. A doorway that
+// opens onto no street is warned of.
 class DataChecker {
 public:
     explicit DataChecker(std::string folder);
@@ -36,7 +37,8 @@ private:
 
     std::string pathOf(const std::string& name) const;
     bool readFile(const std::string& name, std::string& text);
-    void report(const Origin& origin, const std::string& message);
+    void report(const Origin& origin, const std::string& message,
+                DataFileProblem::Severity severity = DataFileProblem::Error);
     void keep(const DataFileReader& reader);
 
     void readObjects(const std::string& name);
@@ -49,6 +51,7 @@ private:
     void checkAnimationFrames(const AnimationLine& line, const Origin& origin);
     void checkMaps();
     void checkMapIds(const std::string& path, const MapFileData& map);
+    void checkDoorways(const std::string& path, const MapFileData& map);
     void checkSettings();
 
     std::string folder_;
