@@ -23,6 +23,9 @@ constexpr int kMinimumHeight = 768;
 // entry. The menus, the HUD and the shop windows are laid out for these.
 constexpr int kPlayableWidth = kMinimumWidth;
 constexpr int kPlayableHeight = 720;
+// The automatic entry's window when not full screen, where the display shows it.
+constexpr int kAutomaticWindowWidth = 1280;
+constexpr int kAutomaticWindowHeight = 720;
 
 // Width and height from a "WIDTHxHEIGHT" text. Only the automatic -1x-1 or a
 // positive size is accepted, so a damaged file can never ask for an empty window.
@@ -177,6 +180,19 @@ void insertDisplayMode(int width, int height)
 std::string settingsFilePath()
 {
     return GamePaths::normalise(savesFolder() + "/" + kSettingsFileName);
+}
+
+void automaticWindowSize(int& width, int& height)
+{
+    width = kAutomaticWindowWidth;
+    height = kAutomaticWindowHeight;
+    // Wider or taller than the screen, the window would cut the menus off at
+    // its edge. A display with no mode the game takes has nothing better.
+    const DisplayMode smallest = smallestListedMode();
+    if (displayCanShow(width, height) || smallest.isAutomatic())
+        return;
+    width = smallest.width;
+    height = smallest.height;
 }
 
 void loadSettings()

@@ -25,6 +25,9 @@ std::string settingsFilePath();
 // than the display can show or too small for the game's screens, gives the
 // defaults, which are written back.
 void loadSettings();
+// The window size of the automatic entry when not full screen: 1280 x 720,
+// or the smallest mode where the display cannot show that.
+void automaticWindowSize(int& width, int& height);
 // Makes the choice current and writes it; false when the file could not be
 // written (the player is told on screen).
 bool saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified);
