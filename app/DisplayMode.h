@@ -2,7 +2,8 @@
 
 // One screen resolution: an entry of the display-mode list, or the current
 // choice. Width and height -1 are the automatic entry (the desktop's own mode
-// full screen, a 1280 x 720 window otherwise).
+// full screen; otherwise a 1280 x 720 window, or a window of the smallest mode
+// on a display too small for that).
 struct DisplayMode
 {
     int index = -1;

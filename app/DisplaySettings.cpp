@@ -3,6 +3,7 @@
 #include "app/FileHelpers.h"
 #include "app/FileNotices.h"
 #include "app/GameFolders.h"
+#include "app/SavedFile.h"
 #include "app/StringHelpers.h"
 #include "platform/DisplayModes.h"
 #include "platform/GamePaths.h"
@@ -23,6 +24,11 @@ constexpr int kMinimumHeight = 768;
 // entry. The menus, the HUD and the shop windows are laid out for these.
 constexpr int kPlayableWidth = kMinimumWidth;
 constexpr int kPlayableHeight = 720;
+// The automatic entry's window when not full screen, where the display shows it.
+constexpr int kAutomaticWindowWidth = 1280;
+constexpr int kAutomaticWindowHeight = 720;
+// How much of a damaged first line the player is shown.
+constexpr size_t kShownLineLength = 20;
 
 // Width and height from a "WIDTHxHEIGHT" text. Only the automatic -1x-1 or a
 // positive size is accepted, so a damaged file can never ask for an empty window.
@@ -114,13 +120,47 @@ std::string sizeRefusal(int width, int height)
     return std::string();
 }
 
-// A first start (or an unreadable file): windowed at the smallest mode,
-// trusted without a check, and written at once.
+// A first start (or a damaged file): windowed at the smallest mode, trusted
+// without a check, and written at once.
 void useDefaultSettings()
 {
     DisplayMode mode = smallestListedMode();
     mode.verified = true;
     saveSettings(mode, false, true);
+}
+
+// A file the game cannot use as it stands is damage: the player is told what
+// is wrong with it, and the defaults are written over it. where is the file,
+// or its line, for stderr.
+void replaceDamagedSettings(const std::string& where, const std::string& problem)
+{
+    std::fprintf(stderr, "Tallowind: %s: %s; the defaults are used\n", where.c_str(), problem.c_str());
+    FileNotices::getInstance()->readProblem(settingsFilePath(), problem + ",\nso the smallest size is used.");
+    useDefaultSettings();
+}
+
+// A line of the file as the notice can show it: cut short, and with '?' for
+// any character that is not plain text or is the colour mark, which would
+// garble the notice.
+std::string shownLine(const std::string& line)
+{
+    std::string shown;
+    for (char c : line.substr(0, kShownLineLength))
+        shown += (c >= ' ' && c <= '~' && c != '`') ? c : '?';
+    return line.size() > kShownLineLength ? shown + "..." : shown;
+}
+
+// What a first line that gives no size held, in words for the player. It is
+// the file's first line as an editor shows it (the reader skips blank lines),
+// quoted with apostrophes: the game's font has no double quotes.
+std::string noSizeProblem(const std::string& text)
+{
+    std::string line = text.substr(0, text.find('\n'));
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    if (line.find_first_not_of(" \t") == std::string::npos)
+        return "the screen size line is empty";
+    return "the screen size '" + shownLine(line) + "' is not a size";
 }
 
 }
@@ -179,26 +219,48 @@ std::string settingsFilePath()
     return GamePaths::normalise(savesFolder() + "/" + kSettingsFileName);
 }
 
+void automaticWindowSize(int& width, int& height)
+{
+    width = kAutomaticWindowWidth;
+    height = kAutomaticWindowHeight;
+    // Wider or taller than the screen, the window would cut the menus off at
+    // its edge. A display with no mode the game takes has nothing better.
+    const DisplayMode smallest = smallestListedMode();
+    if (displayCanShow(width, height) || smallest.isAutomatic())
+        return;
+    width = smallest.width;
+    height = smallest.height;
+}
+
 void loadSettings()
 {
-    const std::vector<std::string> lines = readLines(settingsFilePath());
+    std::string text;
+    switch (SavedFile::read(settingsFilePath(), text))
+    {
+    case SavedFile::ReadResult::Missing:
+        // A first start: nothing is wrong, and nothing is said.
+        useDefaultSettings();
+        return;
+    case SavedFile::ReadResult::Unreadable:
+        replaceDamagedSettings(settingsFilePath(), "the file could not be read");
+        return;
+    case SavedFile::ReadResult::Read:
+        break;
+    }
+    const std::vector<std::string> lines = splitTextLines(text);
 
     int width = 0;
     int height = 0;
     if (lines.empty() || !parseResolution(lines[0], width, height))
     {
-        useDefaultSettings();
+        replaceDamagedSettings(settingsFilePath() + ":1", noSizeProblem(text));
         return;
     }
     const std::string refused = sizeRefusal(width, height);
     if (!refused.empty())
     {
-        std::fprintf(stderr, "Tallowind: %s:1: the screen size %dx%d is %s; the defaults are used\n",
-                     settingsFilePath().c_str(), width, height, refused.c_str());
-        FileNotices::getInstance()->readProblem(
-            settingsFilePath(),
-            formatString("the screen size %dx%d is %s,\nso the smallest size is used.", width, height, refused.c_str()));
-        useDefaultSettings();
+        replaceDamagedSettings(settingsFilePath() + ":1",
+                               formatString("the screen size %dx%d is %s", width, height, refused.c_str()));
         return;
     }
 

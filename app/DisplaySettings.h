@@ -21,10 +21,14 @@ void insertDisplayMode(int width, int height);
 // The settings file in the saves folder.
 constexpr const char* kSettingsFileName = "settings.cfg";
 std::string settingsFilePath();
-// Reads the settings file; a file that does not read, or names a size larger
-// than the display can show or too small for the game's screens, gives the
-// defaults, which are written back.
+// Reads the settings file; a missing file gives the defaults, which are
+// written. A file that does not read, or names no size, a size larger than
+// the display can show or one too small for the game's screens, is told on
+// screen and on stderr and replaced by the defaults.
 void loadSettings();
+// The window size of the automatic entry when not full screen: 1280 x 720,
+// or the smallest mode where the display cannot show that.
+void automaticWindowSize(int& width, int& height);
 // Makes the choice current and writes it; false when the file could not be
 // written (the player is told on screen).
 bool saveSettings(DisplayMode mode, bool fullScreenFlag, bool verified);

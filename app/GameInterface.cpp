@@ -125,8 +125,11 @@ void GameInterface::init()
 void GameInterface::saveBeforeQuitting()
 {
     // A score entered while the disk was full would otherwise be lost with the
-    // process: the next run of this session is not coming.
-    HighScores::getInstance()->saveIfUnsaved();
+    // process: the next run of this session is not coming. A session that
+    // never made the store (a quit from the resolution check) has no score to
+    // write, and leaves the score file for the next start to read and tell.
+    if (HighScores* scores = HighScores::existingInstance())
+        scores->saveIfUnsaved();
 }
 
 void GameInterface::addOverlayLayers()

@@ -22,6 +22,7 @@ constexpr size_t kFileHeadBytes = 8;
 constexpr size_t kOldFileBytes = 3 * HighScores::kEntriesPerTable * kEntryBytes;
 constexpr int32_t kNormalMode = 0;
 const char* const kLeftAlone = "it could not be read, so it is left as it is\nand new scores are not saved over it.";
+HighScores* madeStore = nullptr;
 
 std::string scorePath(const char* name)
 {
@@ -65,6 +66,12 @@ bool readEntry(ByteReader& in, HighScoreEntry& entry)
 HighScores::HighScores()
 {
     load();
+    madeStore = this;
+}
+
+HighScores* HighScores::existingInstance()
+{
+    return madeStore;
 }
 
 void HighScores::load()

@@ -52,6 +52,10 @@ public:
     static constexpr int kSummaryWindow = 4;
     static constexpr int kTableWindow = 5;
 
+    // The store when something in this session has made it, else null: made
+    // afresh, it reads (and may repair) the score file.
+    static HighScores* existingInstance();
+
     // The score file. save says whether the tables were written; a failure is
     // told on screen, and the tables are written again by saveIfUnsaved.
     void load();

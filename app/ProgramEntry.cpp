@@ -24,9 +24,6 @@ namespace {
 
 const char* const kWindowTitle = "Tallowind";
 const char* const kCriticalError = "Critical Error";
-// The automatic entry's window when not full screen.
-constexpr float kAutomaticWidth = 1280.0f;
-constexpr float kAutomaticHeight = 720.0f;
 
 GLView* createFullScreenView()
 {
@@ -50,11 +47,11 @@ GLView* createFullScreenView()
 
 GLView* createWindowedView()
 {
-    if (currentDisplayMode.width == -1)
-        return GLView::createWithRect(kWindowTitle, Rect(0, 0, kAutomaticWidth, kAutomaticHeight), 1.0f);
-    return GLView::createWithRect(kWindowTitle,
-                                  Rect(0, 0, static_cast<float>(currentDisplayMode.width),
-                                       static_cast<float>(currentDisplayMode.height)),
+    int width = currentDisplayMode.width;
+    int height = currentDisplayMode.height;
+    if (width == -1)
+        automaticWindowSize(width, height);
+    return GLView::createWithRect(kWindowTitle, Rect(0, 0, static_cast<float>(width), static_cast<float>(height)),
                                   1.0f);
 }
 

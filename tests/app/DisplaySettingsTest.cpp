@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 std::vector<std::pair<int, int>> sizesOf(const std::vector<DisplayMode>& modes)
@@ -185,4 +187,27 @@ TEST_F(DisplaySettingsTest, ASizeTooSmallForTheGamesScreensGivesTheDefaultsWritt
     const DisplayMode read = loadFrom("1024x720\nwindowed\nverified");
     EXPECT_EQ(read.width, 1024);
     EXPECT_EQ(read.height, 720);
+}
+
+TEST_F(DisplaySettingsTest, AFirstLineThatIsNoSizeIsToldNamingWhatItHeld)
+{
+    const std::pair<std::string, std::string> damaged[] = {
+        {"abc\nwindowed\nverified", "the screen size 'abc' is not a size"},
+        {"abc\r\nfullscreen\r\nverified", "the screen size 'abc' is not a size"},
+        {"\nwindowed\nverified", "the screen size line is empty"},
+        {"", "the screen size line is empty"}};
+    for (const auto& [text, told] : damaged)
+    {
+        testing::internal::CaptureStderr();
+        expectDefaultsFrom(text);
+        const std::string errors = testing::internal::GetCapturedStderr();
+        EXPECT_NE(errors.find("settings.cfg:1: " + told), std::string::npos) << errors;
+    }
+
+    // A first start has no file yet: nothing is wrong, and nothing is said.
+    std::filesystem::remove(folder.file("settings.cfg"));
+    testing::internal::CaptureStderr();
+    loadSettings();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(folder.read("settings.cfg"), "1024x768\nwindowed\nverified");
 }

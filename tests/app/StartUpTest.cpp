@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/DisplaySettings.h"
 #include "app/GameInterface.h"
+#include "app/HighScores.h"
 #include "app/ProgramEntry.h"
 #include "app/ResolutionVerify.h"
 #include "ui/UIText.h"
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <unistd.h>
 #include <string>
 
@@ -145,6 +147,30 @@ std::string letTheCheckTimeOut()
     return std::string();
 }
 
+// The score file is the next start's to read: a quit from the resolution
+// check has shown nothing, so a damaged one must still be there to be told of.
+std::string quitFromTheCheckWithADamagedScoreFile()
+{
+    TempFolder folder;
+    folder.write("settings.cfg", "1280x1024\nwindowed");
+    // A head of version 1 and no tables, then two stray bytes.
+    const std::string damaged("\x01\0\0\0\0\0\0\0\xAB\xCD", 10);
+    folder.write(HighScores::kFileName, damaged);
+    AppDelegate app;
+    const std::string problem = launch(folder, app);
+    REQUIRE(problem.empty(), problem);
+    stepSeconds(11.7f);
+    REQUIRE(mainGLView->windowShouldClose(), "the time-out did not end the program");
+    GameInterface::getInstance()->saveBeforeQuitting();
+    REQUIRE(folder.read(HighScores::kFileName) == damaged, "the score file was rewritten at quit");
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+    {
+        const std::string name = entry.path().filename().string();
+        REQUIRE(name == "settings.cfg" || name == HighScores::kFileName, "the quit left " + name);
+    }
+    return std::string();
+}
+
 class StartUpTest : public ::testing::Test
 {
 protected:
@@ -166,4 +192,9 @@ TEST_F(StartUpTest, AnUntriedResolutionIsConfirmedWithEThenTheIntroStarts)
 TEST_F(StartUpTest, AnUnconfirmedResolutionTimesOutToTheSmallestWindowedMode)
 {
     EXPECT_EXIT(finish(letTheCheckTimeOut()), ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(StartUpTest, AQuitFromTheResolutionCheckLeavesADamagedScoreFileForTheNextStart)
+{
+    EXPECT_EXIT(finish(quitFromTheCheckWithADamagedScoreFile()), ::testing::ExitedWithCode(0), "");
 }

@@ -113,6 +113,32 @@ std::string openTheWindowAndRunFrames()
     return std::string();
 }
 
+// The automatic entry in a window on a screen of the given size: the window
+// opens at the expected size, and the file keeps the automatic entry.
+std::string openTheAutomaticWindow(int screenWidth, int screenHeight, float width, float height)
+{
+    keepDescriptorsFromChildren();
+    XvfbServer server;
+    if (!server.start(screenWidth, screenHeight))
+        return "no X server: " + server.error();
+    TempFolder folder;
+    setenv("TALLOWIND_SAVES", folder.path().c_str(), 1);
+    setenv("TALLOWIND_ASSETS", (std::string(TALLOWIND_SOURCE_DIR) + "/assets").c_str(), 1);
+    folder.write("settings.cfg", "-1x-1\nwindowed\nverified");
+
+    REQUIRE(glfwInit(), "the window library did not start");
+    enumerateDisplayModes();
+    REQUIRE(currentDisplayMode.isAutomatic(), "the automatic entry was not read");
+    mainGLView = createMainView();
+    REQUIRE(mainGLView && !mainGLView->isHeadless(), "no window was opened");
+    const Size frame = mainGLView->getFrameSize();
+    REQUIRE(frame.width == width && frame.height == height,
+            "the window is " + std::to_string(static_cast<int>(frame.width)) + " x " +
+                std::to_string(static_cast<int>(frame.height)));
+    REQUIRE(folder.read("settings.cfg") == "-1x-1\nwindowed\nverified", "the file no longer names the automatic entry");
+    mainGLView->end();
+    return std::string();
+}
 
 // The resolution check drawn in the real window and captured to a PNG.
 std::string drawTheResolutionCheck()
@@ -174,6 +200,13 @@ TEST(WindowStart, TheWindowOpensAtTheChosenSizeAndRunsFrames)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(finish(openTheWindowAndRunFrames()), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(WindowStart, TheAutomaticWindowIs1280x720WhereTheScreenHoldsItAndTheSmallestModeElsewhere)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(finish(openTheAutomaticWindow(1920, 1080, 1280.0f, 720.0f)), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(finish(openTheAutomaticWindow(1024, 768, 1024.0f, 768.0f)), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(WindowStart, TheProgramShowsAWindowTitledTallowind)
