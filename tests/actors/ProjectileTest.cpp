@@ -485,6 +485,7 @@ TEST_F(ProjectileTest, TheSparkOfABoltStoppedByAWallStandsOnTheShootersSide)
                         past.push_back("from " + std::to_string(shot.from.y) + " at " + std::to_string(bearing) +
                                        ": " + std::to_string(object->getPosition().y));
                     map->removeObject(object, true);
+                    map->queueForDeletion(object);
                 }
             }
         }
