@@ -49,7 +49,7 @@ public:
     // Behaviour modes: each triple is defined in its own NPC*Mode.cpp.
     virtual void leaveCurrentMode();
     void onHeardSound(int loudness, cocos2d::Vec2 position) override;
-    virtual void onSawCrime(int severity, cocos2d::Vec2 position, GameMob* culprit);
+    void onSawCrime(int severity, cocos2d::Vec2 position, GameMob* culprit) override;
     virtual void enterActivityMode(int activity);
     virtual void updateActivityMode(float dt);
     virtual void leaveActivityMode();
