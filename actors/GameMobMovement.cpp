@@ -19,17 +19,7 @@ constexpr float TouchingSlack = 1.002f;
 
 // The eight flags of WorldMap::collideWithTiles: the first four say the mover
 // is walled towards +y, -y, +x and -x.
-enum WallFlag { WallUp = 0, WallDown = 1, WallRight = 2, WallLeft = 3, WallFlagCount = 8 };
-
-bool anyFlag(const int* flags)
-{
-    for (int i = 0; i < WallFlagCount; ++i)
-    {
-        if (flags[i] == 1)
-            return true;
-    }
-    return false;
-}
+enum WallFlag { WallUp = 0, WallDown = 1, WallRight = 2, WallLeft = 3 };
 
 // Keyboard directions: vertical 3 up, 4 down; horizontal 1 left, 2 right.
 bool keyDirection(int vertical, int horizontal, float& direction)
@@ -144,7 +134,7 @@ void GameMob::moveTo(cocos2d::Vec2 point)
 void GameMob::slideAlongWalls(cocos2d::Vec2 oldPosition, cocos2d::Vec2 delta)
 {
     const int* walls = WorldMap::getInstance()->collideWithTiles(this, true);
-    if (!anyFlag(walls))
+    if (!WorldMap::anyBlocked(walls))
         return;
     cocos2d::Vec2 slid = position;
     if ((walls[WallUp] == 1 && delta.y > 0.0f) || (walls[WallDown] == 1 && delta.y < 0.0f))
@@ -164,7 +154,7 @@ bool GameMob::stepRound(GameObject* obstacle)
     const float away = angleBetween(obstacle->getPosition(), position);
     const float touching = (obstacle->getRadius() + getRadius()) * TouchingSlack;
     moveTo(obstacle->getPosition() + vectorFromAngle(away, touching));
-    return !anyFlag(map->collideWithTiles(this, true)) && !map->findCollidingObject(this);
+    return !WorldMap::anyBlocked(map->collideWithTiles(this, true)) && !map->findCollidingObject(this);
 }
 
 int GameMob::moveTowards(float dt, cocos2d::Vec2 target)

@@ -31,16 +31,6 @@ std::string hitSoundFor(int damageType)
     }
 }
 
-bool anyWall(const int* walls)
-{
-    for (int i = 0; i < 8; ++i)
-    {
-        if (walls[i] == 1)
-            return true;
-    }
-    return false;
-}
-
 void playAt(cocos2d::Vec2 point, const std::string& name)
 {
     // The sound engine copies the point: the bullet may go before the sound ends.
@@ -107,7 +97,7 @@ bool Projectile::hitWall(cocos2d::Vec2 start)
     float share = -1.0f;
     if (!isCircle())
         share = map->rectangleMeetsWall(this, moved);
-    else if (anyWall(map->collideWithTiles(this, false)))
+    else if (WorldMap::anyBlocked(map->collideWithTiles(this, false)))
         share = 1.0f;
     if (share < 0.0f)
         return false;

@@ -128,6 +128,8 @@ public:
     // `moved` is how far the object came this frame: a rectangle (a bullet)
     // is stopped by the walls its corners and its middle passed on the way.
     int* collideWithTiles(GameObject* object, bool anyOtherLevel, cocos2d::Vec2 moved = cocos2d::Vec2::ZERO);
+    // Whether any of the eight entries collideWithTiles returns is set.
+    static bool anyBlocked(const int* directions);
     // The share of a rectangle's move (0 where it came from, 1 where it
     // stands now) at which its middle or a corner first met a wall, entered a
     // raised cell that is no room or left the map; -1 when the move was clear.

@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <type_traits>
 
 namespace {
 enum Direction { North = 0, South = 1, East = 2, West = 3 };
@@ -225,6 +226,12 @@ int* WorldMap::collideWithTiles(GameObject* object, bool anyOtherLevel, cocos2d:
     markCollisionCells(object, cx, cy, level, anyOtherLevel, marked);
     collideCircleWithWalls(object, cx, cy, marked);
     return blockedDirections;
+}
+
+bool WorldMap::anyBlocked(const int* directions)
+{
+    const size_t count = std::extent_v<decltype(blockedDirections)>;
+    return std::any_of(directions, directions + count, [](int direction) { return direction == 1; });
 }
 
 float WorldMap::rectangleMeetsWall(const GameObject* object, cocos2d::Vec2 moved) const
